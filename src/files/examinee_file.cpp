@@ -1,0 +1,1 @@
+// The examinee file format: see examinee_file.h.

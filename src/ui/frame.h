@@ -1,0 +1,39 @@
+#pragma once
+// What screens need from the program's frame: the three back buffers and the window's own
+// buffer, presenting, the click pause, pictures, the controls over the frame, message boxes
+// and the end of the program. The platform implements it on Qt; tests use a fake.
+
+#include <string_view>
+
+#include "ui/controls.h"
+#include "ui/surface.h"
+
+namespace lun4::ui {
+
+class Frame {
+public:
+    virtual ~Frame() = default;
+
+    // Back buffer 0 is the screen buffer; 1 and 2 are page buffers of previews and printing.
+    virtual Surface& backBuffer(int index) = 0;
+    // The window's own buffer: what the user sees. Hover and click feedback draw here only.
+    virtual Surface& windowSurface() = 0;
+    // Copies back buffer 0 onto the window surface and shows it.
+    virtual void present() = 0;
+    // Shows what was drawn directly onto the window surface.
+    virtual void showWindowSurface() = 0;
+    // The click pause: the window surface, as drawn, stays on screen for `ms` milliseconds;
+    // mouse input arriving meanwhile is handled afterwards.
+    virtual void pause(int ms) = 0;
+
+    virtual ImageSource& images() = 0;
+    virtual TextControl& control(ControlId id) = 0;
+    virtual CheckBox& checkBox(CheckBoxId id) = 0;
+
+    // A plain message box with an OK button; texts are cp1250.
+    virtual void showMessage(std::string_view caption, std::string_view text) = 0;
+    // Ends the program after the current event.
+    virtual void quit() = 0;
+};
+
+}  // namespace lun4::ui

@@ -1,0 +1,198 @@
+#include "ui/qt/qt_surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/qt/qt_fonts.h"
+
+namespace lun4::ui {
+namespace {
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QRect toQRect(Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+const QImage* imageOf(const ImageHandle& handle) {
+    const auto* qt = dynamic_cast<const QtImage*>(handle.get());
+    return qt && !qt->image().isNull() ? &qt->image() : nullptr;
+}
+
+// Splits a text into the lines DrawText would show: "\r\n" and "\n" break lines; with
+// word wrapping, words that do not fit start a new line.
+QStringList layoutLines(const QString& text, const QFontMetrics& metrics, int width, bool wrap) {
+    QStringList lines;
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.remove(QChar('\r'));
+    const QStringList paragraphs = normalised.split(QChar('\n'));
+    for (const QString& paragraph : paragraphs) {
+        if (!wrap || metrics.horizontalAdvance(paragraph) <= width) {
+            lines << paragraph;
+            continue;
+        }
+        QString current;
+        const QStringList words = paragraph.split(QChar(' '));
+        for (int i = 0; i < words.size(); ++i) {
+            const QString candidate = current.isEmpty() && i == 0 ? words[i] : current + QChar(' ') + words[i];
+            if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+                lines << current;
+                current = words[i];
+            } else {
+                current = candidate;
+            }
+        }
+        lines << current;
+    }
+    return lines;
+}
+
+}  // namespace
+
+QtSurface::QtSurface(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+    image_.fill(Qt::black);
+}
+
+void QtSurface::drawImage(const ImageHandle& handle, int x, int y, int width, int height) {
+    const QImage* source = imageOf(handle);
+    if (!source) return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), *source, QRect(0, 0, width, height) & source->rect());
+}
+
+void QtSurface::stretchImage(const ImageHandle& handle, Rect source, Rect target) {
+    const QImage* image = imageOf(handle);
+    if (!image) return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(toQRect(target), *image, toQRect(source));
+}
+
+void QtSurface::copyFrom(const Surface& source, Rect sourceRect, int x, int y) {
+    const auto* qt = dynamic_cast<const QtSurface*>(&source);
+    if (!qt) return;
+    if (x == 0 && y == 0 && sourceRect == Rect{0, 0, image_.width(), image_.height()} &&
+        qt->image_.size() == image_.size() && qt->image_.format() == image_.format()) {
+        // The whole frame: one straight copy of the pixels.
+        std::memcpy(image_.bits(), qt->image_.constBits(), image_.sizeInBytes());
+        return;
+    }
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), qt->image_, toQRect(sourceRect));
+}
+
+void QtSurface::stretchFrom(const Surface& source, Rect sourceRect, Rect target) {
+    const auto* qt = dynamic_cast<const QtSurface*>(&source);
+    if (!qt) return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(toQRect(target), qt->image_, toQRect(sourceRect));
+}
+
+void QtSurface::box(Rect r) {
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    QPainter painter(&image_);
+    painter.fillRect(toQRect(r), toQColor(fillColour()));
+    const QColor outline = toQColor(lineColour());
+    painter.fillRect(QRect(r.left, r.top, r.width(), 1), outline);
+    painter.fillRect(QRect(r.left, r.bottom - 1, r.width(), 1), outline);
+    painter.fillRect(QRect(r.left, r.top, 1, r.height()), outline);
+    painter.fillRect(QRect(r.right - 1, r.top, 1, r.height()), outline);
+}
+
+void QtSurface::fill(Rect r, Rgb colour) {
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    QPainter painter(&image_);
+    painter.fillRect(toQRect(r), toQColor(colour));
+}
+
+void QtSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
+    if (width <= 1) {
+        // Bresenham from the start point up to, but not including, the end point.
+        const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
+        const int dx = std::abs(x2 - x1);
+        const int dy = -std::abs(y2 - y1);
+        const int sx = x1 < x2 ? 1 : -1;
+        const int sy = y1 < y2 ? 1 : -1;
+        int err = dx + dy;
+        int x = x1;
+        int y = y1;
+        while (x != x2 || y != y2) {
+            if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
+                reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = pixel;
+            }
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+        return;
+    }
+    QPainter painter(&image_);
+    painter.setPen(QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(x1, y1, x2, y2);
+}
+
+void QtSurface::drawText(std::string_view cp1250, Rect rect, unsigned flags) {
+    if (cp1250.empty()) return;
+    const QFont& font = qtFont(this->font());
+    const QFontMetrics metrics(font);
+    QString text = toQString(cp1250);
+    QStringList lines;
+    if (flags & text::kSingleLine) {
+        text.remove(QChar('\r'));
+        text.remove(QChar('\n'));
+        lines << text;
+    } else {
+        lines = layoutLines(text, metrics, rect.width(), flags & text::kWordBreak);
+    }
+    QPainter painter(&image_);
+    painter.setFont(font);
+    painter.setPen(toQColor(textColour()));
+    if (!(flags & text::kNoClip)) painter.setClipRect(toQRect(rect));
+    const int lineHeight = metrics.ascent() + metrics.descent();
+    int top = rect.top;
+    if ((flags & text::kSingleLine) && (flags & text::kVCenter)) {
+        top = rect.top + (rect.height() - lineHeight) / 2;
+    }
+    for (const QString& line : lines) {
+        const int advance = metrics.horizontalAdvance(line);
+        int left = rect.left;
+        if (flags & text::kCenter) left = rect.left + (rect.width() - advance) / 2;
+        if (flags & text::kRight) left = rect.right - advance;
+        if (backgroundMode() == BackgroundMode::Opaque && !line.isEmpty()) {
+            painter.fillRect(QRect(left, top, advance, lineHeight), toQColor(textBackground()));
+        }
+        painter.drawText(QPoint(left, top + metrics.ascent()), line);
+        top += lineHeight;
+    }
+}
+
+void QtSurface::textOut(int x, int y, std::string_view cp1250) {
+    if (cp1250.empty()) return;
+    const QFont& font = qtFont(this->font());
+    const QFontMetrics metrics(font);
+    const QString text = toQString(cp1250);
+    QPainter painter(&image_);
+    painter.setFont(font);
+    if (backgroundMode() == BackgroundMode::Opaque) {
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                         toQColor(textBackground()));
+    }
+    painter.setPen(toQColor(textColour()));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+int QtSurface::textWidth(std::string_view cp1250, FontId font) const {
+    return QFontMetrics(qtFont(font)).horizontalAdvance(toQString(cp1250));
+}
+
+}  // namespace lun4::ui
