@@ -1,0 +1,88 @@
+#pragma once
+// A frame for screen tests: recording back buffers and window surface, controls that keep
+// their text, a pause that only counts, and message boxes that are remembered.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/frame.h"
+#include "ui/recording_surface.h"
+
+namespace lun4::testing {
+
+class FakeTextControl : public ui::TextControl {
+public:
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool isVisible() const override { return visible_; }
+    void setText(std::string_view text) override { text_ = text; }
+    std::string text() const override { return text_; }
+    // Lines split at "\r\n" / "\n"; a test may set displayed lines directly to mimic wrapping.
+    std::vector<std::string> displayedLines() const override;
+    void setDisplayedLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
+    void setFocus() override {}
+
+private:
+    bool visible_ = false;
+    std::string text_;
+    std::vector<std::string> lines_;
+};
+
+class FakeCheckBox : public ui::CheckBox {
+public:
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool isVisible() const override { return visible_; }
+    void setChecked(bool checked) override { checked_ = checked; }
+    bool isChecked() const override { return checked_; }
+    void setOnClicked(std::function<void()> handler) override { onClicked_ = std::move(handler); }
+    // What a user's click does: the platform ticks the box, then reports the click.
+    void click() {
+        checked_ = true;
+        if (onClicked_) onClicked_();
+    }
+
+private:
+    bool visible_ = false;
+    bool checked_ = false;
+    std::function<void()> onClicked_;
+};
+
+class FakeFrame : public ui::Frame {
+public:
+    FakeFrame();
+
+    ui::RecordingSurface& back(int index) { return *buffers_[index]; }
+    ui::RecordingSurface& window() { return window_; }
+    ui::FakeImageSource& fakeImages() { return images_; }
+    FakeTextControl& fakeControl(ui::ControlId id) { return controls_[static_cast<int>(id)]; }
+    FakeCheckBox& fakeCheckBox(ui::CheckBoxId id) { return checkBoxes_[static_cast<int>(id)]; }
+
+    int presentCount = 0;
+    std::vector<int> pauses;                 // every pause, in milliseconds
+    std::vector<std::string> windowImagesAtPause;  // images on the window when each pause began
+    std::vector<std::pair<std::string, std::string>> messages;  // caption, text (cp1250)
+    bool quitRequested = false;
+
+    ui::Surface& backBuffer(int index) override { return *buffers_[index]; }
+    ui::Surface& windowSurface() override { return window_; }
+    void present() override;
+    void showWindowSurface() override {}
+    void pause(int ms) override;
+    ui::ImageSource& images() override { return images_; }
+    ui::TextControl& control(ui::ControlId id) override { return fakeControl(id); }
+    ui::CheckBox& checkBox(ui::CheckBoxId id) override { return fakeCheckBox(id); }
+    void showMessage(std::string_view caption, std::string_view text) override {
+        messages.emplace_back(caption, text);
+    }
+    void quit() override { quitRequested = true; }
+
+private:
+    std::array<std::unique_ptr<ui::RecordingSurface>, 3> buffers_;
+    ui::RecordingSurface window_{"window"};
+    ui::FakeImageSource images_;
+    std::array<FakeTextControl, ui::kControlCount> controls_;
+    std::array<FakeCheckBox, 2> checkBoxes_;
+};
+
+}  // namespace lun4::testing
