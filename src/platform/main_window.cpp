@@ -1,0 +1,208 @@
+#include "platform/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+#include "ui/qt/qt_fonts.h"
+
+namespace lun4::platform {
+
+MainWindow::MainWindow(DataPaths& paths, int depth) : images_(paths, depth) {
+    setWindowTitle(QStringLiteral("LUN4_TORVA"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowIcon(programIcon());
+    setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    for (auto& buffer : buffers_) buffer = std::make_unique<ui::QtSurface>();
+    buffers_[0]->drawImage(images_.loadBitmap("Data/main.bmp"), 0, 0, ui::kFrameWidth, ui::kFrameHeight);
+    buffers_[0]->setBackgroundMode(ui::BackgroundMode::Transparent);
+    window_.setBackgroundMode(ui::BackgroundMode::Transparent);
+    for (int i = 0; i < ui::kControlCount; ++i) {
+        controls_[i] = std::make_unique<QtTextControl>(this, ui::controlLayout(static_cast<ui::ControlId>(i)));
+    }
+    checkBoxes_[0] = std::make_unique<QtCheckBox>(this, ui::checkBoxLayout(ui::CheckBoxId::Male));
+    checkBoxes_[1] = std::make_unique<QtCheckBox>(this, ui::checkBoxLayout(ui::CheckBoxId::Female));
+    resize(ui::kFrameWidth, ui::kFrameHeight);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // The controls' widgets are children of this window and go with it.
+    for (auto& c : controls_) c.release();
+    for (auto& c : checkBoxes_) c.reset();
+}
+
+void MainWindow::showOnWholeScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) setGeometry(screen->geometry());
+    // Without a window manager the geometry alone covers the screen; with one, the
+    // full-screen state keeps panels away.
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::updateMapping() {
+    const double scale = std::min(width() / double(ui::kFrameWidth), height() / double(ui::kFrameHeight));
+    mapping_.scale = scale > 0 ? scale : 1.0;
+    mapping_.offsetX = static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
+    mapping_.offsetY = static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
+    for (auto& control : controls_) control->place(mapping_);
+    for (auto& box : checkBoxes_) box->place(mapping_);
+}
+
+ui::Point MainWindow::toFrame(QPoint p) const {
+    return {static_cast<int>(std::floor((p.x() - mapping_.offsetX) / mapping_.scale)),
+            static_cast<int>(std::floor((p.y() - mapping_.offsetY) / mapping_.scale))};
+}
+
+void MainWindow::present() {
+    window_.copyWhole(*buffers_[0]);
+    update();
+}
+
+void MainWindow::showWindowSurface() { update(); }
+
+void MainWindow::pause(int ms) {
+    if (pauseFunction_) {
+        pauseFunction_(ms);
+        return;
+    }
+    // The pressed image must really be on screen during the pause: paint now, then wait
+    // while mouse and keyboard input stays queued for afterwards.
+    repaint();
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::showMessage(std::string_view caption, std::string_view text) {
+    const QString c = ui::toQString(caption);
+    const QString t = ui::toQString(text);
+    if (message_) {
+        message_(c, t);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::quit() {
+    quitting_ = true;
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void MainWindow::showAbout() {
+    if (about_) {
+        about_();
+        return;
+    }
+    QDialog dialog(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(QStringLiteral("About"));
+    dialog.setFixedSize(345, 122);
+    auto* label = new QLabel(QStringLiteral("LUN4_TORVA Version 1.0"), &dialog);
+    label->setGeometry(73, 16, 200, 16);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setGeometry(262, 10, 70, 24);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    dialog.exec();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        const bool mark = key->key() == Qt::Key_Question || key->key() == Qt::Key_Slash ||
+                          key->text() == QStringLiteral("?") || key->text() == QStringLiteral("/");
+        if (alt && mark && QApplication::activeModalWidget() == nullptr) {
+            showAbout();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    if (repaintNeeded_) {
+        // Only the very first paint composes; later ones show what the window holds.
+        repaintNeeded_ = false;
+        if (compose_) compose_();
+    }
+    QPainter painter(this);
+    const QRect target(mapping_.offsetX, mapping_.offsetY,
+                       static_cast<int>(std::lround(ui::kFrameWidth * mapping_.scale)),
+                       static_cast<int>(std::lround(ui::kFrameHeight * mapping_.scale)));
+    if (target != rect()) {
+        painter.fillRect(rect(), Qt::black);
+    }
+    if (mapping_.scale == 1.0) {
+        painter.drawImage(target.topLeft(), window_.image());
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, window_.image());
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) { updateMapping(); }
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    const ui::Point p = toFrame(event->position().toPoint());
+    if (moved_) moved_(p.x, p.y);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const ui::Point p = toFrame(event->position().toPoint());
+    if (pressed_) pressed_(p.x, p.y);
+}
+
+// Keys do nothing to screens; characters reach a focused edit control on their own.
+void MainWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (quitting_ || !close_) {
+        event->accept();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return;
+    }
+    event->ignore();
+    close_();
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        path.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 5.0, size / 5.0);
+        p.fillPath(path, QColor(46, 110, 122));
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setBold(true);
+        font.setPixelSize(size * 9 / 16);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("L4"));
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace lun4::platform

@@ -1,0 +1,92 @@
+#pragma once
+// The program's one window: borderless, covering the whole screen, showing the 1024x768
+// frame scaled to fit with its aspect kept (black margins; 1:1 on a 1024x768 display).
+// It owns the three back buffers and the window surface, maps mouse positions back into
+// frame coordinates, and carries the controls laid over the frame.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "platform/qt_controls.h"
+#include "platform/qt_image_source.h"
+#include "ui/frame.h"
+#include "ui/qt/qt_surface.h"
+
+namespace lun4::platform {
+
+class MainWindow : public QWidget, public ui::Frame {
+public:
+    MainWindow(DataPaths& paths, int depth);
+    ~MainWindow() override;
+
+    // Frame
+    ui::Surface& backBuffer(int index) override { return *buffers_[index]; }
+    ui::Surface& windowSurface() override { return window_; }
+    void present() override;
+    void showWindowSurface() override;
+    void pause(int ms) override;
+    ui::ImageSource& images() override { return images_; }
+    ui::TextControl& control(ui::ControlId id) override { return *controls_[static_cast<int>(id)]; }
+    ui::CheckBox& checkBox(ui::CheckBoxId id) override { return *checkBoxes_[static_cast<int>(id)]; }
+    void showMessage(std::string_view caption, std::string_view text) override;
+    void quit() override;
+
+    // Wiring.
+    void setComposeHandler(std::function<void()> handler) { compose_ = std::move(handler); }
+    void setMouseHandlers(std::function<void(int, int)> moved, std::function<void(int, int)> pressed) {
+        moved_ = std::move(moved);
+        pressed_ = std::move(pressed);
+    }
+    // What closing the window by the system does; by default the program ends.
+    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
+    // Test seams: the click pause, message boxes and the About box.
+    void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
+    void setMessageFunction(std::function<void(const QString&, const QString&)> f) { message_ = std::move(f); }
+    void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
+
+    // Covers the screen the window is on (with or without a window manager) and shows it.
+    void showOnWholeScreen();
+
+    const FrameMapping& mapping() const { return mapping_; }
+    ui::Point toFrame(QPoint windowPoint) const;
+    const ui::QtSurface& windowImage() const { return window_; }
+    int colourDepth() const { return images_.depth(); }
+    bool composedOnce() const { return !repaintNeeded_; }
+    void showAbout();
+    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void updateMapping();
+
+    QtImageSource images_;
+    std::array<std::unique_ptr<ui::QtSurface>, 3> buffers_;
+    ui::QtSurface window_;
+    std::array<std::unique_ptr<QtTextControl>, ui::kControlCount> controls_;
+    std::array<std::unique_ptr<QtCheckBox>, 2> checkBoxes_;
+    FrameMapping mapping_;
+    bool repaintNeeded_ = true;
+    bool quitting_ = false;
+    std::function<void()> compose_;
+    std::function<void(int, int)> moved_;
+    std::function<void(int, int)> pressed_;
+    std::function<void()> close_;
+    std::function<void(int)> pauseFunction_;
+    std::function<void(const QString&, const QString&)> message_;
+    std::function<void()> about_;
+};
+
+// The window's icon, drawn by the program.
+QIcon programIcon();
+
+}  // namespace lun4::platform

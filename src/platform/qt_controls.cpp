@@ -1,0 +1,225 @@
+#include "platform/qt_controls.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QValidator>
+#include <cmath>
+
+#include "model/cp1250.h"
+#include "ui/qt/qt_fonts.h"
+
+namespace lun4::platform {
+namespace {
+
+QRect mapped(const ui::Rect& r, const FrameMapping& m) {
+    const int left = m.offsetX + static_cast<int>(std::lround(r.left * m.scale));
+    const int top = m.offsetY + static_cast<int>(std::lround(r.top * m.scale));
+    const int right = m.offsetX + static_cast<int>(std::lround(r.right * m.scale));
+    const int bottom = m.offsetY + static_cast<int>(std::lround(r.bottom * m.scale));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+std::string toCp1250(const QString& text) {
+    return cp1250::fromUtf8Lossy(text.toStdString());
+}
+
+// Single-line boxes: a validator keeps out what cannot be stored and what does not fit.
+class FieldValidator : public QValidator {
+public:
+    explicit FieldValidator(const QtTextControl& control) : QValidator(nullptr), control_(control) {}
+    State validate(QString& input, int&) const override {
+        return control_.accepts(input) ? Acceptable : Invalid;
+    }
+
+private:
+    const QtTextControl& control_;
+};
+
+}  // namespace
+
+bool storable(const QString& text) {
+    for (const QChar c : text) {
+        if (c == QChar(0x00A7)) return false;
+        if (c == QChar('\n') || c == QChar('\r')) continue;
+        if (c.unicode() < 0x20) return false;
+        if (!cp1250::fromUnicode(c.unicode())) return false;
+    }
+    return true;
+}
+
+QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
+    const Qt::Alignment align = layout.alignment == ui::Alignment::Center  ? Qt::AlignHCenter
+                                : layout.alignment == ui::Alignment::Right ? Qt::AlignRight
+                                                                            : Qt::AlignLeft;
+    if (layout.multiLine) {
+        multi_ = new QPlainTextEdit(parent);
+        multi_->setFrameStyle(QFrame::NoFrame);
+        multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        multi_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        multi_->document()->setDocumentMargin(2);
+        QTextOption option = multi_->document()->defaultTextOption();
+        option.setAlignment(align);
+        multi_->document()->setDefaultTextOption(option);
+        multi_->setTabChangesFocus(true);
+        QObject::connect(multi_, &QPlainTextEdit::textChanged, multi_, [this] { onEdited(); });
+        QObject::connect(multi_, &QPlainTextEdit::cursorPositionChanged, multi_, [this] {
+            if (!restoring_ && multi_->toPlainText() == lastAccepted_) {
+                lastCursor_ = multi_->textCursor().position();
+            }
+        });
+    } else {
+        line_ = new QLineEdit(parent);
+        line_->setFrame(false);
+        line_->setAlignment(align | Qt::AlignVCenter);
+        line_->setTextMargins(1, 0, 1, 0);
+        line_->setValidator(new FieldValidator(*this));
+    }
+    QWidget* w = widget();
+    w->setAutoFillBackground(true);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    w->setPalette(palette);
+    w->hide();
+    place(FrameMapping{});
+}
+
+QtTextControl::~QtTextControl() = default;
+
+QWidget* QtTextControl::widget() const {
+    return multi_ ? static_cast<QWidget*>(multi_) : static_cast<QWidget*>(line_);
+}
+
+void QtTextControl::place(const FrameMapping& mapping) {
+    widget()->setGeometry(mapped(layout_.rect, mapping));
+    widget()->setFont(ui::qtFontScaled(layout_.font, mapping.scale));
+}
+
+void QtTextControl::setVisible(bool visible) { widget()->setVisible(visible); }
+bool QtTextControl::isVisible() const { return widget()->isVisible(); }
+void QtTextControl::setFocus() { widget()->setFocus(); }
+
+void QtTextControl::setText(std::string_view text) {
+    QString value = ui::toQString(text);
+    value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    restoring_ = true;
+    if (multi_) {
+        multi_->setPlainText(value);
+    } else {
+        // Text set by the program is shown as it is; the validator only judges typing.
+        line_->setValidator(nullptr);
+        line_->setText(value);
+        line_->setValidator(new FieldValidator(*this));
+        line_->setCursorPosition(0);
+    }
+    restoring_ = false;
+    lastAccepted_ = multi_ ? multi_->toPlainText() : line_->text();
+    lastCursor_ = 0;
+}
+
+std::string QtTextControl::text() const {
+    QString value = multi_ ? multi_->toPlainText() : line_->text();
+    value.replace(QChar('\n'), QStringLiteral("\r\n"));
+    return toCp1250(value);
+}
+
+void QtTextControl::layOut() const {
+    auto* documentLayout = qobject_cast<QPlainTextDocumentLayout*>(multi_->document()->documentLayout());
+    if (!documentLayout) return;
+    for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
+        documentLayout->ensureBlockLayout(block);
+    }
+}
+
+std::vector<std::string> QtTextControl::displayedLines() const {
+    std::vector<std::string> lines;
+    if (!multi_) {
+        lines.push_back(toCp1250(line_->text()));
+        return lines;
+    }
+    layOut();
+    const QTextDocument* document = multi_->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QString text = block.text();
+        if (!layout || layout->lineCount() == 0) {
+            lines.push_back(toCp1250(text));
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(toCp1250(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
+}
+
+int QtTextControl::storedLength(const QString& candidate) const {
+    if (layout_.id == ui::ControlId::NoteEditor) {
+        // The note keeps every displayed line followed by "\r\n"; counted from the current
+        // layout, which the caller has already applied.
+        int total = 0;
+        for (const auto& line : displayedLines()) total += static_cast<int>(line.size()) + 2;
+        return total;
+    }
+    return static_cast<int>(candidate.size() + candidate.count(QChar('\n')));
+}
+
+bool QtTextControl::accepts(const QString& candidate) const {
+    if (!storable(candidate)) return false;
+    if (!multi_) {
+        if (candidate.contains(QChar('\n'))) return false;
+        if (candidate.size() > layout_.maxChars) return false;
+        // A box without scrolling holds only what it shows.
+        const QFontMetrics metrics(line_->font());
+        const int room = line_->contentsRect().width() - 4;
+        return metrics.horizontalAdvance(candidate) <= room;
+    }
+    layOut();
+    if (storedLength(candidate) > layout_.maxChars) return false;
+    // Only as many lines as the box shows.
+    const QFontMetrics metrics(multi_->font());
+    const int visibleLines = std::max(1, (multi_->viewport()->height() - 4) / metrics.lineSpacing());
+    int shown = 0;
+    for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
+        shown += std::max(1, block.layout() ? block.layout()->lineCount() : 1);
+    }
+    return shown <= visibleLines;
+}
+
+void QtTextControl::onEdited() {
+    if (restoring_) return;
+    const QString now = multi_->toPlainText();
+    if (accepts(now)) {
+        lastAccepted_ = now;
+        lastCursor_ = multi_->textCursor().position();
+        return;
+    }
+    // Refused: put back the last text the control could hold.
+    restoring_ = true;
+    const int cursor = std::min(lastCursor_, static_cast<int>(lastAccepted_.size()));
+    multi_->setPlainText(lastAccepted_);
+    QTextCursor c = multi_->textCursor();
+    c.setPosition(cursor);
+    multi_->setTextCursor(c);
+    restoring_ = false;
+}
+
+QtCheckBox::QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout)
+    : layout_(layout), box_(new QCheckBox(parent)) {
+    box_->setFocusPolicy(Qt::NoFocus);
+    box_->hide();
+    QObject::connect(box_, &QCheckBox::clicked, box_, [this] {
+        if (onClicked_) onClicked_();
+    });
+    place(FrameMapping{});
+}
+
+void QtCheckBox::place(const FrameMapping& mapping) { box_->setGeometry(mapped(layout_.rect, mapping)); }
+
+}  // namespace lun4::platform

@@ -1,0 +1,76 @@
+#include "platform/qt_image_source.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <algorithm>
+#include <cctype>
+
+#include "platform/page_decoder.h"
+#include "ui/qt/qt_surface.h"
+
+namespace lun4::platform {
+namespace {
+
+// One cache key for every spelling of a name.
+std::string keyOf(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) {
+        c = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
+}  // namespace
+
+QtImageSource::QtImageSource(DataPaths& paths, int depth) : paths_(paths), depth_(depth) {}
+
+ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
+    const std::string key = keyOf(name);
+    if (auto it = bitmaps_.find(key); it != bitmaps_.end()) return it->second;
+    ui::ImageHandle handle;
+    if (const auto path = paths_.resolve(name)) {
+        QImageReader reader(QString::fromStdString(path->string()), "bmp");
+        QImage image = reader.read();
+        if (!image.isNull()) {
+            handle = std::make_shared<ui::QtImage>(image.convertToFormat(QImage::Format_RGB32),
+                                                   std::string(name));
+        }
+    }
+    bitmaps_.emplace(key, handle);
+    return handle;
+}
+
+ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
+    const std::string key = keyOf(name);
+    auto it = std::find_if(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; });
+    if (it != pages_.end()) {
+        auto entry = *it;
+        pages_.erase(it);
+        pages_.push_front(entry);
+        return entry.second;
+    }
+    ui::ImageHandle handle;
+    if (const auto path = paths_.resolve(name)) {
+        if (const auto decoded = decodeJpegFile(*path)) {
+            if (auto image = pageImage(*decoded, depth_)) {
+                handle = std::make_shared<ui::QtImage>(std::move(*image), std::string(name));
+            }
+        }
+    }
+    // Missing and broken pages are not kept: a file put in place later is read.
+    if (handle) {
+        pages_.emplace_front(key, handle);
+        if (pages_.size() > kKeptPages) pages_.pop_back();
+    }
+    return handle;
+}
+
+int displayDepth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int depth = screen ? screen->depth() : 32;
+    // A 24-bit X display keeps 32 bits per pixel.
+    return depth == 16 ? 16 : 32;
+}
+
+}  // namespace lun4::platform

@@ -1,0 +1,37 @@
+#pragma once
+// Pictures from the run folder: bitmap files (Windows BMP of any common depth) and JPEG
+// pages, resolved case-insensitively. Bitmaps are read once and kept for the whole run;
+// recently decoded pages are kept so that stepping back and forth between items is quick.
+
+#include <deque>
+#include <map>
+#include <string>
+
+#include "platform/data_paths.h"
+#include "ui/surface.h"
+
+namespace lun4::platform {
+
+class QtImageSource : public ui::ImageSource {
+public:
+    // depth: the display's bits per pixel, 16, 24 or 32.
+    QtImageSource(DataPaths& paths, int depth);
+
+    ui::ImageHandle loadBitmap(std::string_view name) override;
+    ui::ImageHandle loadPage(std::string_view name) override;
+
+    int depth() const { return depth_; }
+
+private:
+    static constexpr size_t kKeptPages = 6;
+
+    DataPaths& paths_;
+    int depth_;
+    std::map<std::string, ui::ImageHandle> bitmaps_;
+    std::deque<std::pair<std::string, ui::ImageHandle>> pages_;  // most recent first
+};
+
+// The display's bits per pixel as the page decoder uses it.
+int displayDepth();
+
+}  // namespace lun4::platform

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "platform/main_window.h"
+#include "screens/controller/screen_controller.h"
+#include "screens/screen_ids.h"
+
+namespace lun4::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeBmp(const fs::path& path, int w, int h, QColor colour) {
+    fs::create_directories(path.parent_path());
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+}
+
+// A small data folder: the entry screen, its enter button and the main menu background.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        root = fs::temp_directory_path() / "lun4_window_test";
+        fs::remove_all(root);
+        writeBmp(root / "Data" / "BMP" / "entry.bmp", 1024, 768, QColor(200, 200, 200));
+        writeBmp(root / "Data" / "BMP" / "tlo_glowne.bmp", 1024, 768, QColor(10, 20, 30));
+        writeBmp(root / "Data" / "BMP" / "wej_n.bmp", 100, 40, QColor(0, 0, 200));
+        writeBmp(root / "Data" / "BMP" / "wej_o.bmp", 100, 40, QColor(0, 200, 0));
+        writeBmp(root / "Data" / "BMP" / "wej_p.bmp", 100, 40, QColor(200, 0, 0));
+    }
+    static void TearDownTestSuite() { fs::remove_all(root); }
+
+    MainWindowTest() {
+        window.setComposeHandler([this] {
+            ++composed;
+            controller.compose();
+        });
+        window.setMouseHandlers(
+            [this](int x, int y) {
+                state.lastMouse = {x, y};
+                controller.mouseMoved(x, y);
+            },
+            [this](int x, int y) {
+                state.lastMouse = {x, y};
+                controller.leftButtonDown(x, y);
+            });
+        window.setPauseFunction([this](int ms) {
+            pauses.push_back(ms);
+            pixelAtPause = windowPixel(360, 550);
+        });
+        window.resize(1024, 768);
+        window.show();
+        QApplication::processEvents();
+    }
+
+    QRgb windowPixel(int x, int y) { return window.windowImage().image().pixel(x, y) & 0xFFFFFF; }
+    QRgb backPixel(int x, int y) {
+        return static_cast<ui::QtSurface&>(window.backBuffer(0)).image().pixel(x, y) & 0xFFFFFF;
+    }
+    void mouse(QEvent::Type type, QPoint p) {
+        QMouseEvent event(type, QPointF(p), QPointF(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    }
+
+    static inline fs::path root;
+    DataPaths paths{root};
+    MainWindow window{paths, 32};
+    AppState state;
+    Buttons buttons{window.images()};
+    ScreenController controller{window, buttons, state};
+    int composed = 0;
+    std::vector<int> pauses;
+    QRgb pixelAtPause = 0;
+};
+
+TEST_F(MainWindowTest, FirstPaintComposesOnceLaterPaintsOnlyShow) {
+    EXPECT_EQ(composed, 1);
+    EXPECT_EQ(windowPixel(5, 5), 0xC8C8C8u);
+    window.repaint();
+    window.update();
+    QApplication::processEvents();
+    EXPECT_EQ(composed, 1);
+}
+
+TEST_F(MainWindowTest, HoverLightsTheWindowOnlyAndClickShowsThePressedImage) {
+    mouse(QEvent::MouseMove, QPoint(360, 550));
+    EXPECT_EQ(windowPixel(360, 550), 0x00C800u);  // hover image on the window
+    EXPECT_EQ(backPixel(360, 550), 0x0000C8u);    // back buffer as composed
+    mouse(QEvent::MouseButtonPress, QPoint(360, 550));
+    EXPECT_EQ(pauses, std::vector<int>{100});
+    EXPECT_EQ(pixelAtPause, 0xC80000u);  // pressed image during the pause
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    EXPECT_EQ(state.lastMouse, (ui::Point{360, 550}));
+    EXPECT_EQ(windowPixel(5, 5), 0x0A141Eu);
+}
+
+TEST_F(MainWindowTest, ScaledFrameMapsMouseAndControls) {
+    window.resize(1280, 1024);  // scale 1.25, black bands of 32 pixels above and below
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(window.mapping().scale, 1.25);
+    EXPECT_EQ(window.mapping().offsetY, 32);
+    EXPECT_EQ(window.toFrame(QPoint(450, 32 + 690)), (ui::Point{360, 552}));
+    mouse(QEvent::MouseMove, QPoint(450, 32 + 690));
+    EXPECT_EQ(state.lastMouse, (ui::Point{360, 552}));
+    EXPECT_EQ(buttons.enter.state(), ui::SkinButton::Hover);
+
+    auto& editor = static_cast<QtTextControl&>(window.control(ui::ControlId::NoteEditor));
+    EXPECT_EQ(editor.widget()->geometry(), QRect(108, 32 + 311, 850, 475));
+}
+
+TEST_F(MainWindowTest, AltQuestionMarkOpensTheAboutBoxAndEscapeClosesIt) {
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        sawDialog = modal != nullptr && modal->windowTitle() == "About";
+        if (modal) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(modal, &escape);
+        }
+    });
+    QKeyEvent alt(QEvent::KeyPress, Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier, "?");
+    QApplication::sendEvent(&window, &alt);
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    int opened = 0;
+    window.setAboutFunction([&] { ++opened; });
+    QKeyEvent slash(QEvent::KeyPress, Qt::Key_Slash, Qt::AltModifier, "/");
+    QApplication::sendEvent(&window, &slash);
+    QKeyEvent plain(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, "/");
+    QApplication::sendEvent(&window, &plain);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(state.screenId, screen::kEntry);
+}
+
+TEST_F(MainWindowTest, SystemCloseGoesThroughTheCloseHandler) {
+    int asked = 0;
+    window.setCloseHandler([&] { ++asked; });
+    window.close();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, ControlsRefuseWhatCannotBeStored) {
+    auto& name = static_cast<QtTextControl&>(window.control(ui::ControlId::FullName));
+    EXPECT_TRUE(name.accepts(QStringLiteral(u"Zażółć Gęślą")));
+    EXPECT_FALSE(name.accepts(QStringLiteral(u"Anna § Nowak")));
+    EXPECT_FALSE(name.accepts(QStringLiteral(u"Ängström 日本")));
+    EXPECT_FALSE(name.accepts(QString(60, QChar('W'))));  // wider than the box
+    name.setText("Anna Nowak");
+    EXPECT_EQ(name.text(), "Anna Nowak");
+
+    auto& address = static_cast<QtTextControl&>(window.control(ui::ControlId::HomeAddress));
+    address.setText("ul. Polna 1\r\nWarszawa");
+    EXPECT_EQ(address.text(), "ul. Polna 1\r\nWarszawa");
+}
+
+}  // namespace
+}  // namespace lun4::platform
