@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Release build of the benchmarks, then: screen composition against the floor cases, and the
+# program's start to its first frame under Xvfb with its peak memory, measured from outside.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build-release
+build-release/bench/lun4_bench --benchmark_min_time=0.2 "$@"
+
+if command -v Xvfb > /dev/null && command -v xdotool > /dev/null; then
+  Xvfb :97 -screen 0 1024x768x24 > /dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  cd build-release/run
+  for i in 1 2 3; do
+    start=$(date +%s%N)
+    DISPLAY=:97 /usr/bin/time -f "%M" -o /tmp/lun4_rss ./lun4 &
+    pid=$!
+    DISPLAY=:97 xdotool search --sync --onlyvisible --name LUN4_TORVA > /dev/null
+    end=$(date +%s%N)
+    sleep 0.5
+    pkill -TERM -P "$pid" || true; wait "$pid" 2> /dev/null || true
+    echo "start to visible window: $(( (end - start) / 1000000 )) ms, peak memory: $(( $(cat /tmp/lun4_rss) / 1024 )) MiB"
+  done
+  kill "$xvfb"
+fi
