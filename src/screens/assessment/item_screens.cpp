@@ -1,0 +1,343 @@
+#include "screens/assessment/item_screens.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "model/catalogue.h"
+#include "model/default_recommendations.h"
+#include "screens/assessment/missing_page.h"
+#include "screens/screen_ids.h"
+
+namespace lun4 {
+
+using ui::SkinButton;
+
+namespace {
+
+constexpr std::array<int, 19> kAdviceItems = {1,  2,  3,  6,  8,  11, 12, 14, 15, 16,
+                                              18, 20, 22, 27, 28, 30, 37, 39, 45};
+
+constexpr ui::Rgb kScaleNameColour{204, 51, 153};
+constexpr ui::Rgb kItemTitleColour{0, 0, 255};
+constexpr unsigned kCentredLine = ui::text::kCenter | ui::text::kVCenter | ui::text::kSingleLine;
+
+// Where the task page goes on the item page; a larger page is clipped to it.
+constexpr ui::Rect kTaskPageArea{40, 150, 40 + 790, 150 + 470};
+
+ObservationArea listArea(int listScreen) {
+    return areaAt(listScreen / 10 - 4);
+}
+FunctionScale listScale(int listScreen) {
+    return scaleAt(listScreen % 10 - 1);
+}
+int listItemCount(int listScreen) {
+    return itemsPerScale(listArea(listScreen));
+}
+bool isFirstScaleOfArea(int listScreen) {
+    return listScreen % 10 == 1;
+}
+bool isLastScaleOfArea(int listScreen) {
+    return listScreen % 10 == 6;
+}
+
+// Item button i sits higher and closer on the 12-item lists of direct observation.
+int itemButtonTop(int listScreen, int index) {
+    return listItemCount(listScreen) == 12 ? 67 + 49 * index : 80 + 70 * index;
+}
+
+const char* indicatorImage(char score) {
+    switch (score) {
+        case kNotScored:
+            return "Data\\BMP\\but_w.bmp";
+        case kPass:
+            return "Data\\BMP\\but_g.bmp";
+        case kEmerging:
+            return "Data\\BMP\\but_y.bmp";
+        case kFail:
+            return "Data\\BMP\\but_r.bmp";
+    }
+    return nullptr;
+}
+
+bool offersRecommendationEditor(char score) {
+    return score == kEmerging || score == kFail;
+}
+
+}  // namespace
+
+int itemOnList(int listScreen, int index) {
+    return itemNumber(listArea(listScreen), listScale(listScreen), index);
+}
+
+int listScreenOf(int item) {
+    return itemListScreen(areaOf(item), scaleOf(item));
+}
+
+bool hasKeyPage(int item) {
+    return item >= 1 && item < 74;
+}
+
+bool hasAdvicePage(int item) {
+    return std::find(kAdviceItems.begin(), kAdviceItems.end(), item) != kAdviceItems.end();
+}
+
+ItemScreens::ItemScreens(ScreenController& controller) : controller_(controller) {}
+
+bool ItemScreens::ownsScreen(int screenId) const {
+    return screen::isItemList(screenId) || screenId == screen::kItemPage;
+}
+
+void ItemScreens::compose(int screenId) {
+    if (screen::isItemList(screenId)) composeList(screenId);
+    if (screenId == screen::kItemPage) composeItemPage();
+}
+
+void ItemScreens::hover(int x, int y) {
+    const int id = controller_.state().screenId;
+    if (screen::isItemList(id)) hoverList(x, y);
+    if (id == screen::kItemPage) hoverItemPage(x, y);
+}
+
+void ItemScreens::click(int x, int y) {
+    const int id = controller_.state().screenId;
+    if (screen::isItemList(id)) clickList(x, y);
+    if (id == screen::kItemPage) clickItemPage(x, y);
+}
+
+void ItemScreens::drawLitUnderMouse(SkinButton& button, ui::Surface& target) {
+    const ui::Point mouse = controller_.state().lastMouse;
+    if (button.contains(mouse.x, mouse.y)) button.setState(SkinButton::Hover);
+    button.draw(target);
+}
+
+void ItemScreens::openScreen(int screenId) {
+    controller_.state().screenId = screenId;
+    controller_.compose();
+}
+
+void ItemScreens::openItem(int item) {
+    controller_.state().currentItem = item;
+    openScreen(screen::kItemPage);
+}
+
+// ----- item lists -----
+
+void ItemScreens::composeList(int id) {
+    ui::Frame& frame = controller_.frame();
+    Buttons& b = controller_.buttons();
+    const ExamineeRecord& record = controller_.state().record;
+    ui::Surface& target = frame.backBuffer(0);
+
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\tlo_zad.bmp"), 0, 0, ui::kFrameWidth,
+                     ui::kFrameHeight);
+    target.drawImage(frame.images().loadBitmap(scaleHeadingImage(listScale(id))), 845, 86);
+
+    const std::string_view title = areaTitle(listArea(id));
+    target.setBackgroundMode(ui::BackgroundMode::Transparent);
+    target.setFont(ui::FontId::Title);
+    target.setTextColour(ui::kBlack);
+    target.drawText(title, {162, 19, 833, 46}, kCentredLine);
+    target.setTextColour(ui::kRed);
+    target.drawText(title, {161, 18, 832, 45}, kCentredLine);
+
+    for (int i = 0; i < listItemCount(id); ++i) {
+        const int k = itemOnList(id, i);
+        const int top = itemButtonTop(id, i);
+        SkinButton& item = *b.item[i];
+        item.setPosition(122, top);
+        item.setLabel(itemName(k));
+        item.setNumber(k);
+        item.draw(target);
+
+        // Read from its file on every composition: the score may have changed on the item page.
+        SkinButton& indicator = *b.indicator[i];
+        indicator.setPosition(755, top + 5);
+        if (const char* image = indicatorImage(record.scores[k])) {
+            indicator.setNormalImageFromFile(image);
+        }
+        indicator.draw(target);
+    }
+
+    if (!isFirstScaleOfArea(id)) drawLitUnderMouse(b.previous, target);
+    if (!isLastScaleOfArea(id)) drawLitUnderMouse(b.nextPage, target);
+    b.back.setPosition(77, 676);  // the item page moves it
+    b.back.draw(target);
+    frame.present();
+}
+
+void ItemScreens::hoverList(int x, int y) {
+    Buttons& b = controller_.buttons();
+    const int id = controller_.state().screenId;
+    for (int i = 0; i < listItemCount(id); ++i) controller_.hoverAndRedraw(*b.item[i], x, y);
+    if (!isLastScaleOfArea(id)) controller_.hoverAndRedraw(b.nextPage, x, y);
+    if (!isFirstScaleOfArea(id)) controller_.hoverAndRedraw(b.previous, x, y);
+    controller_.hoverAndRedraw(b.back, x, y);
+}
+
+void ItemScreens::clickList(int x, int y) {
+    Buttons& b = controller_.buttons();
+    AppState& state = controller_.state();
+    // Every rule of the list is tried with the same point, also after one has changed the
+    // screen; the conditions stay those of the list that was clicked.
+    const int id = state.screenId;
+    for (int i = 0; i < listItemCount(id); ++i) {
+        if (b.item[i]->clickTest(x, y)) {
+            controller_.feedback(*b.item[i]);
+            state.returnScreen = id;
+            openItem(itemOnList(id, i));
+        }
+    }
+    if (!isLastScaleOfArea(id) && b.nextPage.clickTest(x, y)) {
+        controller_.feedback(b.nextPage);
+        openScreen(id + 1);
+    }
+    if (!isFirstScaleOfArea(id) && b.previous.clickTest(x, y)) {
+        controller_.feedback(b.previous);
+        openScreen(id - 1);
+    }
+    if (b.back.clickTest(x, y)) {
+        controller_.feedback(b.back);
+        openScreen(screen::kMainMenu);
+    }
+}
+
+// ----- item page -----
+
+void ItemScreens::setScoreButtons(char score) {
+    Buttons& b = controller_.buttons();
+    // The button of the current score shows pressed and cannot be clicked again, so a second
+    // click cannot overwrite an edited recommendation.
+    auto current = [](SkinButton& button) {
+        button.setEnabled(false);
+        button.setState(SkinButton::Pressed);
+    };
+    auto offered = [this](SkinButton& button) {
+        button.setEnabled(true);
+        controller_.hoverFromLastMouse(button);
+    };
+    // A code other than the three scores (not scored, or a stray byte from a file) offers all
+    // three buttons.
+    score == kPass ? current(b.green) : offered(b.green);
+    score == kEmerging ? current(b.yellow) : offered(b.yellow);
+    score == kFail ? current(b.red) : offered(b.red);
+}
+
+void ItemScreens::composeItemPage() {
+    AppState& state = controller_.state();
+    const int k = state.currentItem;
+    if (state.screenId != screen::kItemPage || k < 1 || k > kItemCount) return;
+    ui::Frame& frame = controller_.frame();
+    Buttons& b = controller_.buttons();
+    ui::Surface& target = frame.backBuffer(0);
+    const char score = state.record.scores[k];
+
+    // Also after stepping with the arrows, the back button leads to the list holding the item.
+    state.returnScreen = listScreenOf(k);
+
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\tlo_zad2.bmp"), 0, 0);
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\podswiatelka.bmp"), 851, 250);
+
+    target.setBackgroundMode(ui::BackgroundMode::Transparent);
+    target.setFont(ui::FontId::Title);
+    target.setTextColour(ui::kRed);
+    target.drawText(areaTitleUpper(areaOf(k)), {167, 37, 689, 60}, kCentredLine);
+    target.setTextColour(kScaleNameColour);
+    target.drawText(scaleName(scaleOf(k)), {167, 64, 689, 91}, kCentredLine);
+
+    std::string title = std::to_string(k) + ". ";
+    title += itemName(k);
+    target.setFont(ui::FontId::Item);
+    target.setTextColour(kItemTitleColour);
+    target.drawText(title, {95, 112, 773, 135}, kCentredLine);
+
+    setScoreButtons(score);
+    if (offersRecommendationEditor(score)) b.editRecommendation.draw(target);
+    b.green.draw(target);
+    b.yellow.draw(target);
+    b.red.draw(target);
+
+    if (hasKeyPage(k)) b.key.draw(target);
+    if (hasAdvicePage(k)) b.advice.draw(target);
+    b.back.setPosition(794, 67);
+    b.back.draw(target);
+
+    drawTaskPage(target, k);
+
+    if (k < kItemCount) drawLitUnderMouse(b.nextItem, target);
+    if (k > 1) drawLitUnderMouse(b.previousItem, target);
+    frame.present();
+}
+
+void ItemScreens::drawTaskPage(ui::Surface& target, int item) {
+    const std::string name = "Data\\BMP\\Zad\\z" + std::to_string(item) + ".asd";
+    taskPage_.reset();
+    taskPage_ = controller_.frame().images().loadPage(name);
+    if (taskPage_) {
+        target.drawImage(taskPage_, kTaskPageArea.left, kTaskPageArea.top, kTaskPageArea.width(),
+                         kTaskPageArea.height());
+    } else {
+        drawMissingPage(target, kTaskPageArea, "Brak strony opisu zadania", name);
+    }
+}
+
+void ItemScreens::hoverItemPage(int x, int y) {
+    Buttons& b = controller_.buttons();
+    const AppState& state = controller_.state();
+    const int k = state.currentItem;
+    controller_.hoverAndRedraw(b.back, x, y);
+    controller_.hoverAndRedraw(b.green, x, y);
+    controller_.hoverAndRedraw(b.yellow, x, y);
+    controller_.hoverAndRedraw(b.red, x, y);
+    if (hasKeyPage(k)) controller_.hoverAndRedraw(b.key, x, y);
+    if (hasAdvicePage(k)) controller_.hoverAndRedraw(b.advice, x, y);
+    if (k < kItemCount) controller_.hoverAndRedraw(b.nextItem, x, y);
+    if (k > 1) controller_.hoverAndRedraw(b.previousItem, x, y);
+    if (offersRecommendationEditor(state.record.scores[k])) {
+        controller_.hoverAndRedraw(b.editRecommendation, x, y);
+    }
+}
+
+void ItemScreens::clickItemPage(int x, int y) {
+    Buttons& b = controller_.buttons();
+    AppState& state = controller_.state();
+    ExamineeRecord& record = state.record;
+    const int k = state.currentItem;
+
+    // The buttons of the item page do not overlap: the first one that acts ends the click.
+    if (b.back.clickTest(x, y)) {
+        controller_.feedback(b.back);
+        for (SkinButton* score : {&b.green, &b.yellow, &b.red}) score->setEnabled(true);
+        openScreen(state.returnScreen);
+    } else if (k < kItemCount && b.nextItem.clickTest(x, y)) {
+        controller_.feedback(b.nextItem);
+        openItem(k + 1);
+    } else if (k > 1 && b.previousItem.clickTest(x, y)) {
+        controller_.feedback(b.previousItem);
+        openItem(k - 1);
+    } else if (b.green.clickTest(x, y)) {
+        // Scoring has no click pause; a pass keeps the last recommendation text.
+        record.scores[k] = kPass;
+        controller_.compose();
+    } else if (b.yellow.clickTest(x, y)) {
+        record.scores[k] = kEmerging;
+        setText(record.notes[k], defaultRecommendation(RecommendationKind::Emerging, k));
+        controller_.compose();
+    } else if (b.red.clickTest(x, y)) {
+        record.scores[k] = kFail;
+        setText(record.notes[k], defaultRecommendation(RecommendationKind::Fail, k));
+        controller_.compose();
+    } else if (hasKeyPage(k) && b.key.clickTest(x, y)) {
+        controller_.feedback(b.key);
+        openScreen(screen::kKeyPage);
+    } else if (hasAdvicePage(k) && b.advice.clickTest(x, y)) {
+        controller_.feedback(b.advice);
+        openScreen(screen::kAdvicePage);
+    } else if (offersRecommendationEditor(record.scores[k]) &&
+               b.editRecommendation.clickTest(x, y)) {
+        controller_.feedback(b.editRecommendation);
+        openScreen(screen::kRecommendationEditor);
+    }
+}
+
+}  // namespace lun4

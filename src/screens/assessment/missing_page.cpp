@@ -1,0 +1,32 @@
+#include "screens/assessment/missing_page.h"
+
+namespace lun4 {
+
+namespace {
+constexpr ui::Rgb kPanel{246, 245, 240};
+constexpr ui::Rgb kPanelEdge{208, 206, 200};
+constexpr ui::Rgb kNote{128, 128, 128};
+}  // namespace
+
+void drawMissingPage(ui::Surface& target, ui::Rect area, std::string_view whatIsMissing,
+                     std::string_view fileName) {
+    // The fill and line colours are shared with other drawing; leave them as they were.
+    const ui::Rgb fill = target.fillColour();
+    const ui::Rgb line = target.lineColour();
+    target.setFillColour(kPanel);
+    target.setLineColour(kPanelEdge);
+    target.box(area);
+    target.setFillColour(fill);
+    target.setLineColour(line);
+
+    const int middle = (area.top + area.bottom) / 2;
+    const unsigned flags = ui::text::kCenter | ui::text::kVCenter | ui::text::kSingleLine;
+    target.setBackgroundMode(ui::BackgroundMode::Transparent);
+    target.setTextColour(kNote);
+    target.setFont(ui::FontId::Item);
+    target.drawText(whatIsMissing, {area.left, middle - 24, area.right, middle}, flags);
+    target.setFont(ui::FontId::SummaryText);
+    target.drawText(fileName, {area.left, middle + 2, area.right, middle + 22}, flags);
+}
+
+}  // namespace lun4

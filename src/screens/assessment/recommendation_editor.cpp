@@ -1,0 +1,108 @@
+#include "screens/assessment/recommendation_editor.h"
+
+#include "model/cp1250.h"
+#include "model/examinee_record.h"
+#include "screens/screen_ids.h"
+
+namespace lun4 {
+
+namespace {
+
+constexpr size_t kLongestNote = kNoteCapacity - 1;
+
+// "1 znak", "2 znaki", "5 znaków", "22 znaki", "12 znaków".
+std::string characters(size_t n) {
+    const size_t lastDigit = n % 10;
+    const size_t lastTwo = n % 100;
+    const char* word = "znaków";
+    if (n == 1) {
+        word = "znak";
+    } else if (lastDigit >= 2 && lastDigit <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        word = "znaki";
+    }
+    return std::to_string(n) + " " + word;
+}
+
+}  // namespace
+
+std::string noteFromDisplayedLines(const std::vector<std::string>& lines) {
+    std::string note;
+    for (const std::string& line : lines) {
+        note += line;
+        note += "\r\n";
+    }
+    if (lines.empty()) note = "\r\n";
+    return note;
+}
+
+RecommendationEditor::RecommendationEditor(ScreenController& controller)
+    : controller_(controller) {}
+
+bool RecommendationEditor::ownsScreen(int screenId) const {
+    return screenId == screen::kRecommendationEditor;
+}
+
+void RecommendationEditor::compose(int screenId) {
+    const AppState& state = controller_.state();
+    if (state.screenId != screenId || !ownsScreen(screenId)) return;
+    ui::Frame& frame = controller_.frame();
+    ui::Surface& target = frame.backBuffer(0);
+    ui::TextControl& editor = frame.control(ui::ControlId::NoteEditor);
+    ui::SkinButton& ok = controller_.buttons().ok;
+
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\wskazania_tlo.bmp"), 43, 178);
+    // The editor is filled when it opens; composing the screen again keeps what is being typed.
+    if (!editor.isVisible()) {
+        editor.setText(text(state.record.notes[state.currentItem]));
+        editor.setVisible(true);
+        editor.setFocus();
+    }
+    frame.present();
+    ok.setPosition(664, 657);
+    ok.draw(target);
+    frame.present();
+}
+
+void RecommendationEditor::hover(int x, int y) {
+    controller_.hoverAndRedraw(controller_.buttons().ok, x, y);
+}
+
+void RecommendationEditor::click(int x, int y) {
+    ui::SkinButton& ok = controller_.buttons().ok;
+    if (!ok.clickTest(x, y)) return;
+    AppState& state = controller_.state();
+    ui::TextControl& editor = controller_.frame().control(ui::ControlId::NoteEditor);
+
+    const std::string note = noteFromDisplayedLines(editor.displayedLines());
+    if (note.size() > kLongestNote) {
+        refuseTooLong(note.size());
+        return;
+    }
+    setText(state.record.notes[state.currentItem], note);
+    editor.setVisible(false);
+    controller_.feedback(ok);
+    state.screenId = screen::kItemPage;
+    controller_.compose();
+}
+
+// Every displayed line is stored with its own line break, so a full editor can hold more
+// than a note does. Nothing is cut: the editor stays open with the text as typed, and the
+// diagnostician is told how much to shorten it.
+void RecommendationEditor::refuseTooLong(size_t length) {
+    ui::Frame& frame = controller_.frame();
+    const std::string message =
+        "Tekst zalecenia jest za długi, aby go zapisać: razem z końcami wierszy zajmuje " +
+        characters(length) + ", a zmieści się najwyżej " + characters(kLongestNote) +
+        ". Skróć go o co najmniej " + characters(length - kLongestNote) +
+        " i ponownie naciśnij OK.";
+    frame.showMessage("Zalecenia", cp1250::fromUtf8Lossy(message));
+
+    ui::SkinButton& ok = controller_.buttons().ok;
+    ok.setState(ui::SkinButton::Normal);
+    controller_.hoverFromLastMouse(ok);
+    ok.draw(frame.windowSurface());
+    frame.showWindowSurface();
+    frame.control(ui::ControlId::NoteEditor).setFocus();
+}
+
+}  // namespace lun4
