@@ -47,8 +47,7 @@ const Tables& tables() {
         for (int k = 1; k <= kItemCount; ++k) {
             // The source holds only characters cp1250 carries (the content tests prove it),
             // so nothing is replaced here.
-            t.emerging[k - 1] =
-                cp1250::fromUtf8Lossy(sourceText(RecommendationKind::Emerging, k));
+            t.emerging[k - 1] = cp1250::fromUtf8Lossy(sourceText(RecommendationKind::Emerging, k));
             t.fail[k - 1] = cp1250::fromUtf8Lossy(sourceText(RecommendationKind::Fail, k));
         }
         return t;

@@ -1,5 +1,6 @@
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     // Fonts need a running application; the offscreen platform needs no display.

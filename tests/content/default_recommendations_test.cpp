@@ -1,6 +1,8 @@
-#include <QFontMetrics>
+#include "model/default_recommendations.h"
+
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -10,7 +12,6 @@
 
 #include "model/catalogue.h"
 #include "model/cp1250.h"
-#include "model/default_recommendations.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4 {
