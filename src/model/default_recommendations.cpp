@@ -3,53 +3,67 @@
 #include <array>
 #include <string>
 
+#include "model/catalogue.h"
 #include "model/cp1250.h"
 
 namespace lun4 {
 namespace {
 
-// Only the texts of items 69, 121 and 168 are written so far; the other items get an empty
-// note until their texts arrive.
-struct Entry {
+struct SourceEntry {
     int item;
-    const char8_t* emerging;
-    const char8_t* fail;
+    const char* emerging;  // UTF-8
+    const char* fail;      // UTF-8; kSameText when the item has one text for both scores
 };
 
-constexpr Entry kTexts[] = {
-    {69,
-     u8"Prowokowanie do różnego rodzaju aktywności i wydłużenie czasu koncentracji uwagi oraz \r\nnawiązanie odpowiedniej współpracy z terapeutą/opiekunem.\r\nAranżowanie ćwiczeń z naśladownictwa ruchowego w celu prowokowania do obserwowania \r\ni skupiania uwagi na prowadzącym zajęcia.\r\n",
-     u8"Prowokowanie do różnego rodzaju aktywności i wydłużenie czasu koncentracji uwagi oraz \r\nnawiązanie odpowiedniej współpracy z terapeutą/opiekunem.\r\nAranżowanie ćwiczeń z naśladownictwa ruchowego w celu prowokowania do obserwowania \r\ni skupiania uwagi na prowadzącym zajęcia.\r\n"},
-    {121,
-     u8"Aranżowanie sytuacji zadaniowej związanej z sortowaniem różnych \r\nelementów, np. guzików, koralików, ubrań, sztućców, zabawek, suszonych \r\nkwiatów, elementów kompozycji. \r\n",
-     u8"Aranżowanie sytuacji zadaniowej związanej z sortowaniem różnych elementów, np. guzików, \r\nkoralików, ubrań, sztućców, zabawek, innych. Jeśli podopieczny ma problem z wyodrębnieniem \r\nelementów terapeuta wspomaga jego działanie.\r\n"},
-    {168,
-     u8"Aranżowanie sytuacji związanej z uczestniczeniem podopiecznego w różnego rodzaju spotkaniach. \r\n",
-     u8"Aranżowanie sytuacji związanej z uczestniczeniem podopiecznego w różnego rodzaju \r\nspotkaniach. \r\n"},
+constexpr const char* kSameText = nullptr;
+
+constexpr SourceEntry kSource[] = {
+#include "model/default_recommendation_texts.inc"
 };
+
+constexpr bool entriesInItemOrder() {
+    for (int i = 0; i < kItemCount; ++i) {
+        if (kSource[i].item != i + 1 || kSource[i].emerging == nullptr) return false;
+    }
+    return true;
+}
+static_assert(std::size(kSource) == kItemCount && entriesInItemOrder(),
+              "one entry per item, in item order");
+
+const char* sourceText(RecommendationKind kind, int item) {
+    const SourceEntry& entry = kSource[item - 1];
+    if (kind == RecommendationKind::Fail && entry.fail != kSameText) return entry.fail;
+    return entry.emerging;
+}
 
 struct Tables {
-    std::array<std::string, 169> emerging;
-    std::array<std::string, 169> fail;
+    std::array<std::string, kItemCount> emerging;
+    std::array<std::string, kItemCount> fail;
 };
 
 const Tables& tables() {
-    static const Tables t = [] {
-        Tables out;
-        for (const Entry& e : kTexts) {
-            out.emerging[e.item] = cp1250::fromUtf8Lossy(reinterpret_cast<const char*>(e.emerging));
-            out.fail[e.item] = cp1250::fromUtf8Lossy(reinterpret_cast<const char*>(e.fail));
+    static const Tables converted = [] {
+        Tables t;
+        for (int k = 1; k <= kItemCount; ++k) {
+            // The source holds only characters cp1250 carries (the content tests prove it),
+            // so nothing is replaced here.
+            t.emerging[k - 1] = cp1250::fromUtf8Lossy(sourceText(RecommendationKind::Emerging, k));
+            t.fail[k - 1] = cp1250::fromUtf8Lossy(sourceText(RecommendationKind::Fail, k));
         }
-        return out;
+        return t;
     }();
-    return t;
+    return converted;
 }
 
 }  // namespace
 
 std::string_view defaultRecommendation(RecommendationKind kind, int item) {
-    if (item < 1 || item > 168) return {};
-    return kind == RecommendationKind::Emerging ? tables().emerging[item] : tables().fail[item];
+    const Tables& t = tables();
+    return kind == RecommendationKind::Emerging ? t.emerging[item - 1] : t.fail[item - 1];
+}
+
+std::string_view defaultRecommendationSource(RecommendationKind kind, int item) {
+    return sourceText(kind, item);
 }
 
 }  // namespace lun4
