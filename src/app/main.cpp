@@ -9,6 +9,9 @@
 #include "platform/main_window.h"
 #include "platform/qt_image_source.h"
 #include "screens/app_state.h"
+#include "screens/assessment/help_pages.h"
+#include "screens/assessment/item_screens.h"
+#include "screens/assessment/recommendation_editor.h"
 #include "screens/buttons.h"
 #include "screens/controller/screen_controller.h"
 
@@ -38,6 +41,12 @@ int main(int argc, char** argv) {
     lun4::AppState state;
     lun4::Buttons buttons(window.images());
     lun4::ScreenController controller(window, buttons, state);
+    lun4::ItemScreens itemScreens(controller);
+    lun4::HelpPages helpPages(controller);
+    lun4::RecommendationEditor recommendationEditor(controller);
+    controller.addModule(itemScreens);
+    controller.addModule(helpPages);
+    controller.addModule(recommendationEditor);
 
     window.setComposeHandler([&] { controller.compose(); });
     window.setMouseHandlers(
