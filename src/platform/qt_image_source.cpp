@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cctype>
 
@@ -64,6 +65,35 @@ ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
         if (pages_.size() > kKeptPages) pages_.pop_back();
     }
     return handle;
+}
+
+void QtImageSource::prefetchPage(std::string_view name) {
+    const std::string key = keyOf(name);
+    if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; })) return;
+    ahead_.emplace_back(name);
+    if (!aheadScheduled_ && QCoreApplication::instance()) {
+        aheadScheduled_ = true;
+        QTimer::singleShot(0, [this] { decodeAhead(); });
+    }
+}
+
+void QtImageSource::decodeAhead() {
+    aheadScheduled_ = false;
+    const auto names = std::move(ahead_);
+    ahead_.clear();
+    for (const auto& name : names) {
+        // Decoded pages go behind the ones on display, so they do not push those out.
+        const std::string key = keyOf(name);
+        if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; })) continue;
+        const auto path = paths_.resolve(name);
+        if (!path) continue;
+        const auto decoded = decodeJpegFile(*path);
+        if (!decoded) continue;
+        auto image = pageImage(*decoded, depth_);
+        if (!image) continue;
+        if (pages_.size() >= kKeptPages) pages_.pop_back();
+        pages_.emplace_back(key, std::make_shared<ui::QtImage>(std::move(*image), name));
+    }
 }
 
 int displayDepth() {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/data_paths.h"
 #include "ui/surface.h"
@@ -19,6 +20,9 @@ public:
 
     ui::ImageHandle loadBitmap(std::string_view name) override;
     ui::ImageHandle loadPage(std::string_view name) override;
+    void prefetchPage(std::string_view name) override;
+    // Decodes the pages asked for ahead (normally run when the event loop is idle).
+    void decodeAhead();
 
     int depth() const { return depth_; }
 
@@ -29,6 +33,8 @@ private:
     int depth_;
     std::map<std::string, ui::ImageHandle> bitmaps_;
     std::deque<std::pair<std::string, ui::ImageHandle>> pages_;  // most recent first
+    std::vector<std::string> ahead_;  // pages to decode when idle
+    bool aheadScheduled_ = false;
 };
 
 // The display's bits per pixel as the page decoder uses it.

@@ -34,6 +34,9 @@ public:
     virtual ImageHandle loadBitmap(std::string_view name) = 0;
     // A JPEG page (".asd" or ".jpg") converted to the display's pixel format.
     virtual ImageHandle loadPage(std::string_view name) = 0;
+    // A page the screen is likely to show next; it may be decoded ahead, when the program is
+    // idle, so that showing it later is quick. What is shown never depends on it.
+    virtual void prefetchPage(std::string_view /*name*/) {}
 };
 
 enum class BackgroundMode { Transparent, Opaque };

@@ -15,6 +15,8 @@ using ui::SkinButton;
 
 namespace {
 
+std::string taskPageName(int item) { return "Data\\BMP\\Zad\\z" + std::to_string(item) + ".asd"; }
+
 constexpr std::array<int, 19> kAdviceItems = {1,  2,  3,  6,  8,  11, 12, 14, 15, 16,
                                               18, 20, 22, 27, 28, 30, 37, 39, 45};
 
@@ -267,10 +269,13 @@ void ItemScreens::composeItemPage() {
     if (k < kItemCount) drawLitUnderMouse(b.nextItem, target);
     if (k > 1) drawLitUnderMouse(b.previousItem, target);
     frame.present();
+    // The neighbours are the likely next pages: stepping to them should not wait for a decode.
+    if (k < kItemCount) frame.images().prefetchPage(taskPageName(k + 1));
+    if (k > 1) frame.images().prefetchPage(taskPageName(k - 1));
 }
 
 void ItemScreens::drawTaskPage(ui::Surface& target, int item) {
-    const std::string name = "Data\\BMP\\Zad\\z" + std::to_string(item) + ".asd";
+    const std::string name = taskPageName(item);
     taskPage_.reset();
     taskPage_ = controller_.frame().images().loadPage(name);
     if (taskPage_) {
