@@ -1,0 +1,677 @@
+#include "screens/filescreens/file_screens.h"
+
+#include <system_error>
+
+#include "files/examinee_file.h"
+#include "model/cp1250.h"
+#include "screens/filescreens/examinee_names.h"
+#include "screens/screen_ids.h"
+
+namespace lun4 {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::SkinButton;
+
+constexpr ui::Point kOkHome{664, 657};
+constexpr ui::Rgb kHighlight{60, 147, 173};
+constexpr size_t kMaxTypedName = 299;
+
+// The preview of the selected file: examination date, first name, surname.
+constexpr ui::Rect kPreviewDate{459, 274, 599, 294};
+constexpr ui::Rect kPreviewFirstName{459, 355, 599, 375};
+constexpr ui::Rect kPreviewLastName{459, 385, 599, 405};
+
+// Clicks inside this area select rows (the rows themselves reach further right).
+bool inListArea(int x, int y) {
+    return x > 145 && x < 354 && y > 178 && y < 621;
+}
+
+bool inside(const ui::Rect& r, int x, int y) {
+    return x > r.left && x < r.right && y > r.top && y < r.bottom;
+}
+
+std::string polish(std::string_view utf8) {
+    return cp1250::fromUtf8Lossy(utf8);
+}
+
+// Deletes one examinee file; a folder of that name is never removed.
+bool removeExamineeFile(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(status) || fs::is_directory(status)) return false;
+    return fs::remove(path, ec) && !ec;
+}
+
+}  // namespace
+
+FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path examineeFolder)
+    : controller_(controller), form_(form), folder_(std::move(examineeFolder)) {
+    for (int i = 0; i < kRowCount; ++i) rows_[i].rect = {225, 257 + 20 * i, 525, 277 + 20 * i};
+}
+
+bool FileScreens::ownsScreen(int id) const {
+    return id == screen::kFileList ||
+           (id >= screen::kNewRecordQuestion && id <= screen::kDeleteQuestion) ||
+           id == screen::kPrintMenu || id == screen::kWrongFormat || id == screen::kExitQuestion;
+}
+
+void FileScreens::compose(int id) {
+    switch (id) {
+        case screen::kFileList:
+            composeFileList();
+            break;
+        case screen::kNewRecordQuestion:
+            showNewRecordQuestion();
+            break;
+        case screen::kSave:
+            composeSaveScreen(frame().control(ui::ControlId::SaveName).text());
+            break;
+        case screen::kFileExists:
+            composeSaveScreen(frame().control(ui::ControlId::SaveName).text());
+            showFileExists();
+            break;
+        case screen::kInformation:
+            switch (information_) {
+                case Information::Saved:
+                    showSaved();
+                    break;
+                case Information::Deleted:
+                    showDeleted();
+                    break;
+                case Information::Loaded:
+                    showLoaded();
+                    break;
+                case Information::AreaDescription:
+                    showAreaDescription(describedArea_);
+                    break;
+            }
+            break;
+        case screen::kDeleteQuestion:
+            composeFileList();
+            showDeleteQuestion();
+            break;
+        case screen::kPrintMenu:
+            showPrintMenu();
+            break;
+        case screen::kWrongFormat:
+            showWrongFormat();
+            break;
+        case screen::kExitQuestion:
+            showExitQuestion();
+            break;
+        default:
+            break;
+    }
+}
+
+fs::path FileScreens::pathOf(std::string_view name) const {
+    return examineePath(folder_, name);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing helpers
+
+void FileScreens::press(SkinButton& button, int pauseMs, bool redrawNormal) {
+    controller_.feedback(button, pauseMs);
+    if (redrawNormal) {
+        button.draw(frame().windowSurface());
+        frame().showWindowSurface();
+    }
+}
+
+void FileScreens::returnToMainMenu() {
+    buttons().ok.setPosition(kOkHome.x, kOkHome.y);
+    controller_.state().screenId = screen::kMainMenu;
+    controller_.compose();
+}
+
+void FileScreens::drawGrey() {
+    backBuffer().drawImage(frame().images().loadBitmap("Data/tlo_gray.bmp"), 0, 0, ui::kFrameWidth,
+                           ui::kFrameHeight);
+}
+
+void FileScreens::drawDialog(std::string_view image, int x, int y) {
+    backBuffer().drawImage(frame().images().loadBitmap(image), x, y);
+}
+
+void FileScreens::place(SkinButton& button, int x, int y) {
+    button.setPosition(x, y);
+    button.draw(backBuffer());
+}
+
+void FileScreens::drawNameBox() {
+    backBuffer().setTextColour(ui::kBlack);
+    drawExamineeNameBox(backBuffer(), controller_.state().record);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The file list
+
+void FileScreens::showFileList() {
+    listPage_ = 0;
+    composeFileList();
+}
+
+void FileScreens::composeFileList() {
+    controller_.state().screenId = screen::kFileList;
+    ui::Surface& target = backBuffer();
+    target.setBackgroundMode(ui::BackgroundMode::Opaque);
+    target.setFont(ui::FontId::List);
+    frame().windowSurface().setFont(ui::FontId::List);
+    target.drawImage(frame().images().loadBitmap("Data\\tlo_gray.bmp"), 0, 0, ui::kFrameWidth,
+                     ui::kFrameHeight);
+    drawDialog("data\\otworz.bmp", 175, 167);
+    fillRows();
+    drawRows();
+    drawArrowsAndButtons();
+    drawNameBox();
+    frame().present();
+    target.setFont(ui::FontId::ListTitle);
+    frame().windowSurface().setFont(ui::FontId::ListTitle);
+}
+
+void FileScreens::fillRows() {
+    const std::vector<std::string> names = listExamineeFiles(folder_);
+    const size_t first = static_cast<size_t>(listPage_) * kPageStep;
+    // Rows keep their highlight; only the names change.
+    for (int i = 0; i < kRowCount; ++i) {
+        const size_t n = first + i;
+        rows_[i].name = n < names.size() ? names[n] : std::string();
+    }
+}
+
+void FileScreens::drawRows() {
+    ui::Surface& target = backBuffer();
+    target.setFont(ui::FontId::List);
+    target.setTextColour(ui::kBlack);
+    target.setBackgroundMode(ui::BackgroundMode::Opaque);
+    for (const Row& row : rows_) {
+        if (row.name.empty()) continue;
+        target.setTextBackground(row.highlighted ? kHighlight : ui::kWhite);
+        target.textOut(row.rect.left, row.rect.top,
+                       std::string_view(row.name).substr(0, kShownChars));
+        target.setTextBackground(ui::kWhite);
+    }
+}
+
+void FileScreens::drawArrowsAndButtons() {
+    Buttons& b = buttons();
+    // A disabled arrow is neither drawn nor lit by the mouse.
+    b.fileUp.setEnabled(listPage_ != 0);
+    b.fileDown.setEnabled(!rows_[kRowCount - 1].name.empty());
+    if (b.fileUp.isEnabled()) b.fileUp.draw(backBuffer());
+    if (b.fileDown.isEnabled()) b.fileDown.draw(backBuffer());
+    b.fileClose.draw(backBuffer());
+    b.fileDelete.draw(backBuffer());
+    b.fileOpen.draw(backBuffer());
+}
+
+void FileScreens::previewSelected() {
+    ui::Surface& target = backBuffer();
+    for (const ui::Rect& box : {kPreviewDate, kPreviewFirstName, kPreviewLastName}) {
+        target.fill(box, ui::kWhite);
+    }
+    const std::string& name = rows_[selectedRow_].name;
+    if (name.empty()) return;
+    const HeaderPeek peek = peekHeader(pathOf(name));
+    if (!peek.opened || !peek.signatureMatched) return;
+    const unsigned flags = ui::text::kCenter | ui::text::kVCenter | ui::text::kSingleLine;
+    target.setFont(ui::FontId::List);
+    target.setTextColour(ui::kBlack);
+    target.drawText(peek.examDate, kPreviewDate, flags);
+    target.drawText(peek.firstName, kPreviewFirstName, flags);
+    target.drawText(peek.lastName, kPreviewLastName, flags);
+}
+
+void FileScreens::clickFileList(int x, int y) {
+    Buttons& b = buttons();
+    if (inListArea(x, y)) {
+        for (int i = 0; i < kRowCount; ++i) {
+            rows_[i].highlighted = inside(rows_[i].rect, x, y);
+            if (rows_[i].highlighted) selectedRow_ = i;
+        }
+        drawRows();
+        previewSelected();
+        frame().present();
+        return;
+    }
+    if (b.fileClose.clickTest(x, y)) {
+        press(b.fileClose);
+        returnToMainMenu();
+        backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+        return;
+    }
+    if (b.fileDelete.clickTest(x, y)) {
+        press(b.fileDelete, 100, true);
+        if (!rows_[selectedRow_].name.empty()) showDeleteQuestion();
+        return;
+    }
+    if (b.fileOpen.clickTest(x, y)) {
+        press(b.fileOpen, 50, true);
+        const std::string name = rows_[selectedRow_].name;
+        if (name.empty() || !load(controller_.state().record, pathOf(name))) {
+            showWrongFormat();
+            return;
+        }
+        currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
+        showLoaded();
+        return;
+    }
+    const bool up = b.fileUp.clickTest(x, y);
+    const bool down = !up && b.fileDown.clickTest(x, y);
+    if (!up && !down) return;
+    press(up ? b.fileUp : b.fileDown, 0);
+    listPage_ += up ? -1 : 1;
+    // A new page: highlights and the selected row stay as they were.
+    drawDialog("data\\otworz.bmp", 175, 167);
+    fillRows();
+    drawRows();
+    drawArrowsAndButtons();
+    drawNameBox();
+    frame().present();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs
+
+void FileScreens::showNewRecordQuestion() {
+    controller_.state().screenId = screen::kNewRecordQuestion;
+    drawGrey();
+    drawDialog("Data\\nowe_tlo.bmp", 302, 250);
+    place(buttons().ok, 594, 400);
+    place(buttons().cancel, 444, 400);
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::showSaveScreen() {
+    composeSaveScreen(currentFileName_);
+}
+
+void FileScreens::composeSaveScreen(std::string_view boxText) {
+    controller_.state().screenId = screen::kSave;
+    drawGrey();
+    drawDialog("Data\\zapisz_tlo.bmp", 302, 250);
+    place(buttons().ok, 595, 402);
+    place(buttons().cancel, 447, 402);
+    ui::TextControl& box = frame().control(ui::ControlId::SaveName);
+    box.setText(boxText);
+    box.setVisible(true);
+    box.setFocus();
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::showFileExists() {
+    controller_.state().screenId = screen::kFileExists;
+    drawDialog("Data\\plik_istnieje.bmp", 380, 323);
+    place(buttons().ok, 670, 460);
+    place(buttons().cancel, 520, 460);
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::composeInformation(Information kind, std::string_view image) {
+    information_ = kind;
+    controller_.state().screenId = screen::kInformation;
+    drawGrey();
+    drawDialog(image, 287, 278);
+    place(buttons().ok, 470, 410);
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::showSaved() {
+    composeInformation(Information::Saved, "Data\\zapisalem.bmp");
+}
+
+void FileScreens::showDeleted() {
+    composeInformation(Information::Deleted, "Data\\usunalem.bmp");
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+}
+
+void FileScreens::showLoaded() {
+    composeInformation(Information::Loaded, "Data\\wczytalem.bmp");
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+}
+
+void FileScreens::showDeleteQuestion() {
+    controller_.state().screenId = screen::kDeleteQuestion;
+    drawDialog("Data\\czyusunac.bmp", 387, 315);
+    place(buttons().ok, 670, 445);
+    place(buttons().cancel, 510, 445);
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::showWrongFormat() {
+    controller_.state().screenId = screen::kWrongFormat;
+    drawGrey();
+    drawDialog("Data\\zlyformat.bmp", 287, 278);
+    place(buttons().ok, 470, 410);
+    frame().present();
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+}
+
+void FileScreens::showAreaDescription(int area) {
+    // The pictures are numbered differently from the areas.
+    static const char* const kPages[3] = {"Data\\opis2.bmp", "Data\\opis3.bmp", "Data\\opis1.bmp"};
+    information_ = Information::AreaDescription;
+    describedArea_ = area;
+    controller_.state().screenId = screen::kInformation;
+    drawGrey();
+    drawDialog("Data\\opisO.bmp", 227, 146);
+    drawDialog(kPages[area], 285, 225);
+    place(buttons().ok, 475, 515);
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+    drawNameBox();
+    frame().present();
+}
+
+void FileScreens::showExitQuestion() {
+    // The window may be closed from any screen: what the form holds is kept, and no control
+    // stays over the question. Leaving for the question also drops a pending end after saving.
+    form_.storeAndHide();
+    for (int i = 0; i < ui::kControlCount; ++i) {
+        frame().control(static_cast<ui::ControlId>(i)).setVisible(false);
+    }
+    frame().checkBox(ui::CheckBoxId::Male).setVisible(false);
+    frame().checkBox(ui::CheckBoxId::Female).setVisible(false);
+    quitAfterSave_ = false;
+
+    controller_.state().screenId = screen::kExitQuestion;
+    drawGrey();
+    drawDialog("Data\\zapisac.bmp", 287, 278);
+    place(buttons().cancel, 584, 412);
+    place(buttons().yes, 379, 412);
+    place(buttons().no, 481, 412);
+    drawNameBox();
+    frame().present();
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+}
+
+void FileScreens::showPrintMenu() {
+    Buttons& b = buttons();
+    controller_.state().screenId = screen::kPrintMenu;
+    drawGrey();
+    drawDialog("Data\\druk.bmp", 94, 172);
+    place(*b.next[0], 185, 490);
+    place(*b.next[1], 445, 490);
+    place(*b.next[2], 715, 490);
+    place(b.aids, 120, 195);
+    place(b.back, 760, 195);
+    frame().present();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+void FileScreens::hoverFirst(int x, int y) {
+    Buttons& b = buttons();
+    switch (controller_.state().screenId) {
+        case screen::kFileList:
+            for (SkinButton* button :
+                 {&b.fileUp, &b.fileDown, &b.fileClose, &b.fileDelete, &b.fileOpen}) {
+                controller_.hoverAndRedraw(*button, x, y);
+            }
+            break;
+        case screen::kNewRecordQuestion:
+        case screen::kSave:
+        case screen::kFileExists:
+        case screen::kDeleteQuestion:
+            controller_.hoverAndRedraw(b.cancel, x, y);
+            controller_.hoverAndRedraw(b.ok, x, y);
+            break;
+        case screen::kInformation:
+        case screen::kWrongFormat:
+            controller_.hoverAndRedraw(b.ok, x, y);
+            break;
+        case screen::kPrintMenu:
+            for (auto& next : b.next) controller_.hoverAndRedraw(*next, x, y);
+            controller_.hoverAndRedraw(b.back, x, y);
+            controller_.hoverAndRedraw(b.aids, x, y);
+            break;
+        case screen::kExitQuestion:
+            controller_.hoverAndRedraw(b.yes, x, y);
+            controller_.hoverAndRedraw(b.no, x, y);
+            controller_.hoverAndRedraw(b.cancel, x, y);
+            break;
+        default:
+            break;
+    }
+}
+
+void FileScreens::clickFirst(int x, int y) {
+    Buttons& b = buttons();
+    switch (controller_.state().screenId) {
+        case screen::kMainMenu:
+            clickMainMenu(x, y);
+            break;
+        case screen::kFileList:
+            clickFileList(x, y);
+            break;
+        case screen::kDataForm:
+            form_.clickOk(x, y);
+            break;
+        case screen::kNewRecordQuestion:
+            clickNewRecordQuestion(x, y);
+            break;
+        case screen::kSave:
+            clickSave(x, y);
+            break;
+        case screen::kFileExists:
+            clickFileExists(x, y);
+            break;
+        case screen::kInformation:
+            if (b.ok.clickTest(x, y)) {
+                press(b.ok);
+                returnToMainMenu();
+            }
+            break;
+        case screen::kDeleteQuestion:
+            clickDeleteQuestion(x, y);
+            break;
+        case screen::kPrintMenu:
+            clickPrintMenu(x, y);
+            break;
+        case screen::kWrongFormat:
+            if (b.ok.clickTest(x, y)) {
+                press(b.ok);
+                showFileList();
+            }
+            break;
+        case screen::kExitQuestion:
+            clickExitQuestion(x, y);
+            break;
+        default:
+            break;
+    }
+}
+
+void FileScreens::clickMainMenu(int x, int y) {
+    Buttons& b = buttons();
+    if (b.editData.clickTest(x, y)) {
+        press(b.editData);
+        form_.showDataForm();
+    } else if (b.newRecord.clickTest(x, y)) {
+        press(b.newRecord, 100, true);
+        showNewRecordQuestion();
+    } else if (b.save.clickTest(x, y)) {
+        press(b.save, 100, true);
+        showSaveScreen();
+    } else if (b.open.clickTest(x, y)) {
+        press(b.open, 100, true);
+        showFileList();
+    } else if (b.printMenu.clickTest(x, y)) {
+        press(b.printMenu, 100, true);
+        showPrintMenu();
+    } else {
+        for (int i = 0; i < 3; ++i) {
+            if (b.areaDescription[i]->clickTest(x, y)) {
+                press(*b.areaDescription[i]);
+                showAreaDescription(i);
+                return;
+            }
+        }
+    }
+}
+
+void FileScreens::clickNewRecordQuestion(int x, int y) {
+    Buttons& b = buttons();
+    if (b.cancel.clickTest(x, y)) {
+        press(b.cancel);
+        returnToMainMenu();
+    } else if (b.ok.clickTest(x, y)) {
+        press(b.ok);
+        b.ok.setPosition(kOkHome.x, kOkHome.y);
+        controller_.state().record.clear();
+        form_.showDataForm();
+        frame().control(ui::ControlId::SaveName).setText("");
+        currentFileName_.clear();
+    }
+}
+
+void FileScreens::hideSaveBox() {
+    frame().control(ui::ControlId::SaveName).setVisible(false);
+}
+
+bool FileScreens::saveAs(const std::string& name) {
+    // The folder may have gone since the start; saving puts it back.
+    ensureExamineeFolder(folder_);
+    if (save(controller_.state().record, pathOf(name + std::string(kExamineeExtension)))) {
+        currentFileName_ = name;
+        return true;
+    }
+    frame().showMessage(polish("Błąd zapisu"),
+                        polish("Nie udało się zapisać pliku „") + name +
+                            polish(".pcn”. Dane badanego nie zostały zapisane."));
+    return false;
+}
+
+void FileScreens::clickSave(int x, int y) {
+    Buttons& b = buttons();
+    if (b.cancel.clickTest(x, y)) {
+        press(b.cancel);
+        hideSaveBox();
+        quitAfterSave_ = false;
+        returnToMainMenu();
+        return;
+    }
+    if (!b.ok.clickTest(x, y)) return;
+    press(b.ok);
+    std::string name = frame().control(ui::ControlId::SaveName).text();
+    if (name.size() > kMaxTypedName) name.resize(kMaxTypedName);
+    if (const std::string reason = refusedNameReason(name); !reason.empty()) {
+        frame().showMessage(polish("Nieprawidłowa nazwa pliku"), reason);
+        frame().present();  // the save screen stays, with the typed name
+        return;
+    }
+    std::error_code ec;
+    if (name != currentFileName_ &&
+        fs::exists(pathOf(name + std::string(kExamineeExtension)), ec)) {
+        pendingName_ = name;
+        showFileExists();
+        return;
+    }
+    if (!saveAs(name)) {
+        frame().present();
+        return;
+    }
+    hideSaveBox();
+    showSaved();
+    if (quitAfterSave_) frame().quit();
+}
+
+void FileScreens::clickFileExists(int x, int y) {
+    Buttons& b = buttons();
+    if (b.cancel.clickTest(x, y)) {
+        press(b.cancel);
+        showSaveScreen();
+        return;
+    }
+    if (!b.ok.clickTest(x, y)) return;
+    press(b.ok);
+    // The file the question named is written, whatever the box was changed to meanwhile.
+    if (!saveAs(pendingName_)) {
+        composeSaveScreen(pendingName_);
+        return;
+    }
+    hideSaveBox();
+    showSaved();
+    if (quitAfterSave_) frame().quit();
+}
+
+void FileScreens::clickDeleteQuestion(int x, int y) {
+    Buttons& b = buttons();
+    if (b.cancel.clickTest(x, y)) {
+        press(b.cancel);
+        showFileList();
+        return;
+    }
+    if (!b.ok.clickTest(x, y)) return;
+    press(b.ok);
+    const std::string& name = rows_[selectedRow_].name;
+    if (removeExamineeFile(pathOf(name))) {
+        showDeleted();
+        return;
+    }
+    frame().showMessage(polish("Błąd usuwania"),
+                        polish("Nie udało się usunąć pliku „") + name + polish("”."));
+    showFileList();
+}
+
+void FileScreens::clickExitQuestion(int x, int y) {
+    Buttons& b = buttons();
+    if (b.cancel.clickTest(x, y)) {
+        press(b.cancel);
+        returnToMainMenu();
+    } else if (b.no.clickTest(x, y)) {
+        press(b.no);
+        frame().quit();
+    } else if (b.yes.clickTest(x, y)) {
+        press(b.yes);
+        if (currentFileName_.empty()) {
+            quitAfterSave_ = true;
+            showSaveScreen();
+        } else if (saveAs(currentFileName_)) {
+            frame().quit();
+        } else {
+            frame().present();  // not saved: the question stays, nothing ends
+        }
+    }
+}
+
+void FileScreens::clickPrintMenu(int x, int y) {
+    Buttons& b = buttons();
+    if (b.back.clickTest(x, y)) {
+        press(b.back);
+        b.nextPage.setPosition(665, 676);
+        b.previous.setPosition(458, 676);
+        returnToMainMenu();
+        return;
+    }
+    static constexpr PrintChoice kChoices[3] = {PrintChoice::ProfileChart, PrintChoice::SummaryForm,
+                                                PrintChoice::NarrativeReport};
+    for (int i = 0; i < 3; ++i) {
+        if (b.next[i]->clickTest(x, y)) {
+            press(*b.next[i]);
+            if (printChoiceHandler_) {
+                printChoiceHandler_(kChoices[i]);
+            } else {
+                showPrintMenu();
+            }
+            return;
+        }
+    }
+    if (b.aids.clickTest(x, y)) {
+        press(b.aids);
+        if (printChoiceHandler_) {
+            printChoiceHandler_(PrintChoice::Aids);
+        } else {
+            showPrintMenu();
+        }
+    }
+}
+
+}  // namespace lun4

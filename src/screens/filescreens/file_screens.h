@@ -1,0 +1,123 @@
+#pragma once
+// The file screens: the main menu's file buttons, the examinee file list with its preview,
+// open and delete, the new-record question, saving under a name with the file-exists
+// question, the information screens, the area descriptions, the wrong-format screen, the
+// exit question and the print menu (screens 3001, 3011-3015, 3020, 3041, 3080). Their mouse
+// handling runs before the current screen's own rules.
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "screens/assessment/data_form.h"
+#include "screens/controller/screen_controller.h"
+#include "screens/screen_module.h"
+
+namespace lun4 {
+
+class FileScreens : public ScreenModule {
+public:
+    static constexpr int kRowCount = 16;    // rows of the file list
+    static constexpr int kPageStep = 15;    // a page starts 15 files after the previous one
+    static constexpr int kShownChars = 15;  // characters of a name a row shows
+
+    struct Row {
+        std::string name;  // cp1250, with ".pcn"; empty for a row without a file
+        ui::Rect rect;
+        bool highlighted = false;
+    };
+
+    // The print menu's choices that lead to the previews.
+    enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids };
+
+    FileScreens(ScreenController& controller, DataForm& form, std::filesystem::path examineeFolder);
+
+    bool ownsScreen(int screenId) const override;
+    void compose(int screenId) override;
+    // Everything is answered in hoverFirst and clickFirst.
+    void hover(int, int) override {}
+    void click(int, int) override {}
+    void hoverFirst(int x, int y) override;
+    void clickFirst(int x, int y) override;
+
+    void showFileList();
+    void showNewRecordQuestion();
+    void showSaveScreen();
+    void showFileExists();
+    void showSaved();
+    void showDeleteQuestion();
+    void showDeleted();
+    void showLoaded();
+    void showWrongFormat();
+    void showAreaDescription(int area);  // 0..2
+    // The way out of the program: the main menu's quit button and the window's close.
+    void showExitQuestion();
+    void showPrintMenu();
+
+    // Until a handler is set the print menu's choices leave the menu as it is.
+    void setPrintChoiceHandler(std::function<void(PrintChoice)> handler) {
+        printChoiceHandler_ = std::move(handler);
+    }
+
+    // Name under which the record was last saved or from which it was opened (cp1250,
+    // without ".pcn"); empty for a record never saved or opened.
+    const std::string& currentFileName() const { return currentFileName_; }
+    bool quitAfterSave() const { return quitAfterSave_; }
+    const std::array<Row, kRowCount>& rows() const { return rows_; }
+    int selectedRow() const { return selectedRow_; }
+    int listPage() const { return listPage_; }
+
+private:
+    enum class Information { Saved, Deleted, Loaded, AreaDescription };
+
+    ui::Frame& frame() { return controller_.frame(); }
+    Buttons& buttons() { return controller_.buttons(); }
+    ui::Surface& backBuffer() { return controller_.frame().backBuffer(0); }
+    std::filesystem::path pathOf(std::string_view cp1250Name) const;
+
+    // Pressed image, pause, normal state; some buttons are drawn normal on the window again.
+    void press(ui::SkinButton& button, int pauseMs = 100, bool redrawNormal = false);
+    void returnToMainMenu();
+
+    void drawGrey();
+    void drawNameBox();
+    void drawDialog(std::string_view image, int x, int y);
+    void place(ui::SkinButton& button, int x, int y);
+    void composeFileList();
+    void composeSaveScreen(std::string_view boxText);
+    void composeInformation(Information kind, std::string_view image);
+    void fillRows();
+    void drawRows();
+    void drawArrowsAndButtons();
+    void previewSelected();
+
+    void clickMainMenu(int x, int y);
+    void clickFileList(int x, int y);
+    void clickNewRecordQuestion(int x, int y);
+    void clickSave(int x, int y);
+    void clickFileExists(int x, int y);
+    void clickDeleteQuestion(int x, int y);
+    void clickExitQuestion(int x, int y);
+    void clickPrintMenu(int x, int y);
+
+    // Writes the record under `name`; reports a failure. True when the file was written.
+    bool saveAs(const std::string& name);
+    void hideSaveBox();
+
+    ScreenController& controller_;
+    DataForm& form_;
+    std::filesystem::path folder_;
+    std::string currentFileName_;
+    bool quitAfterSave_ = false;
+    std::array<Row, kRowCount> rows_;
+    int selectedRow_ = 0;
+    int listPage_ = 0;
+    std::string pendingName_;  // the name the file-exists question asks about
+    Information information_ = Information::Saved;
+    int describedArea_ = 0;
+    std::function<void(PrintChoice)> printChoiceHandler_;
+};
+
+}  // namespace lun4
