@@ -5,15 +5,20 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "model/cp1250.h"
+
 #include "platform/data_paths.h"
 #include "platform/main_window.h"
 #include "platform/qt_image_source.h"
 #include "screens/app_state.h"
+#include "screens/assessment/data_form.h"
 #include "screens/assessment/help_pages.h"
 #include "screens/assessment/item_screens.h"
 #include "screens/assessment/recommendation_editor.h"
 #include "screens/buttons.h"
 #include "screens/controller/screen_controller.h"
+#include "screens/filescreens/examinee_names.h"
+#include "screens/filescreens/file_screens.h"
 
 namespace {
 
@@ -41,13 +46,25 @@ int main(int argc, char** argv) {
     lun4::AppState state;
     lun4::Buttons buttons(window.images());
     lun4::ScreenController controller(window, buttons, state);
+    // The examinee files live in "pacjenci" (any letter case), made when it is missing.
+    const std::filesystem::path examineeFolder = paths.resolve("pacjenci").value_or(root / "pacjenci");
+    const bool folderReady = lun4::ensureExamineeFolder(examineeFolder);
+
+    lun4::DataForm dataForm(controller);
+    lun4::FileScreens fileScreens(controller, dataForm, examineeFolder);
     lun4::ItemScreens itemScreens(controller);
     lun4::HelpPages helpPages(controller);
     lun4::RecommendationEditor recommendationEditor(controller);
+    // The file screens answer every click first.
+    controller.addModule(fileScreens);
+    controller.addModule(dataForm);
     controller.addModule(itemScreens);
     controller.addModule(helpPages);
     controller.addModule(recommendationEditor);
 
+    controller.setExitHandler([&] { fileScreens.showExitQuestion(); });
+    // Closing the window by the system asks the exit question instead of dropping the record.
+    window.setCloseHandler([&] { fileScreens.showExitQuestion(); });
     window.setComposeHandler([&] { controller.compose(); });
     window.setMouseHandlers(
         [&](int x, int y) {
@@ -59,5 +76,9 @@ int main(int argc, char** argv) {
             controller.leftButtonDown(x, y);
         });
     window.showOnWholeScreen();
+    if (!folderReady) {
+        window.showMessage("LUN4_TORVA", lun4::cp1250::fromUtf8Lossy(
+            "Nie można utworzyć folderu \"pacjenci\" na pliki badanych. Zapisywanie badań nie będzie możliwe."));
+    }
     return app.exec();
 }
