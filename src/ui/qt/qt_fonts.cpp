@@ -18,12 +18,12 @@ QString familyOf(Face face) {
     return {};
 }
 
-QFont makeFont(const FontSpec& spec, int cellHeight) {
-    QFont font(familyOf(spec.face));
+QFont makeFont(const FontSpec& style, int cellHeight) {
+    QFont font(familyOf(style.face));
     font.setStyleHint(QFont::SansSerif);
     // Weight 800 draws as the heaviest weight the face has: both faces stop at bold.
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setUnderline(spec.underline);
+    font.setWeight(style.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setUnderline(style.underline);
     font.setHintingPreference(QFont::PreferFullHinting);
     // Largest pixel size whose ascent + descent still fits the cell.
     int pixels = cellHeight;
@@ -42,16 +42,16 @@ const QFont& qtFont(FontId id) {
     static std::array<std::optional<QFont>, kFontCount> cache;
     auto& slot = cache[static_cast<int>(id)];
     if (!slot) {
-        const FontSpec& spec = fontSpec(id);
-        slot = makeFont(spec, spec.cellHeight);
+        const FontSpec& style = fontSpec(id);
+        slot = makeFont(style, style.cellHeight);
     }
     return *slot;
 }
 
 QFont qtFontScaled(FontId id, double scale) {
     if (scale == 1.0) return qtFont(id);
-    const FontSpec& spec = fontSpec(id);
-    return makeFont(spec, static_cast<int>(spec.cellHeight * scale + 0.5));
+    const FontSpec& style = fontSpec(id);
+    return makeFont(style, static_cast<int>(style.cellHeight * scale + 0.5));
 }
 
 QString toQString(std::string_view text) {
