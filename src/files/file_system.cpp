@@ -1,3 +1,6 @@
+// The POSIX implementation (open, write, fsync, rename); the seam in file_system.h keeps the
+// rest of the program free of it.
+
 #include "files/file_system.h"
 
 #include <fcntl.h>
@@ -72,7 +75,9 @@ class SystemFileSystem final : public FileSystem {
         }
         if (error) return false;
         if (status.type() != fs::file_type::regular) {
-            error = std::make_error_code(std::errc::is_a_directory);
+            error = std::make_error_code(status.type() == fs::file_type::directory
+                                             ? std::errc::is_a_directory
+                                             : std::errc::operation_not_supported);
             return false;
         }
         // The permission bits, not access(): a read-only examinee file stays read-only for

@@ -93,6 +93,9 @@ inline constexpr int kEmptySlot = 0;
 // 'r', then kEmptySlot up to the summed length of the blocks (8 per chart block). Items not
 // scored, and items holding an unknown byte, never appear.
 std::vector<int> barSlots(const ExamineeRecord& record, std::span<const ScoreBlock> blocks);
+inline std::vector<int> barSlots(const ExamineeRecord& record, ScoreBlock block) {
+    return barSlots(record, std::span<const ScoreBlock>(&block, 1));
+}
 
 // The blocks of the chart bars: one scale over the three areas (24 slots) and one area over
 // the six scales (48 slots).

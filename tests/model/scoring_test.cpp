@@ -28,7 +28,7 @@ TEST(Scoring, MixedBlockStacksPassEmergingFailThenEmpty) {
     score(r, first, "rgbygygr");
     EXPECT_EQ(areaScaleCounts(r, A::Home, S::LeisureSkills), (AreaScaleCounts{3, 2, 2}));
     const ScoreBlock block = chartBlock(A::Home, S::LeisureSkills);
-    EXPECT_EQ(barSlots(r, {&block, 1}), (std::vector<int>{90, 93, 95, 92, 94, 89, 96, kEmptySlot}));
+    EXPECT_EQ(barSlots(r, block), (std::vector<int>{90, 93, 95, 92, 94, 89, 96, kEmptySlot}));
 }
 
 TEST(Scoring, UnscoredThenFullyPassedScale) {
@@ -89,7 +89,7 @@ TEST(Scoring, UnknownByteIsGreyAndCountedNowhere) {
           "g");
     EXPECT_EQ(areaScaleCounts(r, A::SchoolWork, S::VocationalSkills), (AreaScaleCounts{1, 0, 0}));
     const ScoreBlock block = chartBlock(A::SchoolWork, S::VocationalSkills);
-    EXPECT_EQ(barSlots(r, {&block, 1}), (std::vector<int>{124, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(barSlots(r, block), (std::vector<int>{124, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.scores[123], '\xFF');
     EXPECT_EQ(countScores(r, 124, 0, kPass), 0);
 }
