@@ -1,135 +1,336 @@
-// TEMPORARY STAND-IN, replaced on merge by the real examinee file module.
 #include "files/examinee_file.h"
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <memory>
 #include <system_error>
+#include <utility>
+
+#include "files/file_system.h"
+#include "model/catalogue.h"
+#include "model/cp1250.h"
 
 namespace lun4 {
 namespace {
 
-constexpr char kSep = '\xA7';
-const std::string kSignature(4, kSep);
+constexpr int kEnd = -1;
+constexpr int kCR = 0x0D;
+constexpr int kLF = 0x0A;
+constexpr int kSeparatorByte = 0xA7;
+constexpr std::string_view kSignature = "\xA7\xA7\xA7\xA7";
+// Stands for a gender or score byte that the data ended before.
+constexpr char kMissingByte = '\xFF';
 
-void putText(std::string& out, std::string_view text) {
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
+// Raw bytes as they are on disk, from memory or from a file.
+class MemorySource {
+  public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    int next() { return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_++]) : kEnd; }
+    int peek() const {
+        return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_]) : kEnd;
     }
-}
 
-struct Reader {
-    std::string data;
-    size_t pos = 0;
-    bool atEnd() const { return pos >= data.size(); }
-    std::string field() {
-        std::string text;
-        while (!atEnd()) {
-            const char c = data[pos++];
-            if (c == kSep) break;
-            text += c;
-        }
-        return text;
-    }
+  private:
+    std::string_view bytes_;
+    size_t pos_ = 0;
 };
 
-bool readAll(const std::filesystem::path& path, std::string& data) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    data.clear();
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\x1A') break;
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-        data += raw[i];
+class FileSource {
+  public:
+    explicit FileSource(std::filebuf& file) : file_(file) {}
+    int next() { return asByte(file_.sbumpc()); }
+    int peek() { return asByte(file_.sgetc()); }
+
+  private:
+    static int asByte(std::filebuf::int_type c) {
+        return c == std::filebuf::traits_type::eof() ? kEnd : c;
     }
-    return data.size() >= 4 && data.compare(0, 4, kSignature) == 0;
+    std::filebuf& file_;
+};
+
+// The reading side of the text-file translation: CR LF becomes LF, a lone CR stays, and 0x1A
+// ends the data for good.
+template <class Source>
+class TextReader {
+  public:
+    explicit TextReader(Source& source) : source_(source) {}
+
+    int get() {
+        if (ended_) return kEnd;
+        const int c = source_.next();
+        if (c == kEnd || c == static_cast<unsigned char>(cp1250::kDataEnd)) {
+            ended_ = true;
+            return kEnd;
+        }
+        if (c == kCR && source_.peek() == kLF) {
+            source_.next();
+            return kLF;
+        }
+        return c;
+    }
+
+  private:
+    Source& source_;
+    bool ended_ = false;
+};
+
+enum class FieldEnd { Separator, DataEnd };
+
+// Reads one text up to its separator or the end of the data; keeps the first capacity - 1
+// bytes, zero-terminated, and reads past the rest so the next field starts after the
+// separator. Only the end of the data ends a field early; 0xFF is an ordinary byte.
+template <class Reader>
+FieldEnd readField(Reader& in, char* field, size_t capacity) {
+    size_t n = 0;
+    FieldEnd end = FieldEnd::DataEnd;
+    for (int c = in.get(); c != kEnd; c = in.get()) {
+        if (c == kSeparatorByte) {
+            end = FieldEnd::Separator;
+            break;
+        }
+        if (n + 1 < capacity) field[n++] = static_cast<char>(c);
+    }
+    std::fill(field + n, field + capacity, '\0');
+    return end;
+}
+
+template <class Reader, size_t N>
+FieldEnd readField(Reader& in, TextField<N>& field) {
+    return readField(in, field.data(), N);
+}
+
+template <class Reader>
+bool readSignature(Reader& in) {
+    for (size_t i = 0; i < kSignature.size(); ++i) {
+        if (in.get() != kSeparatorByte) return false;
+    }
+    return true;
+}
+
+template <class Source>
+bool decodeFrom(Source& source, ExamineeRecord& r) {
+    TextReader<Source> in(source);
+    if (!readSignature(in)) return false;
+
+    readField(in, r.examDate);
+    readField(in, r.firstName);
+    readField(in, r.lastName);
+    readField(in, r.birthDate);
+    const int gender = in.get();
+    r.gender = gender == kEnd ? kMissingByte : static_cast<char>(gender);
+    in.get();  // the gender's separator, not checked
+    readField(in, r.homeAddress);
+    readField(in, r.phoneContacts);
+    readField(in, r.facilityAddress);
+    readField(in, r.siblings);
+    readField(in, r.guardians);
+    readField(in, r.additionalInfo);
+    readField(in, r.diagnosticianName);
+    readField(in, r.diagnosticianPermitNo);
+
+    for (int k = 1; k <= kItemCount; ++k) {
+        const int code = in.get();
+        if (code == kEnd) {
+            // Later scores and every note keep what they held.
+            r.scores[k] = kMissingByte;
+            return true;
+        }
+        r.scores[k] = static_cast<char>(code);
+    }
+
+    // The text before the first separator (empty in every file we write) goes to entry 0,
+    // which holds no item. An entry receives a text only when a separator precedes it.
+    for (int k = 0; k <= kItemCount; ++k) {
+        if (readField(in, r.notes[k]) == FieldEnd::DataEnd) break;
+    }
+    return true;
+}
+
+template <class Source>
+HeaderPeek peekFrom(Source& source) {
+    HeaderPeek peek;
+    peek.opened = true;
+    TextReader<Source> in(source);
+    peek.signatureMatched = readSignature(in);
+    if (!peek.signatureMatched) return peek;
+    char field[kNameCapacity];
+    for (std::string* text : {&peek.examDate, &peek.firstName, &peek.lastName}) {
+        readField(in, field, kNameCapacity);
+        *text = field;
+    }
+    return peek;
+}
+
+// The writing side of the translation: every LF goes to disk as CR LF.
+class TextWriter {
+  public:
+    void put(char c) {
+        if (c == '\n') bytes_ += '\r';
+        bytes_ += c;
+    }
+    void text(std::string_view t) {
+        for (char c : t) put(c);
+    }
+    void field(std::string_view t) {
+        text(t);
+        bytes_ += cp1250::kSeparator;
+    }
+    std::string take() { return std::move(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
+bool openForReading(std::filebuf& file, const std::filesystem::path& path) {
+    std::error_code ignored;
+    // A folder opens on some systems but holds no examinee.
+    if (std::filesystem::is_directory(path, ignored)) return false;
+    return file.open(path, std::ios::in | std::ios::binary) != nullptr;
+}
+
+std::filesystem::path temporaryPath(const std::filesystem::path& target, int attempt) {
+    // Hidden, and not matching "*.pcn", so the file list never shows a half-written file.
+    return target.parent_path() /
+           ("." + target.filename().string() + "." + std::to_string(attempt) + ".tmp");
 }
 
 }  // namespace
 
-bool save(const ExamineeRecord& r, const std::filesystem::path& path, std::string* error) {
-    std::string out = kSignature;
-    for (std::string_view t : {text(r.examDate), text(r.firstName), text(r.lastName), text(r.birthDate)}) {
-        putText(out, t);
-        out += kSep;
+std::string encode(const ExamineeRecord& r) {
+    TextWriter out;
+    out.text(kSignature);
+    out.field(text(r.examDate));
+    out.field(text(r.firstName));
+    out.field(text(r.lastName));
+    out.field(text(r.birthDate));
+    out.put(r.gender);
+    out.put(cp1250::kSeparator);
+    out.field(text(r.homeAddress));
+    out.field(text(r.phoneContacts));
+    out.field(text(r.facilityAddress));
+    out.field(text(r.siblings));
+    out.field(text(r.guardians));
+    out.field(text(r.additionalInfo));
+    out.field(text(r.diagnosticianName));
+    out.field(text(r.diagnosticianPermitNo));
+    for (int k = 1; k <= kItemCount; ++k) out.put(r.scores[k]);
+    for (int k = 1; k <= kItemCount; ++k) {
+        out.put(cp1250::kSeparator);
+        out.text(text(r.notes[k]));
     }
-    out += r.gender;
-    out += kSep;
-    for (std::string_view t : {text(r.homeAddress), text(r.phoneContacts), text(r.facilityAddress),
-                               text(r.siblings), text(r.guardians), text(r.additionalInfo),
-                               text(r.diagnosticianName), text(r.diagnosticianPermitNo)}) {
-        putText(out, t);
-        out += kSep;
+    return out.take();
+}
+
+std::string storageProblem(const ExamineeRecord& r) {
+    const std::pair<const char*, std::string_view> texts[] = {
+        {"examDate", text(r.examDate)},
+        {"firstName", text(r.firstName)},
+        {"lastName", text(r.lastName)},
+        {"birthDate", text(r.birthDate)},
+        {"homeAddress", text(r.homeAddress)},
+        {"phoneContacts", text(r.phoneContacts)},
+        {"facilityAddress", text(r.facilityAddress)},
+        {"siblings", text(r.siblings)},
+        {"guardians", text(r.guardians)},
+        {"additionalInfo", text(r.additionalInfo)},
+        {"diagnosticianName", text(r.diagnosticianName)},
+        {"diagnosticianPermitNo", text(r.diagnosticianPermitNo)},
+    };
+    const std::string why = " holds the separator 0xA7 or the end-of-data byte 0x1A";
+    for (const auto& [name, value] : texts) {
+        if (!isStorable(value)) return std::string(name) + why;
     }
-    for (int k = 1; k < kItemSlots; ++k) out += r.scores[k];
-    for (int k = 1; k < kItemSlots; ++k) {
-        out += kSep;
-        putText(out, text(r.notes[k]));
+    for (int k = 1; k <= kItemCount; ++k) {
+        if (!isStorable(text(r.notes[k]))) return "the note of item " + std::to_string(k) + why;
     }
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        if (!file || !file.write(out.data(), static_cast<std::streamsize>(out.size())) || !file.flush()) {
-            if (error) *error = "cannot write " + temp.string();
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return false;
+    // Gender and scores are read by position, so 0xA7 is harmless there; 0x1A is not.
+    if (r.gender == cp1250::kDataEnd) return "the gender byte is 0x1A";
+    for (int k = 1; k <= kItemCount; ++k) {
+        if (r.scores[k] == cp1250::kDataEnd) {
+            return "the score of item " + std::to_string(k) + " is 0x1A";
         }
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        if (error) *error = ec.message();
-        std::filesystem::remove(temp, ec);
+    return {};
+}
+
+bool save(const ExamineeRecord& record, const std::filesystem::path& path, std::string* error) {
+    return save(record, path, systemFileSystem(), error);
+}
+
+bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fs,
+          std::string* error) {
+    const auto fail = [error](std::string why) {
+        if (error) *error = std::move(why);
         return false;
+    };
+    if (std::string problem = storageProblem(record); !problem.empty()) return fail(problem);
+    if (path.filename().empty()) return fail("no file name in " + path.string());
+    std::error_code ec;
+    if (!fs.mayReplace(path, ec))
+        return fail(path.string() + " cannot be replaced: " + ec.message());
+
+    const std::string bytes = encode(record);
+
+    std::filesystem::path temp;
+    std::unique_ptr<WritableFile> file;
+    // A file left by an interrupted save keeps its name; take the next one.
+    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
+        temp = temporaryPath(path, attempt);
+        ec.clear();
+        file = fs.createNew(temp, ec);
+        if (!file && ec != std::errc::file_exists) break;
     }
+    if (!file)
+        return fail("cannot create a temporary file next to " + path.string() + ": " +
+                    ec.message());
+
+    const char* step = "writing";
+    bool written = file->write(bytes, ec);
+    if (written) {
+        step = "flushing";
+        written = file->sync(ec);
+    }
+    std::error_code closeError;
+    if (!file->close(closeError) && written) {
+        step = "closing";
+        written = false;
+        ec = closeError;
+    }
+    file.reset();
+    if (!written) {
+        fs.remove(temp);
+        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message());
+    }
+    if (!fs.rename(temp, path, ec)) {
+        fs.remove(temp);
+        return fail("cannot put the new file in place of " + path.string() + ": " + ec.message());
+    }
+    fs.syncFolder(path.parent_path());
     return true;
 }
 
-bool load(ExamineeRecord& r, const std::filesystem::path& path) {
-    Reader in;
-    if (!readAll(path, in.data)) return false;
-    in.pos = 4;
-    setText(r.examDate, in.field());
-    setText(r.firstName, in.field());
-    setText(r.lastName, in.field());
-    setText(r.birthDate, in.field());
-    r.gender = in.atEnd() ? '\xFF' : in.data[in.pos++];
-    if (!in.atEnd()) ++in.pos;
-    for (auto* field : {&r.homeAddress, &r.phoneContacts, &r.facilityAddress, &r.siblings,
-                        &r.guardians, &r.additionalInfo}) {
-        setText(*field, in.field());
-    }
-    setText(r.diagnosticianName, in.field());
-    setText(r.diagnosticianPermitNo, in.field());
-    for (int k = 1; k < kItemSlots; ++k) {
-        if (in.atEnd()) {
-            r.scores[k] = '\xFF';
-            return true;
-        }
-        r.scores[k] = in.data[in.pos++];
-    }
-    setText(r.notes[0], in.field());
-    for (int k = 1; k < kItemSlots && !in.atEnd(); ++k) setText(r.notes[k], in.field());
-    return true;
+bool decode(std::string_view bytes, ExamineeRecord& record) {
+    MemorySource source(bytes);
+    return decodeFrom(source, record);
+}
+
+bool load(ExamineeRecord& record, const std::filesystem::path& path) {
+    std::filebuf file;
+    if (!openForReading(file, path)) return false;
+    FileSource source(file);
+    return decodeFrom(source, record);
 }
 
 HeaderPeek peekHeader(const std::filesystem::path& path) {
-    HeaderPeek peek;
-    Reader in;
-    std::error_code ec;
-    peek.opened = !std::filesystem::is_directory(path, ec) && std::ifstream(path).good();
-    if (!peek.opened || !readAll(path, in.data)) return peek;
-    peek.signatureMatched = true;
-    in.pos = 4;
-    peek.examDate = in.field();
-    peek.firstName = in.field();
-    peek.lastName = in.field();
-    return peek;
+    std::filebuf file;
+    if (!openForReading(file, path)) return {};
+    FileSource source(file);
+    return peekFrom(source);
+}
+
+HeaderPeek peekHeaderBytes(std::string_view bytes) {
+    MemorySource source(bytes);
+    return peekFrom(source);
 }
 
 }  // namespace lun4

@@ -1,14 +1,58 @@
 #pragma once
-// TEMPORARY STAND-IN so the file screens build and test before the real examinee file
-// module lands; it is replaced on merge. Same API as the real one.
+// The examinee file (".pcn"): every field of the record as text, byte for byte the same on
+// every system.
+//
+// On disk: the signature "§§§§" (four bytes 0xA7); examDate, firstName, lastName,
+// birthDate, each closed by 0xA7; the gender byte and 0xA7; homeAddress, phoneContacts,
+// facilityAddress, siblings, guardians, additionalInfo, diagnosticianName,
+// diagnosticianPermitNo, each closed by 0xA7; the score codes of items 1..168, one byte each;
+// then for items 1..168 a 0xA7 followed by the item's note. The last note runs to the end of
+// the file. A blank record is 354 bytes.
+//
+// The bytes pass through the line-break translation of Windows text files, done here by
+// hand so that every system writes the same file: writing stores each 0x0A as 0x0D 0x0A;
+// reading drops a 0x0D that is followed by 0x0A, keeps a lone 0x0D, and stops at 0x1A as if
+// the file ended there. A text holding CR LF in memory is thus 0x0D 0x0D 0x0A on disk.
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "model/examinee_record.h"
 
 namespace lun4 {
 
+class FileSystem;
+
+// The file's bytes for `record`, translation included. The caller checks storageProblem
+// first: a text holding 0xA7 or 0x1A would be written as it is and read back wrongly.
+std::string encode(const ExamineeRecord& record);
+
+// Why `record` cannot be written faithfully (a text or note holding the separator 0xA7 or
+// the end-of-data byte 0x1A, or 0x1A as the gender or a score), or an empty string.
+std::string storageProblem(const ExamineeRecord& record);
+
+// Writes `record` to `path` atomically: the bytes go to a temporary file in the same folder,
+// are flushed to the disk, and only then replace the file at `path`. Returns false, with the
+// previous file untouched and no temporary file left behind, when any step fails, when the
+// file at `path` is read-only, or when storageProblem reports something (nothing is written
+// then). `error`, when given, receives the reason.
+bool save(const ExamineeRecord& record, const std::filesystem::path& path,
+          std::string* error = nullptr);
+bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fileSystem,
+          std::string* error = nullptr);
+
+// Reads the file's bytes (as on disk, before translation) into `record`. Returns false and
+// leaves the record untouched when the bytes do not start with the signature. The record is
+// not cleared first: a file that ends early leaves the scores after its end and the notes it
+// does not reach as they were. Texts longer than their field are cut to capacity - 1 bytes.
+bool decode(std::string_view bytes, ExamineeRecord& record);
+
+// decode on the file at `path`; false, with the record untouched, when it cannot be opened.
+bool load(ExamineeRecord& record, const std::filesystem::path& path);
+
+// The first three texts of a file, for the file list's preview. Texts are cp1250, cut to
+// 199 bytes; they are empty unless the signature matched.
 struct HeaderPeek {
     bool opened = false;
     bool signatureMatched = false;
@@ -17,9 +61,7 @@ struct HeaderPeek {
     std::string lastName;
 };
 
-bool save(const ExamineeRecord& record, const std::filesystem::path& path,
-          std::string* error = nullptr);
-bool load(ExamineeRecord& record, const std::filesystem::path& path);
 HeaderPeek peekHeader(const std::filesystem::path& path);
+HeaderPeek peekHeaderBytes(std::string_view bytes);
 
 }  // namespace lun4

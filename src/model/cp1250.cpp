@@ -6,6 +6,7 @@ namespace lun4::cp1250 {
 namespace {
 
 // Code points of the bytes 0x80..0xFF; 0 marks a byte the code page does not define.
+// clang-format off
 constexpr std::array<char16_t, 128> kHigh = {
     0x20AC, 0x0000, 0x201A, 0x0000, 0x201E, 0x2026, 0x2020, 0x2021,
     0x0000, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
@@ -24,6 +25,7 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9
 };
+// clang-format on
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -77,6 +79,10 @@ std::optional<char32_t> nextCodePoint(std::string_view text, size_t& i) {
         c = (c << 6) | (b & 0x3F);
     }
     i += extra + 1;
+    // Overlong forms (an ASCII byte spelled in two bytes would slip past any check made on
+    // the bytes), surrogates and values beyond Unicode are not valid UTF-8.
+    constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
     return c;
 }
 

@@ -12,6 +12,8 @@ namespace lun4::cp1250 {
 
 // The separator byte of the examinee file ("§"); a text holding it cannot be stored faithfully.
 inline constexpr char kSeparator = '\xA7';
+// Ctrl-Z: ends the data of a file read with the line-break translation of Windows text files.
+inline constexpr char kDataEnd = '\x1A';
 
 // Unicode code point of a cp1250 byte; nullopt for the five bytes the code page leaves
 // undefined (0x81, 0x83, 0x88, 0x90, 0x98).

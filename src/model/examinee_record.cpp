@@ -1,8 +1,30 @@
 #include "model/examinee_record.h"
 
+#include "model/cp1250.h"
+
 namespace lun4 {
 
-ExamineeRecord::ExamineeRecord() { clear(); }
+std::string storableText(std::string_view cp1250Text) {
+    std::string out;
+    out.reserve(cp1250Text.size());
+    for (char c : cp1250Text) {
+        if (c == cp1250::kSeparator) {
+            out += kSeparatorSubstitute;
+        } else if (c != cp1250::kDataEnd) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool isStorable(std::string_view cp1250Text) {
+    return cp1250Text.find(cp1250::kSeparator) == std::string_view::npos &&
+           cp1250Text.find(cp1250::kDataEnd) == std::string_view::npos;
+}
+
+ExamineeRecord::ExamineeRecord() {
+    clear();
+}
 
 void ExamineeRecord::clear() {
     firstName.fill('\0');
@@ -27,6 +49,24 @@ std::string ExamineeRecord::fullName() const {
     name += ' ';
     name += text(lastName);
     return name;
+}
+
+bool sameContent(const ExamineeRecord& a, const ExamineeRecord& b) {
+    const bool textsEqual =
+        text(a.firstName) == text(b.firstName) && text(a.lastName) == text(b.lastName) &&
+        text(a.examDate) == text(b.examDate) && text(a.birthDate) == text(b.birthDate) &&
+        text(a.homeAddress) == text(b.homeAddress) &&
+        text(a.phoneContacts) == text(b.phoneContacts) &&
+        text(a.facilityAddress) == text(b.facilityAddress) &&
+        text(a.siblings) == text(b.siblings) && text(a.guardians) == text(b.guardians) &&
+        text(a.additionalInfo) == text(b.additionalInfo) &&
+        text(a.diagnosticianName) == text(b.diagnosticianName) &&
+        text(a.diagnosticianPermitNo) == text(b.diagnosticianPermitNo);
+    if (!textsEqual || a.gender != b.gender) return false;
+    for (int k = 1; k < kItemSlots; ++k) {
+        if (a.scores[k] != b.scores[k] || text(a.notes[k]) != text(b.notes[k])) return false;
+    }
+    return true;
 }
 
 }  // namespace lun4

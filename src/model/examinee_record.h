@@ -45,6 +45,20 @@ void setText(TextField<N>& field, std::string_view value) {
     for (size_t i = n; i < N; ++i) field[i] = '\0';
 }
 
+// The examinee file closes every text with "§" (0xA7) and has no escape, and the byte 0x1A
+// ends a file's data on reading; a text holding either would shift or lose every field
+// after it. Writers of text fields therefore pass what the user typed through
+// storableText: each "§" becomes "par." (what a Polish reader says in its place, as in
+// "par. 5") and 0x1A, a control character nobody means to type, is dropped.
+inline constexpr std::string_view kSeparatorSubstitute = "par.";
+std::string storableText(std::string_view cp1250Text);
+bool isStorable(std::string_view cp1250Text);
+
+template <size_t N>
+void setStorableText(TextField<N>& field, std::string_view value) {
+    setText(field, storableText(value));
+}
+
 struct ExamineeRecord {
     TextField<kNameCapacity> firstName{};
     TextField<kNameCapacity> lastName{};
@@ -70,5 +84,9 @@ struct ExamineeRecord {
     // firstName, one blank, lastName (a single blank for an empty record).
     std::string fullName() const;
 };
+
+// Same examinee data: every text up to its terminating zero, the gender, and the score and
+// note of items 1..168. Entry 0 of scores and notes holds no item and is not compared.
+bool sameContent(const ExamineeRecord& a, const ExamineeRecord& b);
 
 }  // namespace lun4
