@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 #include "platform/data_paths.h"
 
@@ -10,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DataPathsTest, ResolvesMixedSeparatorsAndAnyCase) {
-    const fs::path root = fs::temp_directory_path() / "lun4_paths_test";
+    const fs::path root = fs::temp_directory_path() / ("lun4_paths_test_" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "Data" / "BMP" / "Zad");
     std::ofstream(root / "Data" / "otworz.bmp") << "x";

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <unistd.h>
 
 #include "platform/main_window.h"
 #include "screens/controller/screen_controller.h"
@@ -26,7 +27,7 @@ void writeBmp(const fs::path& path, int w, int h, QColor colour) {
 class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        root = fs::temp_directory_path() / "lun4_window_test";
+        root = fs::temp_directory_path() / ("lun4_window_test_" + std::to_string(::getpid()));
         fs::remove_all(root);
         writeBmp(root / "Data" / "BMP" / "entry.bmp", 1024, 768, QColor(200, 200, 200));
         writeBmp(root / "Data" / "BMP" / "tlo_glowne.bmp", 1024, 768, QColor(10, 20, 30));
