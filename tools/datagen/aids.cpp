@@ -13,7 +13,8 @@ namespace {
 
 const QColor kOutline(52, 62, 72);
 const QColor kSky(120, 170, 210), kLeaf(110, 170, 110), kSun(240, 196, 80), kBrick(205, 110, 90),
-    kCloth(90, 140, 200), kGrey(190, 198, 205), kWood(196, 150, 100), kRed(214, 84, 72), kCream(250, 244, 228);
+    kCloth(90, 140, 200), kGrey(190, 198, 205), kWood(196, 150, 100), kRed(214, 84, 72),
+    kCream(250, 244, 228);
 
 void outlined(QPainter& p, const QBrush& fill, qreal width = 6) {
     p.setPen(QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -30,7 +31,8 @@ void clock(QPainter& p) {
     for (int h = 0; h < 12; ++h) {
         const double a = h * M_PI / 6;
         const double r1 = h % 3 == 0 ? 100 : 110;
-        p.drawLine(QPointF(200 + r1 * qSin(a), 150 - r1 * qCos(a)), QPointF(200 + 122 * qSin(a), 150 - 122 * qCos(a)));
+        p.drawLine(QPointF(200 + r1 * qSin(a), 150 - r1 * qCos(a)),
+                   QPointF(200 + 122 * qSin(a), 150 - 122 * qCos(a)));
     }
     p.setPen(QPen(kOutline, 10, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(200, 150), QPointF(270, 150));  // hour hand at 3
@@ -125,7 +127,8 @@ void handWashing(QPainter& p) {
     p.drawRoundedRect(QRectF(60, 200, 140, 70), 34, 34);
     outlined(p, QColor(246, 220, 236), 5);
     p.drawRoundedRect(QRectF(300, 230, 80, 46), 14, 14);
-    text(p, QRect(300, 230, 80, 46), Qt::AlignCenter, QStringLiteral("mydło"), sans(16, true), kOutline);
+    text(p, QRect(300, 230, 80, 46), Qt::AlignCenter, QStringLiteral("mydło"), sans(16, true),
+         kOutline);
 }
 
 void toothbrush(QPainter& p) {
@@ -223,8 +226,10 @@ void calendar(QPainter& p) {
     outlined(p, Qt::NoBrush);
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(90, 30, 220, 250), 16, 16);
-    text(p, QRect(93, 33, 214, 64), Qt::AlignCenter, QStringLiteral("MAJ"), sans(32, true), Qt::white);
-    text(p, QRect(93, 100, 214, 170), Qt::AlignCenter, QStringLiteral("15"), sans(110, true), kOutline);
+    text(p, QRect(93, 33, 214, 64), Qt::AlignCenter, QStringLiteral("MAJ"), sans(32, true),
+         Qt::white);
+    text(p, QRect(93, 100, 214, 170), Qt::AlignCenter, QStringLiteral("15"), sans(110, true),
+         kOutline);
 }
 
 void apple(QPainter& p) {
@@ -288,7 +293,8 @@ void numbers(QPainter& p) {
             const qreal cy = box.top() + 14 + (n > 1 ? d * (42.0 / (n - 1)) : 21);
             p.drawEllipse(QPointF(n == 1 ? box.center().x() : cx, cy), 6.5, 6.5);
         }
-        text(p, QRect(int(box.left()), 160, 70, 80), Qt::AlignCenter, QString::number(n), sans(64, true), kOutline);
+        text(p, QRect(int(box.left()), 160, 70, 80), Qt::AlignCenter, QString::number(n),
+             sans(64, true), kOutline);
     }
 }
 
@@ -302,13 +308,14 @@ QImage aidCard(const Aid& aid, int number) {
     QImage image = blank(size, Qt::white);
     QPainter p(&image);
     begin(p);
-    roundedBox(p, QRectF(16, 16, size.width() - 32, size.height() - 32), 24, Qt::white, colour::line);
+    roundedBox(p, QRectF(16, 16, size.width() - 32, size.height() - 32), 24, Qt::white,
+               colour::line);
     p.save();
     p.translate(200, 60);
     aid.draw(p);
     p.restore();
-    text(p, QRect(16, 410, size.width() - 32, 70), Qt::AlignCenter, QString::fromUtf8(aid.name), sans(48, true),
-         colour::ink);
+    text(p, QRect(16, 410, size.width() - 32, 70), Qt::AlignCenter, QString::fromUtf8(aid.name),
+         sans(48, true), colour::ink);
     text(p, QRect(16, 500, size.width() - 48, 30), Qt::AlignRight | Qt::AlignVCenter,
          QStringLiteral("Pomoc %1 z 17").arg(number), sans(14), colour::inkFaint);
     return image;
@@ -318,13 +325,26 @@ QImage aidCard(const Aid& aid, int number) {
 
 void makeAids(Output& out) {
     const Aid aids[17] = {
-        {"Zegar", clock},        {"Pieniądze", coins},  {"Kubek", mug},         {"Sztućce", cutlery},
-        {"Mycie rąk", handWashing}, {"Mycie zębów", toothbrush}, {"Koszulka", shirt}, {"Piłka", ball},
-        {"Telefon", phone},      {"Dom", house},        {"Autobus", bus},       {"Kalendarz", calendar},
-        {"Jabłko", apple},       {"Klucz", key},        {"Kształty", shapes},   {"Kolory", colours},
+        {"Zegar", clock},
+        {"Pieniądze", coins},
+        {"Kubek", mug},
+        {"Sztućce", cutlery},
+        {"Mycie rąk", handWashing},
+        {"Mycie zębów", toothbrush},
+        {"Koszulka", shirt},
+        {"Piłka", ball},
+        {"Telefon", phone},
+        {"Dom", house},
+        {"Autobus", bus},
+        {"Kalendarz", calendar},
+        {"Jabłko", apple},
+        {"Klucz", key},
+        {"Kształty", shapes},
+        {"Kolory", colours},
         {"Liczby", numbers},
     };
-    for (int i = 0; i < 17; ++i) out.jpeg(QStringLiteral("Pomoce/%1.jpg").arg(i + 1), aidCard(aids[i], i + 1));
+    for (int i = 0; i < 17; ++i)
+        out.jpeg(QStringLiteral("Pomoce/%1.jpg").arg(i + 1), aidCard(aids[i], i + 1));
 }
 
 }  // namespace datagen

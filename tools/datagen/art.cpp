@@ -9,10 +9,18 @@
 
 namespace datagen {
 
-Look primary(const QColor& backdrop) { return {colour::accent, Qt::white, backdrop}; }
-Look secondary(const QColor& backdrop) { return {colour::slate, Qt::white, backdrop}; }
-Look danger(const QColor& backdrop) { return {colour::brick, Qt::white, backdrop}; }
-Look tile(const QColor& backdrop) { return {colour::tint, colour::accentDark, backdrop, 12, true}; }
+Look primary(const QColor& backdrop) {
+    return {colour::accent, Qt::white, backdrop};
+}
+Look secondary(const QColor& backdrop) {
+    return {colour::slate, Qt::white, backdrop};
+}
+Look danger(const QColor& backdrop) {
+    return {colour::brick, Qt::white, backdrop};
+}
+Look tile(const QColor& backdrop) {
+    return {colour::tint, colour::accentDark, backdrop, 12, true};
+}
 
 ButtonImages drawButton(QSize size, const Look& look, const Content& content) {
     ButtonImages images;
@@ -44,7 +52,8 @@ ButtonImages drawButton(QSize size, const Look& look, const Content& content) {
             p.setPen(QPen(darker(fill, 0.25), 1.5));
             p.setBrush(Qt::NoBrush);
             p.setClipRect(QRectF(0, 0, size.width(), look.radius));
-            p.drawRoundedRect(face.adjusted(1.5, 1.5, -1.5, -1.5), look.radius - 1, look.radius - 1);
+            p.drawRoundedRect(face.adjusted(1.5, 1.5, -1.5, -1.5), look.radius - 1,
+                              look.radius - 1);
         }
         p.restore();
         if (look.tile && state == State::Hover) {
@@ -91,10 +100,14 @@ ButtonImages labelButton(QSize size, const Look& look, const QString& label,
 
 QColor scoreColour(char code) {
     switch (code) {
-        case 'g': return colour::pass;
-        case 'y': return colour::emerging;
-        case 'r': return colour::fail;
-        default: return colour::unscored;
+        case 'g':
+            return colour::pass;
+        case 'y':
+            return colour::emerging;
+        case 'r':
+            return colour::fail;
+        default:
+            return colour::unscored;
     }
 }
 
@@ -170,7 +183,7 @@ Icon areaIcon(int area) {
 }
 
 Icon scaleIcon(int scale) {
-    static constexpr Icon icons[6] = {Icon::Gear, Icon::Shirt, Icon::Ball,
+    static constexpr Icon icons[6] = {Icon::Gear,      Icon::Shirt,  Icon::Ball,
                                       Icon::Briefcase, Icon::Speech, Icon::People};
     return icons[scale];
 }

@@ -53,8 +53,8 @@ void namePanel(QPainter& p);
 void brandMark(QPainter& p, QPoint topLeft, int pixelSize);
 
 // Catalogue texts as Unicode.
-QString itemTitle(int item);  // without the stray leading blank some names carry
-QString areaName(int area);   // 0..2
+QString itemTitle(int item);    // without the stray leading blank some names carry
+QString areaName(int area);     // 0..2
 QString scaleTitle(int scale);  // 0..5
 Icon areaIcon(int area);
 Icon scaleIcon(int scale);

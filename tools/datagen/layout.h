@@ -14,15 +14,15 @@ inline constexpr QSize kScreen{1024, 768};
 // "tak", "nie" and "anuluj" stand 102 px apart.
 inline constexpr QSize kDialogButton{92, 40};
 inline constexpr QSize kEnter{336, 56};
-inline constexpr QSize kMenuButton{200, 44};      // nowe, zapisz, wczytaj, edycja
-inline constexpr QSize kAreaTile{255, 250};       // obszar1..3
-inline constexpr QSize kAreaInfo{255, 44};        // opis_o1..3
-inline constexpr QSize kPrintMenuButton{270, 48}; // Data/BMP/drukuj
+inline constexpr QSize kMenuButton{200, 44};       // nowe, zapisz, wczytaj, edycja
+inline constexpr QSize kAreaTile{255, 250};        // obszar1..3
+inline constexpr QSize kAreaInfo{255, 44};         // opis_o1..3
+inline constexpr QSize kPrintMenuButton{270, 48};  // Data/BMP/drukuj
 inline constexpr QSize kQuit{190, 44};
-inline constexpr QSize kScaleTile{235, 220};      // 1..6
-inline constexpr QSize kBack{160, 44};            // powrot: 175 px before "podglad" on previews
-inline constexpr QSize kPageStep{180, 44};        // poprzednie, nastepne
-inline constexpr QSize kItemRow{625, 44};         // przycisk
+inline constexpr QSize kScaleTile{235, 220};  // 1..6
+inline constexpr QSize kBack{160, 44};        // powrot: 175 px before "podglad" on previews
+inline constexpr QSize kPageStep{180, 44};    // poprzednie, nastepne
+inline constexpr QSize kItemRow{625, 44};     // przycisk
 inline constexpr QSize kIndicator{36, 36};
 inline constexpr QSize kScore{110, 90};           // green, yellow, red
 inline constexpr QSize kHelpButton{150, 42};      // klucz, porady
@@ -56,8 +56,12 @@ inline constexpr QRect kListTitle{161, 18, 672, 28};
 inline constexpr QPoint kScaleHeadingAt{845, 86};
 inline constexpr QSize kScaleHeading{160, 150};
 inline constexpr int kRowX = 122, kIndicatorX = 755;
-inline constexpr int rowY12(int i) { return 67 + 49 * i; }
-inline constexpr int rowY8(int i) { return 80 + 70 * i; }
+inline constexpr int rowY12(int i) {
+    return 67 + 49 * i;
+}
+inline constexpr int rowY8(int i) {
+    return 80 + 70 * i;
+}
 
 // Item page.
 inline constexpr QRect kTaskPage{40, 150, 790, 470};
@@ -79,14 +83,15 @@ struct Dialog {
     QPoint at;
     QSize size;
 };
-inline constexpr Dialog kNewRecordDialog{{302, 250}, {420, 224}};     // ok 594,400 cancel 444,400
-inline constexpr Dialog kSaveDialog{{302, 250}, {460, 224}};          // ok 595,402 cancel 447,402
+inline constexpr Dialog kNewRecordDialog{{302, 250}, {420, 224}};  // ok 594,400 cancel 444,400
+inline constexpr Dialog kSaveDialog{{302, 250}, {460, 224}};       // ok 595,402 cancel 447,402
 inline constexpr QRect kSaveName{335, 358, 387, 20};
-inline constexpr Dialog kFileExistsDialog{{380, 323}, {418, 209}};    // ok 670,460 cancel 520,460
-inline constexpr Dialog kDeleteDialog{{387, 315}, {411, 202}};        // ok 670,445 cancel 510,445
-inline constexpr Dialog kInfoDialog{{287, 278}, {464, 206}};          // ok 470,410
-inline constexpr Dialog kExitDialog{{287, 278}, {487, 208}};          // tak 379, nie 481, anuluj 584 at y 412
-inline constexpr Dialog kAreaInfoDialog{{227, 146}, {594, 438}};      // ok 475,515
+inline constexpr Dialog kFileExistsDialog{{380, 323}, {418, 209}};  // ok 670,460 cancel 520,460
+inline constexpr Dialog kDeleteDialog{{387, 315}, {411, 202}};      // ok 670,445 cancel 510,445
+inline constexpr Dialog kInfoDialog{{287, 278}, {464, 206}};        // ok 470,410
+inline constexpr Dialog kExitDialog{{287, 278},
+                                    {487, 208}};  // tak 379, nie 481, anuluj 584 at y 412
+inline constexpr Dialog kAreaInfoDialog{{227, 146}, {594, 438}};  // ok 475,515
 inline constexpr QRect kAreaInfoPage{285, 225, 472, 270};
 inline constexpr Dialog kFileListDialog{{175, 167}, {541, 466}};
 inline constexpr Dialog kPrintDialog{{94, 172}, {862, 392}};

@@ -25,7 +25,7 @@ QFont cellFont(int cell, bool bold, bool tahomaFace = false) {
 }
 
 class Screen {
-public:
+  public:
     explicit Screen(const Output& out) : out_(out), image_(blank(kScreen, Qt::black)) {}
     void put(const QString& file, QPoint at) {
         QPainter p(&image_);
@@ -83,7 +83,7 @@ public:
         return image_.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "png");
     }
 
-private:
+  private:
     const Output& out_;
     QImage image_;
 };
@@ -103,12 +103,19 @@ void itemList(Screen& s, int area, int scale) {
         const QString name = itemTitle(k);
         const bool wrap = name.size() > 65;
         const QFont f = cellFont(16, true);
-        s.write(QRect(kRowX + 125, y + 5, kItemRow.width() - 133, kItemRow.height() - 6), name, f, Qt::black, wrap);
-        s.write(QRect(kRowX + 123, y + 3, kItemRow.width() - 133, kItemRow.height() - 6), name, f, Qt::white, wrap);
-        s.write(QRect(kRowX + 30, y + 11, 55, 17), QString::number(k), cellFont(18, true), Qt::black);
+        s.write(QRect(kRowX + 125, y + 5, kItemRow.width() - 133, kItemRow.height() - 6), name, f,
+                Qt::black, wrap);
+        s.write(QRect(kRowX + 123, y + 3, kItemRow.width() - 133, kItemRow.height() - 6), name, f,
+                Qt::white, wrap);
+        s.write(QRect(kRowX + 30, y + 11, 55, 17), QString::number(k), cellFont(18, true),
+                Qt::black);
         const char code = kCodes[i];
-        const char* file = code == 'g' ? "but_g" : code == 'y' ? "but_y" : code == 'r' ? "but_r" : "but_w";
-        s.put(QStringLiteral("Data/BMP/%1.bmp").arg(QLatin1String(file)), QPoint(kIndicatorX, y + 5));
+        const char* file = code == 'g'   ? "but_g"
+                           : code == 'y' ? "but_y"
+                           : code == 'r' ? "but_r"
+                                         : "but_w";
+        s.put(QStringLiteral("Data/BMP/%1.bmp").arg(QLatin1String(file)),
+              QPoint(kIndicatorX, y + 5));
     }
     if (scale > 0) s.button("Data/BMP/poprzednie", kPreviousAt);
     if (scale < 5) s.button("Data/BMP/nastepne", kNextAt);
@@ -122,8 +129,8 @@ void itemPage(Screen& s, int k, char score, const QString& root) {
     const int scale = lun4::indexOf(lun4::scaleOf(k));
     s.write(QRect(167, 37, 522, 23), areaName(area).toUpper(), cellFont(22, true), Qt::red);
     s.write(QRect(167, 64, 522, 27), scaleTitle(scale), cellFont(22, true), QColor(204, 51, 153));
-    s.write(QRect(95, 112, 678, 23), QStringLiteral("%1. %2").arg(k).arg(itemTitle(k)), cellFont(16, true),
-            Qt::blue);
+    s.write(QRect(95, 112, 678, 23), QStringLiteral("%1. %2").arg(k).arg(itemTitle(k)),
+            cellFont(16, true), Qt::blue);
     s.button("Data/BMP/green", kScoreAt[0], score == 'g' ? 2 : 0);
     s.button("Data/BMP/yellow", kScoreAt[1], score == 'y' ? 2 : 0);
     s.button("Data/BMP/red", kScoreAt[2], score == 'r' ? 2 : 1);
@@ -131,13 +138,14 @@ void itemPage(Screen& s, int k, char score, const QString& root) {
     if (k < 74) s.button("Data/BMP/klucz", kKeyAt);
     if (k <= 45) s.button("Data/BMP/porady", kAdviceAt);
     s.button("Data/BMP/powrot", kItemBackAt);
-    s.putPage(QStringLiteral("%1/Data/BMP/Zad/z%2.asd").arg(root).arg(k), kTaskPage.topLeft(), kTaskPage.size());
+    s.putPage(QStringLiteral("%1/Data/BMP/Zad/z%2.asd").arg(root).arg(k), kTaskPage.topLeft(),
+              kTaskPage.size());
     if (k < 168) s.button("Data/BMP/prawo", kNextItemAt);
     if (k > 1) s.button("Data/BMP/lewo", kPreviousItemAt);
 }
 
-void dialog(Screen& s, const QString& picture, QPoint at, std::initializer_list<std::pair<const char*, QPoint>> buttons,
-            bool name = true) {
+void dialog(Screen& s, const QString& picture, QPoint at,
+            std::initializer_list<std::pair<const char*, QPoint>> buttons, bool name = true) {
     s.put(picture, at);
     for (const auto& b : buttons) s.button(QString::fromLatin1(b.first), b.second);
     if (name) s.nameBox();
@@ -178,7 +186,8 @@ bool writeMockups(const Output& out, const QString& folder) {
         const QFont title = cellFont(22, true);
         s.write(QRect(220, 72, 555, 22), areaName(1), title, Qt::black);
         s.write(QRect(219, 71, 555, 22), areaName(1), title, Qt::red);
-        for (int i = 0; i < 6; ++i) s.button(QStringLiteral("Data/BMP/%1").arg(i + 1), kScaleAt[i], i == 4 ? 1 : 0);
+        for (int i = 0; i < 6; ++i)
+            s.button(QStringLiteral("Data/BMP/%1").arg(i + 1), kScaleAt[i], i == 4 ? 1 : 0);
         s.button("Data/BMP/powrot", kBackAt);
     });
     shot("04_list_12", [&](Screen& s) { itemList(s, 0, 2); });
@@ -189,19 +198,22 @@ bool writeMockups(const Output& out, const QString& folder) {
         itemPage(s, 73, 'g', root);
         s.put("Data/BMP/klucz.bmp", kHelpPanelAt);
         s.button("Data/BMP/ok", kSubPageOk);
-        s.putPage(root + QStringLiteral("/Data/BMP/Klu/k73.asd"), kHelpPage.topLeft(), QSize(793, 530));
+        s.putPage(root + QStringLiteral("/Data/BMP/Klu/k73.asd"), kHelpPage.topLeft(),
+                  QSize(793, 530));
     });
     shot("09_advice_page", [&](Screen& s) {
         itemPage(s, 45, 'b', root);
         s.put("Data/BMP/porady.bmp", kHelpPanelAt);
         s.button("Data/BMP/ok", kSubPageOk);
-        s.putPage(root + QStringLiteral("/Data/BMP/Pom/p45.asd"), kHelpPage.topLeft(), QSize(793, 530));
+        s.putPage(root + QStringLiteral("/Data/BMP/Pom/p45.asd"), kHelpPage.topLeft(),
+                  QSize(793, 530));
     });
     shot("10_editor", [&](Screen& s) {
         itemPage(s, 36, 'r', root);
         s.put("Data/BMP/wskazania_tlo.bmp", kHelpPanelAt);
-        s.write(kEditor.adjusted(4, 2, -4, -2), QStringLiteral("Aranżowanie sytuacji sprzyjających samodzielnemu "
-                                                               "rozpoczynaniu aktywności w wolnym czasie."),
+        s.write(kEditor.adjusted(4, 2, -4, -2),
+                QStringLiteral("Aranżowanie sytuacji sprzyjających samodzielnemu "
+                               "rozpoczynaniu aktywności w wolnym czasie."),
                 cellFont(18, false), Qt::black, true, false);
         s.button("Data/BMP/ok", kSubPageOk, 1);
     });
@@ -212,12 +224,15 @@ bool writeMockups(const Output& out, const QString& folder) {
     });
     shot("12_save", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
-        dialog(s, "Data/zapisz_tlo.bmp", kSaveDialog.at, {{"Data/BMP/ok", kSaveOk}, {"Data/BMP/anuluj", kSaveCancel}});
-        s.write(kSaveName.adjusted(3, 0, 0, 0), QStringLiteral("Kowalski_2025"), tahoma(13), Qt::black, false, false);
+        dialog(s, "Data/zapisz_tlo.bmp", kSaveDialog.at,
+               {{"Data/BMP/ok", kSaveOk}, {"Data/BMP/anuluj", kSaveCancel}});
+        s.write(kSaveName.adjusted(3, 0, 0, 0), QStringLiteral("Kowalski_2025"), tahoma(13),
+                Qt::black, false, false);
     });
     shot("13_file_exists", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
-        dialog(s, "Data/zapisz_tlo.bmp", kSaveDialog.at, {{"Data/BMP/ok", kSaveOk}, {"Data/BMP/anuluj", kSaveCancel}});
+        dialog(s, "Data/zapisz_tlo.bmp", kSaveDialog.at,
+               {{"Data/BMP/ok", kSaveOk}, {"Data/BMP/anuluj", kSaveCancel}});
         dialog(s, "Data/plik_istnieje.bmp", kFileExistsDialog.at,
                {{"Data/BMP/ok", kFileExistsOk}, {"Data/BMP/anuluj", kFileExistsCancel}});
     });
@@ -229,10 +244,12 @@ bool writeMockups(const Output& out, const QString& folder) {
         s.put("Data/tlo_gray.bmp", {0, 0});
         s.put("Data/otworz.bmp", kFileListDialog.at);
         const QFont f = cellFont(18, true, true);
-        const char* names[] = {"Kowalski_2025.pcn", "Nowak Anna.pcn", "Wiśniewska.pcn", "Zieliński_T.pcn"};
+        const char* names[] = {"Kowalski_2025.pcn", "Nowak Anna.pcn", "Wiśniewska.pcn",
+                               "Zieliński_T.pcn"};
         for (int i = 0; i < 4; ++i) {
             const QString n = QString::fromUtf8(names[i]).left(15);
-            const QRect r(kFileRowX, kFileRowY + kFileRowHeight * i, QFontMetrics(f).horizontalAdvance(n),
+            const QRect r(kFileRowX, kFileRowY + kFileRowHeight * i,
+                          QFontMetrics(f).horizontalAdvance(n),
                           QFontMetrics(f).ascent() + QFontMetrics(f).descent());
             s.write(r, n, f, Qt::black, false, false);
         }
@@ -249,7 +266,8 @@ bool writeMockups(const Output& out, const QString& folder) {
     shot("15_file_list", fileList);
     shot("16_delete", [&](Screen& s) {
         fileList(s);
-        dialog(s, "Data/czyusunac.bmp", kDeleteDialog.at, {{"Data/BMP/ok", kDeleteOk}, {"Data/BMP/anuluj", kDeleteCancel}});
+        dialog(s, "Data/czyusunac.bmp", kDeleteDialog.at,
+               {{"Data/BMP/ok", kDeleteOk}, {"Data/BMP/anuluj", kDeleteCancel}});
     });
     shot("17_wrong_format", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
@@ -270,18 +288,24 @@ bool writeMockups(const Output& out, const QString& folder) {
     shot("20_print_menu", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
         dialog(s, "Data/druk.bmp", kPrintDialog.at,
-               {{"Data/dalej", kOpenDocumentAt[0]}, {"Data/dalej", kOpenDocumentAt[1]}, {"Data/dalej", kOpenDocumentAt[2]},
-                {"Data/pomoce", kAidsAt}, {"Data/BMP/powrot", kPrintBackAt}},
+               {{"Data/dalej", kOpenDocumentAt[0]},
+                {"Data/dalej", kOpenDocumentAt[1]},
+                {"Data/dalej", kOpenDocumentAt[2]},
+                {"Data/pomoce", kAidsAt},
+                {"Data/BMP/powrot", kPrintBackAt}},
                false);
     });
     shot("21_data_form", [](Screen& s) {
         s.put("Data/edycja.bmp", {0, 0});
         const QFont f = cellFont(18, true);
-        s.write(kFullName.adjusted(2, 0, 0, 0), QStringLiteral("Jan Kowalski"), f, Qt::black, false, false);
-        s.write(kBirthDate.adjusted(2, 0, 0, 0), QStringLiteral("02.07.2006"), f, Qt::black, false, false);
-        s.write(kExamDate.adjusted(2, 0, 0, 0), QStringLiteral("14.03.2025"), f, Qt::black, false, false);
-        s.write(kHomeAddress.adjusted(2, 2, 0, 0), QStringLiteral("ul. Lipowa 5, 00-950 Warszawa"), f, Qt::black,
-                true, false);
+        s.write(kFullName.adjusted(2, 0, 0, 0), QStringLiteral("Jan Kowalski"), f, Qt::black, false,
+                false);
+        s.write(kBirthDate.adjusted(2, 0, 0, 0), QStringLiteral("02.07.2006"), f, Qt::black, false,
+                false);
+        s.write(kExamDate.adjusted(2, 0, 0, 0), QStringLiteral("14.03.2025"), f, Qt::black, false,
+                false);
+        s.write(kHomeAddress.adjusted(2, 2, 0, 0), QStringLiteral("ul. Lipowa 5, 00-950 Warszawa"),
+                f, Qt::black, true, false);
         s.button("Data/BMP/ok", kFormOk);
     });
     return ok;

@@ -64,7 +64,8 @@ bool Output::makeFolders() {
     QDir dir(root_);
     for (const char* sub : {"Data/BMP/Zad", "Data/BMP/Klu", "Data/BMP/Pom", "Pomoce", "pacjenci"}) {
         if (!dir.mkpath(QString::fromLatin1(sub))) {
-            error_ = QStringLiteral("cannot create folder %1/%2").arg(root_, QString::fromLatin1(sub));
+            error_ =
+                QStringLiteral("cannot create folder %1/%2").arg(root_, QString::fromLatin1(sub));
             return false;
         }
     }
@@ -75,7 +76,8 @@ void Output::write(const QString& relativePath, const QByteArray& bytes) {
     if (failed()) return;
     const QString path = root_ + QLatin1Char('/') + relativePath;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         error_ = QStringLiteral("cannot write %1").arg(path);
         return;
     }

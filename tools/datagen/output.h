@@ -17,7 +17,7 @@ QByteArray encodeBmp24(const QImage& image);
 using ButtonImages = std::array<QImage, 3>;
 
 class Output {
-public:
+  public:
     explicit Output(QString root);
 
     // Creates every folder the program expects, also the empty examinee folder.
@@ -35,7 +35,7 @@ public:
     const QString& error() const { return error_; }
     int fileCount() const { return files_; }
 
-private:
+  private:
     void write(const QString& relativePath, const QByteArray& bytes);
 
     QString root_;

@@ -56,7 +56,8 @@ const Level kLevels[3] = {
      "Cała czynność wykonana samodzielnie i poprawnie. Dopuszczalne są drobne błędy, które "
      "badany sam zauważa i poprawia."},
     {'y', "Pojawiające się",
-     "Badany radzi sobie częściowo: potrzebuje wskazówki, pokazu, przypomnienia lub częściowej pomocy.",
+     "Badany radzi sobie częściowo: potrzebuje wskazówki, pokazu, przypomnienia lub częściowej "
+     "pomocy.",
      "Czynność wykonana częściowo albo dopiero po powtórzeniu polecenia, pokazie, wskazówce "
      "lub z częściową pomocą. Umiejętność zaczyna się kształtować."},
     {'r', "Niezaliczone",
@@ -88,10 +89,16 @@ const char* const kScaleAdvice[6] = {
     "akceptuje.",
 };
 
-QString u(const char* s) { return QString::fromUtf8(s); }
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 
-int areaIndex(int item) { return lun4::indexOf(lun4::areaOf(item)); }
-int scaleIndex(int item) { return lun4::indexOf(lun4::scaleOf(item)); }
+int areaIndex(int item) {
+    return lun4::indexOf(lun4::areaOf(item));
+}
+int scaleIndex(int item) {
+    return lun4::indexOf(lun4::scaleOf(item));
+}
 
 void caption(QPainter& p, QPoint at, const QString& s) {
     QFont f = sans(12, true);
@@ -104,8 +111,8 @@ int itemHeading(QPainter& p, const QRect& r, const QString& name, int largest) {
     for (int px = largest; px >= largest - 5; --px) {
         const QFont f = sans(px, true);
         if (QFontMetrics(f).horizontalAdvance(name) <= r.width()) {
-            text(p, QRect(r.left(), r.top(), r.width(), px + 8), Qt::AlignLeft | Qt::AlignVCenter, name, f,
-                 colour::ink);
+            text(p, QRect(r.left(), r.top(), r.width(), px + 8), Qt::AlignLeft | Qt::AlignVCenter,
+                 name, f, colour::ink);
             return r.top() + px + 8;
         }
     }
@@ -116,13 +123,15 @@ int itemHeading(QPainter& p, const QRect& r, const QString& name, int largest) {
 void footer(QPainter& p, QSize page, const QString& file) {
     hline(p, 20, page.width() - 20, page.height() - 32, colour::line);
     text(p, QRect(20, page.height() - 27, page.width() - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Ta strona jest zwykłym plikiem danych programu (%1) — placówka może zastąpić ją własną.")
+         QStringLiteral("Ta strona jest zwykłym plikiem danych programu (%1) — placówka może "
+                        "zastąpić ją własną.")
              .arg(file),
          sans(11), colour::inkFaint);
 }
 
 QString placeLine(int item) {
-    return areaName(areaIndex(item)) + QStringLiteral("  ·  skala: ") + scaleTitle(scaleIndex(item));
+    return areaName(areaIndex(item)) + QStringLiteral("  ·  skala: ") +
+           scaleTitle(scaleIndex(item));
 }
 
 QImage taskPage(int item) {
@@ -131,13 +140,16 @@ QImage taskPage(int item) {
     QPainter p(&image);
     begin(p);
     // The top strip stays visible when the key or advice panel covers the rest of the page.
-    caption(p, QPoint(24, 9), QStringLiteral("OPIS ZADANIA  ·  POZYCJA %1 Z %2").arg(item).arg(lun4::kItemCount));
+    caption(p, QPoint(24, 9),
+            QStringLiteral("OPIS ZADANIA  ·  POZYCJA %1 Z %2").arg(item).arg(lun4::kItemCount));
     const QRect badge(24, 36, 64, 52);
     roundedBox(p, badge, 10, colour::accent);
-    text(p, badge, Qt::AlignCenter, QString::number(item), sans(item > 99 ? 24 : 28, true), Qt::white);
-    const int titleBottom = itemHeading(p, QRect(106, 32, size.width() - 130, 48), itemTitle(item), 23);
-    text(p, QRect(106, qMax(titleBottom + 2, 68), size.width() - 130, 20), Qt::AlignLeft | Qt::AlignVCenter,
-         placeLine(item), sans(13), colour::inkSoft);
+    text(p, badge, Qt::AlignCenter, QString::number(item), sans(item > 99 ? 24 : 28, true),
+         Qt::white);
+    const int titleBottom =
+        itemHeading(p, QRect(106, 32, size.width() - 130, 48), itemTitle(item), 23);
+    text(p, QRect(106, qMax(titleBottom + 2, 68), size.width() - 130, 20),
+         Qt::AlignLeft | Qt::AlignVCenter, placeLine(item), sans(13), colour::inkSoft);
     hline(p, 24, size.width() - 24, 104, colour::line);
 
     const int area = areaIndex(item), scale = scaleIndex(item);
@@ -145,12 +157,14 @@ QImage taskPage(int item) {
     caption(p, left.topLeft(), QStringLiteral("CO OBSERWUJEMY"));
     int y = left.top() + 24;
     const QString focus = QStringLiteral("Pozycja „%1” należy do skali „%2”. ")
-                              .arg(itemTitle(item), scaleTitle(scale)) + u(kScaleFocus[scale]);
+                              .arg(itemTitle(item), scaleTitle(scale)) +
+                          u(kScaleFocus[scale]);
     y += paragraph(p, QRect(left.left(), y, left.width(), 200), focus, sans(15), colour::ink, 4);
     y += 20;
     caption(p, QPoint(left.left(), y), QStringLiteral("JAK ZEBRAĆ INFORMACJE"));
     y += 24;
-    paragraph(p, QRect(left.left(), y, left.width(), 200), u(kAreaSource[area]), sans(15), colour::ink, 4);
+    paragraph(p, QRect(left.left(), y, left.width(), 200), u(kAreaSource[area]), sans(15),
+              colour::ink, 4);
 
     const QRect right(472, 118, size.width() - 24 - 472, 310);
     caption(p, right.topLeft(), QStringLiteral("OCENA"));
@@ -159,11 +173,11 @@ QImage taskPage(int item) {
         const QColor tone = scoreColour(level.code);
         const int top = y;
         scoreDot(p, QPointF(right.left() + 9, y + 10), 8, level.code);
-        text(p, QRect(right.left() + 24, y, right.width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter,
-             u(level.name), sans(15, true), colour::ink);
+        text(p, QRect(right.left() + 24, y, right.width() - 24, 20),
+             Qt::AlignLeft | Qt::AlignVCenter, u(level.name), sans(15, true), colour::ink);
         y += 24;
-        y += paragraph(p, QRect(right.left() + 24, y, right.width() - 24, 80), u(level.task), sans(13),
-                       colour::inkSoft, 2);
+        y += paragraph(p, QRect(right.left() + 24, y, right.width() - 24, 80), u(level.task),
+                       sans(13), colour::inkSoft, 2);
         p.fillRect(QRect(right.left() + 8, top + 22, 2, y - top - 22), lighter(tone, 0.45));
         y += 16;
     }
@@ -175,8 +189,8 @@ int helpHeader(QPainter& p, QSize size, int item, const QString& kind) {
     caption(p, QPoint(20, 14), kind);
     const QString title = QStringLiteral("%1. %2").arg(item).arg(itemTitle(item));
     const int bottom = itemHeading(p, QRect(20, 32, size.width() - 40, 44), title, 20);
-    text(p, QRect(20, bottom, size.width() - 40, 18), Qt::AlignLeft | Qt::AlignVCenter, placeLine(item),
-         sans(12), colour::inkSoft);
+    text(p, QRect(20, bottom, size.width() - 40, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         placeLine(item), sans(12), colour::inkSoft);
     hline(p, 20, size.width() - 20, bottom + 26, colour::line);
     return bottom + 38;
 }
@@ -189,10 +203,12 @@ QImage keyPage(int item) {
     int y = helpHeader(p, size, item, QStringLiteral("KLUCZ OCENY"));
     const QString basis =
         areaIndex(item) == 0
-            ? QStringLiteral("Ocenę ustala się na podstawie tego, co badany rzeczywiście wykonał w czasie "
-                             "badania, a nie tego, co według innych osób potrafi.")
-            : QStringLiteral("Ocenę ustala się na podstawie rozmowy z rodzicami lub opiekunami i, gdy to "
-                             "możliwe, własnej obserwacji: liczy się to, jak badany zwykle funkcjonuje.");
+            ? QStringLiteral(
+                  "Ocenę ustala się na podstawie tego, co badany rzeczywiście wykonał w czasie "
+                  "badania, a nie tego, co według innych osób potrafi.")
+            : QStringLiteral(
+                  "Ocenę ustala się na podstawie rozmowy z rodzicami lub opiekunami i, gdy to "
+                  "możliwe, własnej obserwacji: liczy się to, jak badany zwykle funkcjonuje.");
     y += paragraph(p, QRect(20, y, size.width() - 40, 60), basis, sans(14), colour::ink, 2) + 12;
     for (const Level& level : kLevels) {
         const int top = y;
@@ -205,13 +221,15 @@ QImage keyPage(int item) {
         p.restore();
         paragraph(p, body, u(level.key), sans(13), colour::ink, 2);
         scoreDot(p, QPointF(44, top + h / 2.0), 8, level.code);
-        text(p, QRect(60, top, 126, h), Qt::AlignLeft | Qt::AlignVCenter, u(level.name), sans(14, true),
-             colour::ink);
+        text(p, QRect(60, top, 126, h), Qt::AlignLeft | Qt::AlignVCenter, u(level.name),
+             sans(14, true), colour::ink);
         y = top + h + 6;
     }
-    paragraph(p, QRect(20, y + 8, size.width() - 40, 60),
-              QStringLiteral("Przy ocenie „pojawiające się” i „niezaliczone” program proponuje wskazania do pracy."),
-              sans(13), colour::inkSoft, 2);
+    paragraph(
+        p, QRect(20, y + 8, size.width() - 40, 60),
+        QStringLiteral(
+            "Przy ocenie „pojawiające się” i „niezaliczone” program proponuje wskazania do pracy."),
+        sans(13), colour::inkSoft, 2);
     footer(p, size, QStringLiteral("Klu/k%1.asd").arg(item));
     return image;
 }
@@ -240,12 +258,16 @@ QImage advicePage(int item) {
 }  // namespace
 
 // The items that have an advice page.
-constexpr int kAdviceItems[] = {1, 2, 3, 6, 8, 11, 12, 14, 15, 16, 18, 20, 22, 27, 28, 30, 37, 39, 45};
+constexpr int kAdviceItems[] = {1,  2,  3,  6,  8,  11, 12, 14, 15, 16,
+                                18, 20, 22, 27, 28, 30, 37, 39, 45};
 
 void makePages(Output& out) {
-    for (int k = 1; k <= lun4::kItemCount; ++k) out.jpeg(QStringLiteral("Data/BMP/Zad/z%1.asd").arg(k), taskPage(k));
-    for (int k = 1; k <= 73; ++k) out.jpeg(QStringLiteral("Data/BMP/Klu/k%1.asd").arg(k), keyPage(k));
-    for (int k : kAdviceItems) out.jpeg(QStringLiteral("Data/BMP/Pom/p%1.asd").arg(k), advicePage(k));
+    for (int k = 1; k <= lun4::kItemCount; ++k)
+        out.jpeg(QStringLiteral("Data/BMP/Zad/z%1.asd").arg(k), taskPage(k));
+    for (int k = 1; k <= 73; ++k)
+        out.jpeg(QStringLiteral("Data/BMP/Klu/k%1.asd").arg(k), keyPage(k));
+    for (int k : kAdviceItems)
+        out.jpeg(QStringLiteral("Data/BMP/Pom/p%1.asd").arg(k), advicePage(k));
 }
 
 }  // namespace datagen

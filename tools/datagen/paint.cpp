@@ -11,8 +11,12 @@ QColor mix(const QColor& a, const QColor& b, double t) {
     return QColor(blend(a.red(), b.red()), blend(a.green(), b.green()), blend(a.blue(), b.blue()));
 }
 
-QColor lighter(const QColor& c, double amount) { return mix(c, Qt::white, amount); }
-QColor darker(const QColor& c, double amount) { return mix(c, Qt::black, amount); }
+QColor lighter(const QColor& c, double amount) {
+    return mix(c, Qt::white, amount);
+}
+QColor darker(const QColor& c, double amount) {
+    return mix(c, Qt::black, amount);
+}
 
 namespace {
 QFont face(const QString& family, int pixelSize, bool bold) {
@@ -25,8 +29,12 @@ QFont face(const QString& family, int pixelSize, bool bold) {
 }
 }  // namespace
 
-QFont sans(int pixelSize, bool bold) { return face(QStringLiteral("Liberation Sans"), pixelSize, bold); }
-QFont tahoma(int pixelSize, bool bold) { return face(QStringLiteral("DejaVu Sans"), pixelSize, bold); }
+QFont sans(int pixelSize, bool bold) {
+    return face(QStringLiteral("Liberation Sans"), pixelSize, bold);
+}
+QFont tahoma(int pixelSize, bool bold) {
+    return face(QStringLiteral("DejaVu Sans"), pixelSize, bold);
+}
 
 QFont fitted(const QString& s, int width, int pixelSize, bool bold, int minimum) {
     for (int px = pixelSize; px > minimum; --px) {
@@ -48,7 +56,8 @@ void begin(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-void roundedBox(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& outline) {
+void roundedBox(QPainter& p, const QRectF& r, qreal radius, const QColor& fill,
+                const QColor& outline) {
     p.save();
     if (outline.isValid()) {
         p.setPen(QPen(outline, 1.0));
@@ -87,7 +96,8 @@ void hline(QPainter& p, int x1, int x2, int y, const QColor& c) {
     p.restore();
 }
 
-int text(QPainter& p, const QRect& r, int flags, const QString& s, const QFont& f, const QColor& c) {
+int text(QPainter& p, const QRect& r, int flags, const QString& s, const QFont& f,
+         const QColor& c) {
     p.save();
     p.setFont(f);
     p.setPen(c);
@@ -99,7 +109,8 @@ int text(QPainter& p, const QRect& r, int flags, const QString& s, const QFont& 
 
 int paragraph(QPainter& p, const QRect& r, const QString& s, const QFont& f, const QColor& c,
               int lineSpacing) {
-    if (lineSpacing <= 0) return text(p, r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s, f, c);
+    if (lineSpacing <= 0)
+        return text(p, r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s, f, c);
     // With extra leading: lay the words out line by line.
     const QFontMetrics m(f);
     const QStringList words = s.split(QChar(' '), Qt::SkipEmptyParts);
@@ -159,7 +170,9 @@ void icon(QPainter& p, Icon which, const QRectF& box, const QColor& c, qreal str
             p.setBrush(c);
             p.drawPolygon(QPolygonF({QPointF(5, 8), QPointF(12, 17), QPointF(19, 8)}));
             break;
-        case Icon::Check: poly({{5, 12.5}, {10, 17.5}, {19, 7}}); break;
+        case Icon::Check:
+            poly({{5, 12.5}, {10, 17.5}, {19, 7}});
+            break;
         case Icon::Cross:
             p.drawLine(QPointF(6.5, 6.5), QPointF(17.5, 17.5));
             p.drawLine(QPointF(17.5, 6.5), QPointF(6.5, 17.5));

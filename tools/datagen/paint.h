@@ -12,22 +12,22 @@
 namespace datagen {
 
 namespace colour {
-inline const QColor background{237, 241, 245};   // light blue-grey page
-inline const QColor dimmed{224, 230, 236};       // behind dialogs and message screens
-inline const QColor band{255, 255, 255};         // header and footer bands
+inline const QColor background{237, 241, 245};  // light blue-grey page
+inline const QColor dimmed{224, 230, 236};      // behind dialogs and message screens
+inline const QColor band{255, 255, 255};        // header and footer bands
 inline const QColor card{255, 255, 255};
-inline const QColor line{203, 211, 219};         // card outlines, dividers
-inline const QColor field{255, 255, 255};        // input fields
+inline const QColor line{203, 211, 219};   // card outlines, dividers
+inline const QColor field{255, 255, 255};  // input fields
 inline const QColor fieldLine{150, 164, 176};
 inline const QColor ink{33, 45, 54};
 inline const QColor inkSoft{88, 102, 113};
 inline const QColor inkFaint{137, 149, 159};
-inline const QColor accent{38, 112, 122};        // muted teal, the one accent
+inline const QColor accent{38, 112, 122};  // muted teal, the one accent
 inline const QColor accentDark{27, 84, 92};
-inline const QColor tint{223, 237, 239};         // light teal for tiles and badges
+inline const QColor tint{223, 237, 239};  // light teal for tiles and badges
 inline const QColor tintLine{176, 207, 211};
-inline const QColor slate{92, 108, 122};         // back, cancel, close
-inline const QColor brick{164, 76, 68};          // delete
+inline const QColor slate{92, 108, 122};  // back, cancel, close
+inline const QColor brick{164, 76, 68};   // delete
 inline const QColor pass{64, 145, 90};
 inline const QColor emerging{226, 178, 58};
 inline const QColor fail{193, 79, 70};
@@ -62,10 +62,39 @@ int paragraph(QPainter& p, const QRect& r, const QString& s, const QFont& f, con
               int lineSpacing = 0);
 
 enum class Icon {
-    ArrowLeft, ArrowRight, TriangleUp, TriangleDown, Check, Cross, HalfCircle, NewDocument,
-    Folder, Disk, Pencil, Printer, Power, Key, Bulb, Eye, House, School, Gear, Shirt, Ball,
-    Briefcase, Speech, People, Person, Info, Document, Pictures, Trash, Clipboard, Chart,
-    Calendar, Enter,
+    ArrowLeft,
+    ArrowRight,
+    TriangleUp,
+    TriangleDown,
+    Check,
+    Cross,
+    HalfCircle,
+    NewDocument,
+    Folder,
+    Disk,
+    Pencil,
+    Printer,
+    Power,
+    Key,
+    Bulb,
+    Eye,
+    House,
+    School,
+    Gear,
+    Shirt,
+    Ball,
+    Briefcase,
+    Speech,
+    People,
+    Person,
+    Info,
+    Document,
+    Pictures,
+    Trash,
+    Clipboard,
+    Chart,
+    Calendar,
+    Enter,
 };
 // Line pictogram in a square box, drawn in one colour.
 void icon(QPainter& p, Icon which, const QRectF& box, const QColor& c, qreal stroke = 2.0);

@@ -27,10 +27,12 @@ void caption(QPainter& p, QPoint at, const QString& s, const QColor& c = colour:
 
 void footerLine(QPainter& p, const QString& s) {
     hline(p, 40, kScreen.width() - 40, 662, colour::line);
-    text(p, QRect(40, 732, 600, 20), Qt::AlignLeft | Qt::AlignVCenter, s, sans(13), colour::inkFaint);
+    text(p, QRect(40, 732, 600, 20), Qt::AlignLeft | Qt::AlignVCenter, s, sans(13),
+         colour::inkFaint);
 }
 
-const QString kTagline = QStringLiteral("Diagnoza funkcjonalna — obserwacja umiejętności praktycznych");
+const QString kTagline =
+    QStringLiteral("Diagnoza funkcjonalna — obserwacja umiejętności praktycznych");
 
 QImage entryScreen() {
     QImage image = blank(kScreen, colour::background);
@@ -57,7 +59,8 @@ QImage entryScreen() {
     text(p, QRect(panel.left() + 40, panel.top() + 198, panel.width() - 80, 28), Qt::AlignCenter,
          kTagline, fitted(kTagline, panel.width() - 80, 20, false), colour::inkSoft);
     hline(p, panel.left() + 80, panel.right() - 80, panel.top() + 248, colour::line);
-    static const char* kAreas[3] = {"Obserwacja\ndiagnosty", "Obserwacja\nw domu", "Obserwacja\nw szkole i pracy"};
+    static const char* kAreas[3] = {"Obserwacja\ndiagnosty", "Obserwacja\nw domu",
+                                    "Obserwacja\nw szkole i pracy"};
     for (int a = 0; a < 3; ++a) {
         const int cx = panel.left() + 140 + 180 * a;
         const QPointF c(cx, panel.top() + 298);
@@ -73,8 +76,8 @@ QImage entryScreen() {
     text(p, QRect(panel.left(), panel.top() + 392, panel.width(), 22), Qt::AlignCenter,
          QStringLiteral("6 skal funkcjonowania · 168 pozycji · ocena trzystopniowa"), sans(14),
          colour::inkFaint);
-    text(p, QRect(0, 716, kScreen.width(), 20), Qt::AlignCenter, QStringLiteral("Wersja 1.0"), sans(13),
-         colour::inkFaint);
+    text(p, QRect(0, 716, kScreen.width(), 20), Qt::AlignCenter, QStringLiteral("Wersja 1.0"),
+         sans(13), colour::inkFaint);
     return image;
 }
 
@@ -98,14 +101,17 @@ QImage mainMenu() {
     headerBand(p, 80);
     brandMark(p, QPoint(40, 27), 22);
     p.fillRect(QRect(222, 28, 1, 26), colour::line);
-    text(p, QRect(238, 27, 300, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Menu główne"),
-         sans(18), colour::inkSoft);
+    text(p, QRect(238, 27, 300, 28), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Menu główne"), sans(18), colour::inkSoft);
     caption(p, QPoint(kNew.x(), 98), QStringLiteral("BADANIE"));
     caption(p, QPoint(kNamePanel.left(), kNamePanel.top() - 21), QStringLiteral("OSOBA BADANA"));
     namePanel(p);
     caption(p, QPoint(kAreaX[0].x(), 228), QStringLiteral("OBSZARY OBSERWACJI"));
-    const QString printHint = QStringLiteral("Profil wyników, arkusz podsumowania, raport opisowy, pomoce");
-    text(p, QRect(kAreaX[0].x(), kPrintMenu.y(), kPrintMenu.x() - 16 - kAreaX[0].x(), kPrintMenuButton.height()),
+    const QString printHint =
+        QStringLiteral("Profil wyników, arkusz podsumowania, raport opisowy, pomoce");
+    text(p,
+         QRect(kAreaX[0].x(), kPrintMenu.y(), kPrintMenu.x() - 16 - kAreaX[0].x(),
+               kPrintMenuButton.height()),
          Qt::AlignRight | Qt::AlignVCenter, printHint, sans(14), colour::inkSoft);
     footerLine(p, kTagline);
     return image;
@@ -170,8 +176,9 @@ QImage scaleHeading(int scale) {
     p.drawEllipse(c, 17, 17);
     p.restore();
     icon(p, scaleIcon(scale), QRectF(c.x() - 11, c.y() - 11, 22, 22), colour::accent, 1.8);
-    text(p, QRect(14, 46, r.width() - 24, r.height() - 54), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-         scaleTitle(scale), sans(17, true), colour::ink);
+    text(p, QRect(14, 46, r.width() - 24, r.height() - 54),
+         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, scaleTitle(scale), sans(17, true),
+         colour::ink);
     return image;
 }
 
@@ -221,7 +228,8 @@ QImage overlayPanel(const QString& title, Icon glyph, bool editor) {
     p.fillRect(QRect(1, 1, kHelpPanel.width() - 2, 54), colour::accent);
     p.restore();
     icon(p, glyph, QRectF(24, 15, 26, 26), Qt::white, 2.0);
-    text(p, QRect(62, 1, 600, 54), Qt::AlignLeft | Qt::AlignVCenter, title, sans(20, true), Qt::white);
+    text(p, QRect(62, 1, 600, 54), Qt::AlignLeft | Qt::AlignVCenter, title, sans(20, true),
+         Qt::white);
     const QRect page = (editor ? kEditor : kHelpPage).translated(-origin);
     if (editor) {
         inputField(p, page);
@@ -241,8 +249,8 @@ void formLabel(QPainter& p, const QRect& field, const QString& s, bool left) {
         text(p, QRect(field.left() - 10 - w, field.top() - 2, w, field.height() + 4),
              Qt::AlignRight | Qt::AlignVCenter, s, f, colour::ink);
     } else {
-        text(p, QRect(field.left(), field.top() - 22, field.width(), 19), Qt::AlignLeft | Qt::AlignBottom, s,
-             sans(15, true), colour::ink);
+        text(p, QRect(field.left(), field.top() - 22, field.width(), 19),
+             Qt::AlignLeft | Qt::AlignBottom, s, sans(15, true), colour::ink);
     }
 }
 
@@ -251,24 +259,25 @@ QImage dataForm() {
     QPainter p(&image);
     begin(p);
     card(p, QRect(50, 12, 920, 748), 12);
-    text(p, QRect(90, 30, 500, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Dane osoby badanej"),
-         sans(24, true), colour::accentDark);
+    text(p, QRect(90, 30, 500, 40), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Dane osoby badanej"), sans(24, true), colour::accentDark);
     text(p, QRect(560, 30, 374, 40), Qt::AlignRight | Qt::AlignVCenter,
          QStringLiteral("Po wpisaniu danych zatwierdź przyciskiem OK."), sans(14), colour::inkSoft);
     hline(p, 90, 934, 78, colour::line);
-    for (const QRect& r : {kFullName, kBirthDate, kExamDate, kHomeAddress, kContacts, kFacility, kSiblings,
-                           kGuardians, kAdditional, kDiagnostician, kPermit, kMaleBox, kFemaleBox}) {
+    for (const QRect& r :
+         {kFullName, kBirthDate, kExamDate, kHomeAddress, kContacts, kFacility, kSiblings,
+          kGuardians, kAdditional, kDiagnostician, kPermit, kMaleBox, kFemaleBox}) {
         inputField(p, r);
     }
     formLabel(p, kFullName, QStringLiteral("Imię i nazwisko"), true);
     formLabel(p, kBirthDate, QStringLiteral("Data urodzenia"), true);
     formLabel(p, kExamDate, QStringLiteral("Data badania"), true);
-    text(p, QRect(90, kMaleBox.top() - 5, 90, 23), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Płeć"),
-         sans(15), colour::ink);
-    text(p, QRect(kMaleBox.right() + 9, kMaleBox.top() - 5, 150, 23), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("mężczyzna"), sans(15), colour::ink);
-    text(p, QRect(kFemaleBox.right() + 9, kFemaleBox.top() - 5, 150, 23), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("kobieta"), sans(15), colour::ink);
+    text(p, QRect(90, kMaleBox.top() - 5, 90, 23), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Płeć"), sans(15), colour::ink);
+    text(p, QRect(kMaleBox.right() + 9, kMaleBox.top() - 5, 150, 23),
+         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("mężczyzna"), sans(15), colour::ink);
+    text(p, QRect(kFemaleBox.right() + 9, kFemaleBox.top() - 5, 150, 23),
+         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("kobieta"), sans(15), colour::ink);
     hline(p, 90, 934, 172, colour::line);
     formLabel(p, kHomeAddress, QStringLiteral("Adres zamieszkania"), false);
     formLabel(p, kContacts, QStringLiteral("Telefony kontaktowe"), false);
@@ -310,8 +319,8 @@ QImage areaDescription(int area) {
     icon(p, areaIcon(area), QRectF(c.x() - 13, c.y() - 13, 26, 26), colour::accent, 2.0);
     text(p, QRect(56, 0, image.width() - 56, 44), Qt::AlignLeft | Qt::AlignVCenter, areaName(area),
          sans(20, true), colour::accentDark);
-    const int used = paragraph(p, QRect(0, 58, image.width(), 140), QString::fromUtf8(kText[area]), sans(15),
-                               colour::ink, 3);
+    const int used = paragraph(p, QRect(0, 58, image.width(), 140), QString::fromUtf8(kText[area]),
+                               sans(15), colour::ink, 3);
     int y = 58 + used + 14;
     caption(p, QPoint(0, y), QStringLiteral("SKALE"));
     y += 22;
@@ -324,8 +333,8 @@ QImage areaDescription(int area) {
         p.setBrush(colour::accent);
         p.drawEllipse(QPointF(x + 4, row + 9), 2.5, 2.5);
         p.restore();
-        text(p, QRect(x + 14, row, (s < 3 ? 262 : image.width() - 262) - 16, 18), Qt::AlignLeft | Qt::AlignVCenter,
-             scaleTitle(s), sans(13), colour::inkSoft);
+        text(p, QRect(x + 14, row, (s < 3 ? 262 : image.width() - 262) - 16, 18),
+             Qt::AlignLeft | Qt::AlignVCenter, scaleTitle(s), sans(13), colour::inkSoft);
     }
     return image;
 }
@@ -340,13 +349,15 @@ void makeScreens(Output& out) {
     out.bmp("Data/BMP/tlo_zad.bmp", listScreen());
     out.bmp("Data/BMP/tlo_zad2.bmp", itemPage());
     out.bmp("Data/BMP/podswiatelka.bmp", scorePanel());
-    for (int s = 0; s < 6; ++s) out.bmp(QStringLiteral("Data/BMP/n_%1.bmp").arg(s + 1), scaleHeading(s));
+    for (int s = 0; s < 6; ++s)
+        out.bmp(QStringLiteral("Data/BMP/n_%1.bmp").arg(s + 1), scaleHeading(s));
     out.bmp("Data/BMP/but_w.bmp", indicator('b'));
     out.bmp("Data/BMP/but_g.bmp", indicator('g'));
     out.bmp("Data/BMP/but_y.bmp", indicator('y'));
     out.bmp("Data/BMP/but_r.bmp", indicator('r'));
     out.bmp("Data/BMP/klucz.bmp", overlayPanel(QStringLiteral("Klucz oceny"), Icon::Key, false));
-    out.bmp("Data/BMP/porady.bmp", overlayPanel(QStringLiteral("Porady do obserwacji"), Icon::Bulb, false));
+    out.bmp("Data/BMP/porady.bmp",
+            overlayPanel(QStringLiteral("Porady do obserwacji"), Icon::Bulb, false));
     out.bmp("Data/BMP/wskazania_tlo.bmp",
             overlayPanel(QStringLiteral("Wskazania do pracy"), Icon::Clipboard, true));
     out.bmp("Data/edycja.bmp", dataForm());
