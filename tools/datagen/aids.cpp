@@ -115,16 +115,24 @@ void handWashing(QPainter& p) {
     p.drawRoundedRect(QRectF(230, 70, 40, 60), 10, 10);
     p.drawRoundedRect(QRectF(180, 10, 40, 34), 8, 8);
     outlined(p, kSky, 4);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 3; ++i) {
         QPainterPath drop;
-        const qreal x = 238 + (i % 2) * 22, y = 150 + i * 30;
+        const qreal x = 236 + (i % 2) * 20, y = 138 + i * 11;
         drop.moveTo(x, y);
         drop.quadTo(x + 12, y + 18, x, y + 24);
         drop.quadTo(x - 12, y + 18, x, y);
         p.drawPath(drop);
     }
-    outlined(p, QColor(236, 200, 176));
-    p.drawRoundedRect(QRectF(60, 200, 140, 70), 34, 34);
+    // An open hand under the water.
+    outlined(p, QColor(240, 206, 180), 5);
+    QPainterPath hand;
+    hand.setFillRule(Qt::WindingFill);
+    hand.addRoundedRect(QRectF(190, 232, 100, 62), 22, 22);
+    for (int i = 0; i < 4; ++i)
+        hand.addRoundedRect(QRectF(196 + 23 * i, 186 + (i == 0 || i == 3 ? 12 : 0), 21, 70), 10,
+                            10);
+    hand.addRoundedRect(QRectF(150, 240, 62, 24), 12, 12);
+    p.drawPath(hand.simplified());
     outlined(p, QColor(246, 220, 236), 5);
     p.drawRoundedRect(QRectF(300, 230, 80, 46), 14, 14);
     text(p, QRect(300, 230, 80, 46), Qt::AlignCenter, QStringLiteral("mydło"), sans(16, true),
@@ -165,18 +173,24 @@ void shirt(QPainter& p) {
 }
 
 void ball(QPainter& p) {
-    outlined(p, QColor(250, 250, 250));
-    p.drawEllipse(QPointF(200, 150), 130, 130);
-    p.setBrush(kRed);
+    // A beach ball: six segments in turn coloured and white.
+    const QRectF r(70, 20, 260, 260);
+    const QColor segments[6] = {kRed, Qt::white, kCloth, Qt::white, kSun, Qt::white};
     p.setPen(Qt::NoPen);
-    QPainterPath band;
-    band.addEllipse(QPointF(200, 150), 130, 130);
-    QPainterPath stripe;
-    stripe.addRect(QRectF(60, 110, 280, 80));
-    p.drawPath(band.intersected(stripe));
-    outlined(p, Qt::NoBrush);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(200, 150), 130, 130);
+    for (int i = 0; i < 6; ++i) {
+        p.setBrush(segments[i]);
+        p.drawPie(r, (90 + 60 * i) * 16, 60 * 16);
+    }
+    p.setPen(QPen(kOutline, 4));
+    for (int i = 0; i < 3; ++i) {
+        const double a = qDegreesToRadians(90.0 + 60 * i);
+        p.drawLine(QPointF(200 + 130 * qCos(a), 150 - 130 * qSin(a)),
+                   QPointF(200 - 130 * qCos(a), 150 + 130 * qSin(a)));
+    }
+    outlined(p, Qt::white, 4);
+    p.drawEllipse(QPointF(200, 150), 22, 22);
+    outlined(p, Qt::NoBrush, 6);
+    p.drawEllipse(r);
 }
 
 void phone(QPainter& p) {
@@ -253,24 +267,22 @@ void apple(QPainter& p) {
 
 void key(QPainter& p) {
     outlined(p, kSun);
-    QPainterPath k;
-    k.addEllipse(QPointF(110, 150), 70, 70);
-    k.addRect(QRectF(170, 132, 190, 36));
-    k.addRect(QRectF(300, 160, 24, 50));
-    k.addRect(QRectF(250, 160, 20, 36));
-    k = k.simplified();
-    QPainterPath hole;
+    QPainterPath ring, bar, teeth, hole;
+    ring.addEllipse(QPointF(110, 150), 70, 70);
+    bar.addRect(QRectF(170, 132, 190, 36));
+    teeth.addRect(QRectF(300, 160, 24, 46));
+    teeth.addRect(QRectF(250, 160, 20, 32));
     hole.addEllipse(QPointF(100, 150), 26, 26);
-    p.drawPath(k.subtracted(hole));
+    p.drawPath(ring.united(bar).united(teeth).subtracted(hole));
 }
 
 void shapes(QPainter& p) {
     outlined(p, kRed);
-    p.drawEllipse(QPointF(80, 160), 65, 65);
+    p.drawEllipse(QPointF(60, 160), 58, 58);
     outlined(p, kCloth);
-    p.drawRect(QRectF(150, 95, 130, 130));
+    p.drawRect(QRectF(145, 102, 116, 116));
     outlined(p, kSun);
-    p.drawPolygon(QPolygonF({QPointF(300, 225), QPointF(350, 95), QPointF(400, 225)}));
+    p.drawPolygon(QPolygonF({QPointF(285, 218), QPointF(340, 100), QPointF(395, 218)}));
 }
 
 void colours(QPainter& p) {
@@ -282,19 +294,27 @@ void colours(QPainter& p) {
 }
 
 void numbers(QPainter& p) {
+    // Dice faces 1 to 5 with their numbers below.
+    static const QPointF pips[5][5] = {
+        {{0.5, 0.5}},
+        {{0.25, 0.25}, {0.75, 0.75}},
+        {{0.25, 0.25}, {0.5, 0.5}, {0.75, 0.75}},
+        {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}},
+        {{0.25, 0.25}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.75}, {0.75, 0.75}},
+    };
     for (int n = 1; n <= 5; ++n) {
-        const QRectF box(5 + (n - 1) * 80, 70, 70, 70);
+        const QRectF box(-20 + (n - 1) * 90, 50, 76, 76);
         outlined(p, Qt::white, 4);
-        p.drawRoundedRect(box, 12, 12);
+        p.drawRoundedRect(box, 14, 14);
         p.setPen(Qt::NoPen);
-        p.setBrush(kCloth);
+        p.setBrush(kOutline);
         for (int d = 0; d < n; ++d) {
-            const qreal cx = box.left() + 35 + (d % 2 ? 12 : -12) * (n > 1 ? 1 : 0);
-            const qreal cy = box.top() + 14 + (n > 1 ? d * (42.0 / (n - 1)) : 21);
-            p.drawEllipse(QPointF(n == 1 ? box.center().x() : cx, cy), 6.5, 6.5);
+            p.drawEllipse(QPointF(box.left() + pips[n - 1][d].x() * box.width(),
+                                  box.top() + pips[n - 1][d].y() * box.height()),
+                          7, 7);
         }
-        text(p, QRect(int(box.left()), 160, 70, 80), Qt::AlignCenter, QString::number(n),
-             sans(64, true), kOutline);
+        text(p, QRect(int(box.left()), 150, int(box.width()), 90), Qt::AlignCenter,
+             QString::number(n), sans(72, true), kCloth);
     }
 }
 

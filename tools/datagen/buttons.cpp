@@ -83,7 +83,7 @@ ButtonImages scoreButton(char code) {
         icon(p, glyph, QRectF(f.center().x() - 15.5, f.top() + 13, 32, 32), s.ink, 3.0);
         const QString label = QString::fromUtf8(kLabels[index]);
         text(p, QRect(f.left() + 4, f.top() + 52, f.width() - 8, 26), Qt::AlignCenter, label,
-             fitted(label, f.width() - 12, 15, true), s.ink);
+             fitted(label, f.width() - 18, 15, true), s.ink);
         if (s.state == State::Pressed) {
             // The current score stays pressed on the item page: a ring marks it as chosen.
             p.save();

@@ -251,13 +251,17 @@ void icon(QPainter& p, Icon which, const QRectF& box, const QColor& c, qreal str
             p.drawRect(QRectF(14.5, 11.5, 2.5, 2.5));
             break;
         case Icon::Gear: {
+            // Eight teeth: each a trapezoid standing on a circle of radius 6.8.
+            QPolygonF gear;
             for (int i = 0; i < 8; ++i) {
-                const double a = i * M_PI / 4;
-                p.drawLine(QPointF(12 + 6 * qCos(a), 12 + 6 * qSin(a)),
-                           QPointF(12 + 9 * qCos(a), 12 + 9 * qSin(a)));
+                const double a = qDegreesToRadians(45.0 * i);
+                for (auto [da, r] : {std::pair{-16.0, 6.8}, {-9.0, 9.6}, {9.0, 9.6}, {16.0, 6.8}}) {
+                    const double t = a + qDegreesToRadians(da);
+                    gear << QPointF(12 + r * qCos(t), 12 + r * qSin(t));
+                }
             }
-            p.drawEllipse(QPointF(12, 12), 6, 6);
-            p.drawEllipse(QPointF(12, 12), 2.4, 2.4);
+            p.drawPolygon(gear);
+            p.drawEllipse(QPointF(12, 12), 2.8, 2.8);
             break;
         }
         case Icon::Shirt: {
