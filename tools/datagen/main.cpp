@@ -1,0 +1,46 @@
+// lun4_datagen <run folder> [--mockups <folder>]
+// Draws the program's data folder into the run folder. Runs without a display.
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include "generator.h"
+
+namespace {
+
+// The offscreen platform has no session: keep its note about the runtime folder out of the
+// build log, pass everything else on.
+QtMessageHandler defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    defaultHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(quietHandler);
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QString root, mockups;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--mockups") && i + 1 < args.size()) {
+            mockups = args[++i];
+        } else if (root.isEmpty()) {
+            root = args[i];
+        }
+    }
+    QTextStream err(stderr);
+    if (root.isEmpty()) {
+        err << "usage: lun4_datagen <run folder> [--mockups <folder>]\n";
+        return 2;
+    }
+    QString error;
+    if (!datagen::generateDataFolder(root, &error, mockups)) {
+        err << "lun4_datagen: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,403 @@
+// The generated data folder as the program will read it: every file it loads is there in the
+// format it expects, and the pictures fit the places where the program draws them.
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QRect>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "generator.h"
+#include "model/catalogue.h"
+#include "ui/fonts.h"
+#include "ui/qt/qt_fonts.h"
+
+namespace {
+
+struct Bmp {
+    bool ok = false;
+    int width = 0, height = 0, bits = 0, compression = -1;
+    qint64 fileSize = 0, declaredSize = 0;
+};
+
+quint32 le32(const QByteArray& b, int at) {
+    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 |
+           quint32(quint8(b[at + 3])) << 24;
+}
+
+class DataFolder : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QString error;
+        generated_ = generateInto(dir_->path(), &error);
+        EXPECT_TRUE(generated_) << error.toStdString();
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+    static bool generateInto(const QString& root, QString* error) {
+        return datagen::generateDataFolder(root, error);
+    }
+
+    static QString path(const QString& relative) {
+        return dir_->path() + QLatin1Char('/') + relative;
+    }
+
+    static Bmp bmp(const QString& relative) {
+        Bmp out;
+        QFile f(path(relative));
+        if (!f.open(QIODevice::ReadOnly)) return out;
+        const QByteArray b = f.readAll();
+        if (b.size() < 54 || !b.startsWith("BM")) return out;
+        out.fileSize = b.size();
+        out.declaredSize = le32(b, 2);
+        out.width = int(le32(b, 18));
+        out.height = int(qint32(le32(b, 22)));
+        out.bits = quint8(b[28]) | quint8(b[29]) << 8;
+        out.compression = int(le32(b, 30));
+        out.ok = le32(b, 10) == 54 && le32(b, 14) == 40;
+        return out;
+    }
+
+    static QSize size(const QString& relative) {
+        const Bmp b = bmp(relative);
+        return QSize(b.width, b.height);
+    }
+
+    static QSize buttonSize(const QString& base) { return size(base + QStringLiteral("_n.bmp")); }
+
+    static inline std::unique_ptr<QTemporaryDir> dir_;
+    static inline bool generated_ = false;
+};
+
+QStringList buttonBases() {
+    QStringList bases;
+    for (const char* b :
+         {"wej",      "nowe",    "drukuj",     "obszar1",  "obszar2", "obszar3", "opis_o1",
+          "opis_o2",  "opis_o3", "zapisz",     "wczytaj",  "edycja",  "zakoncz", "1",
+          "2",        "3",       "4",          "5",        "6",       "powrot",  "poprzednie",
+          "nastepne", "ok",      "anuluj",     "przycisk", "green",   "yellow",  "red",
+          "klucz",    "porady",  "edycja_zad", "prawo",    "lewo"}) {
+        bases << QStringLiteral("Data/BMP/") + QLatin1String(b);
+    }
+    for (const char* b : {"dalej", "pomoce", "podglad", "drukuj", "tak", "nie", "u", "d", "zamknij",
+                          "usun", "wczytaj"}) {
+        bases << QStringLiteral("Data/") + QLatin1String(b);
+    }
+    return bases;
+}
+
+QStringList bitmapsLoaded() {
+    QStringList files;
+    for (const QString& base : buttonBases()) {
+        for (const char* suffix : {"_n.bmp", "_o.bmp", "_p.bmp"})
+            files << base + QLatin1String(suffix);
+    }
+    for (const char* f : {"Data/main.bmp",
+                          "Data/tlo_gray.bmp",
+                          "Data/BMP/entry.bmp",
+                          "Data/BMP/tlo_glowne.bmp",
+                          "Data/BMP/tlo.bmp",
+                          "Data/BMP/tlo_zad.bmp",
+                          "Data/BMP/tlo_zad2.bmp",
+                          "Data/BMP/podswiatelka.bmp",
+                          "Data/BMP/but_w.bmp",
+                          "Data/BMP/but_g.bmp",
+                          "Data/BMP/but_y.bmp",
+                          "Data/BMP/but_r.bmp",
+                          "Data/BMP/klucz.bmp",
+                          "Data/BMP/porady.bmp",
+                          "Data/BMP/wskazania_tlo.bmp",
+                          "Data/edycja.bmp",
+                          "Data/otworz.bmp",
+                          "Data/nowe_tlo.bmp",
+                          "Data/zapisz_tlo.bmp",
+                          "Data/plik_istnieje.bmp",
+                          "Data/zapisalem.bmp",
+                          "Data/czyusunac.bmp",
+                          "Data/usunalem.bmp",
+                          "Data/wczytalem.bmp",
+                          "Data/zlyformat.bmp",
+                          "Data/zapisac.bmp",
+                          "Data/opisO.bmp",
+                          "Data/opis1.bmp",
+                          "Data/opis2.bmp",
+                          "Data/opis3.bmp",
+                          "Data/druk.bmp"}) {
+        files << QLatin1String(f);
+    }
+    for (int s = 1; s <= 6; ++s) files << QStringLiteral("Data/BMP/n_%1.bmp").arg(s);
+    return files;
+}
+
+QStringList pagesLoaded() {
+    QStringList files;
+    for (int k = 1; k <= 168; ++k) files << QStringLiteral("Data/BMP/Zad/z%1.asd").arg(k);
+    for (int k = 1; k <= 73; ++k) files << QStringLiteral("Data/BMP/Klu/k%1.asd").arg(k);
+    for (int k : {1, 2, 3, 6, 8, 11, 12, 14, 15, 16, 18, 20, 22, 27, 28, 30, 37, 39, 45}) {
+        files << QStringLiteral("Data/BMP/Pom/p%1.asd").arg(k);
+    }
+    for (int n = 1; n <= 17; ++n) files << QStringLiteral("Pomoce/%1.jpg").arg(n);
+    return files;
+}
+
+TEST_F(DataFolder, EveryBitmapIsA24BitBottomUpWindowsBitmap) {
+    ASSERT_TRUE(generated_);
+    for (const QString& f : bitmapsLoaded()) {
+        const Bmp b = bmp(f);
+        ASSERT_TRUE(b.ok) << f.toStdString();
+        EXPECT_EQ(b.bits, 24) << f.toStdString();
+        EXPECT_EQ(b.compression, 0) << f.toStdString();
+        EXPECT_GT(b.height, 0) << f.toStdString() << " is not bottom-up";
+        const qint64 stride = (qint64(b.width) * 3 + 3) / 4 * 4;
+        EXPECT_EQ(b.fileSize, 54 + stride * b.height) << f.toStdString();
+        EXPECT_EQ(b.declaredSize, b.fileSize) << f.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(path("pacjenci")).isDir());
+}
+
+TEST_F(DataFolder, PagesAndAidsAreBaselineJpegsOfTheirSize) {
+    ASSERT_TRUE(generated_);
+    for (const QString& f : pagesLoaded()) {
+        QFile file(path(f));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.toStdString();
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("\xFF\xD8\xFF\xE0")) << f.toStdString() << " is not JFIF";
+        // Baseline (SOF0), not progressive (SOF2): entropy data never holds FF followed by C0 or
+        // C2.
+        EXPECT_TRUE(bytes.contains("\xFF\xC0")) << f.toStdString();
+        EXPECT_FALSE(bytes.contains("\xFF\xC2")) << f.toStdString();
+        file.close();
+        QImageReader reader(path(f), "jpeg");
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << f.toStdString();
+        if (f.contains(QLatin1String("/Zad/"))) {
+            EXPECT_EQ(image.size(), QSize(790, 470)) << f.toStdString();
+        } else if (f.startsWith(QLatin1String("Pomoce"))) {
+            EXPECT_EQ(image.size(), QSize(800, 560)) << f.toStdString();
+        } else {
+            // Key and advice pages are drawn at (86, 249) after the OK button at (664, 657),
+            // so they must end above it, and within the panel.
+            EXPECT_LT(249 + image.height(), 657) << f.toStdString();
+            EXPECT_LE(86 + image.width(), 43 + size("Data/BMP/klucz.bmp").width())
+                << f.toStdString();
+        }
+    }
+}
+
+TEST_F(DataFolder, SizesTheProgramFixesOrAssumes) {
+    for (const char* f :
+         {"Data/main.bmp", "Data/tlo_gray.bmp", "Data/BMP/entry.bmp", "Data/BMP/tlo_glowne.bmp",
+          "Data/BMP/tlo.bmp", "Data/BMP/tlo_zad.bmp", "Data/BMP/tlo_zad2.bmp", "Data/edycja.bmp"}) {
+        EXPECT_EQ(size(QLatin1String(f)), QSize(1024, 768)) << f;
+    }
+    for (const QString& base : buttonBases()) {
+        const QSize normal = buttonSize(base);
+        EXPECT_EQ(size(base + QStringLiteral("_o.bmp")), normal) << base.toStdString();
+        EXPECT_EQ(size(base + QStringLiteral("_p.bmp")), normal) << base.toStdString();
+    }
+    // Explicit buttons: the program gives their size itself.
+    for (const char* b : {"Data/u", "Data/d"})
+        EXPECT_EQ(buttonSize(QLatin1String(b)), QSize(23, 36)) << b;
+    for (const char* b : {"Data/zamknij", "Data/usun", "Data/wczytaj"}) {
+        EXPECT_EQ(buttonSize(QLatin1String(b)), QSize(197, 41)) << b;
+    }
+    // One size for the dialog buttons.
+    const QSize ok = buttonSize("Data/BMP/ok");
+    for (const char* b : {"Data/BMP/anuluj", "Data/tak", "Data/nie"})
+        EXPECT_EQ(buttonSize(QLatin1String(b)), ok) << b;
+}
+
+struct Placed {
+    const char* base;
+    QPoint at;
+};
+
+// Buttons the program moves onto a dialog picture must lie inside it with a margin.
+TEST_F(DataFolder, DialogButtonsLieInsideTheirDialogs) {
+    struct Case {
+        const char* picture;
+        QPoint at;
+        std::vector<Placed> buttons;
+    };
+    const std::vector<Case> cases = {
+        {"Data/nowe_tlo.bmp",
+         {302, 250},
+         {{"Data/BMP/ok", {594, 400}}, {"Data/BMP/anuluj", {444, 400}}}},
+        {"Data/zapisz_tlo.bmp",
+         {302, 250},
+         {{"Data/BMP/ok", {595, 402}}, {"Data/BMP/anuluj", {447, 402}}}},
+        {"Data/plik_istnieje.bmp",
+         {380, 323},
+         {{"Data/BMP/ok", {670, 460}}, {"Data/BMP/anuluj", {520, 460}}}},
+        {"Data/zapisalem.bmp", {287, 278}, {{"Data/BMP/ok", {470, 410}}}},
+        {"Data/czyusunac.bmp",
+         {387, 315},
+         {{"Data/BMP/ok", {670, 445}}, {"Data/BMP/anuluj", {510, 445}}}},
+        {"Data/usunalem.bmp", {287, 278}, {{"Data/BMP/ok", {470, 410}}}},
+        {"Data/wczytalem.bmp", {287, 278}, {{"Data/BMP/ok", {470, 410}}}},
+        {"Data/zlyformat.bmp", {287, 278}, {{"Data/BMP/ok", {470, 410}}}},
+        {"Data/opisO.bmp", {227, 146}, {{"Data/BMP/ok", {475, 515}}}},
+        {"Data/zapisac.bmp",
+         {287, 278},
+         {{"Data/BMP/anuluj", {584, 412}}, {"Data/tak", {379, 412}}, {"Data/nie", {481, 412}}}},
+        {"Data/otworz.bmp",
+         {175, 167},
+         {{"Data/u", {380, 255}},
+          {"Data/d", {380, 550}},
+          {"Data/wczytaj", {428, 461}},
+          {"Data/usun", {428, 513}},
+          {"Data/zamknij", {428, 564}}}},
+        {"Data/druk.bmp",
+         {94, 172},
+         {{"Data/dalej", {185, 490}},
+          {"Data/dalej", {445, 490}},
+          {"Data/dalej", {715, 490}},
+          {"Data/pomoce", {120, 195}},
+          {"Data/BMP/powrot", {760, 195}}}},
+        {"Data/BMP/podswiatelka.bmp",
+         {851, 250},
+         {{"Data/BMP/green", {864, 263}},
+          {"Data/BMP/yellow", {864, 368}},
+          {"Data/BMP/red", {864, 473}}}},
+        {"Data/BMP/klucz.bmp", {43, 178}, {{"Data/BMP/ok", {664, 657}}}},
+        {"Data/BMP/wskazania_tlo.bmp", {43, 178}, {{"Data/BMP/ok", {664, 657}}}},
+    };
+    for (const Case& c : cases) {
+        const QRect dialog(c.at, size(QLatin1String(c.picture)));
+        EXPECT_TRUE(QRect(QPoint(0, 0), QSize(1024, 768)).contains(dialog)) << c.picture;
+        for (const Placed& b : c.buttons) {
+            const QRect button(b.at, buttonSize(QLatin1String(b.base)));
+            EXPECT_TRUE(dialog.adjusted(8, 8, -8, -8).contains(button))
+                << b.base << " on " << c.picture;
+        }
+    }
+    // The recommendation editor and the opis page sit inside their frames.
+    EXPECT_TRUE(QRect(QPoint(43, 178), size("Data/BMP/wskazania_tlo.bmp"))
+                    .contains(QRect(86, 249, 680, 380)));
+    EXPECT_TRUE(QRect(QPoint(227, 146), size("Data/opisO.bmp"))
+                    .contains(QRect(QPoint(285, 225), size("Data/opis1.bmp"))));
+}
+
+// Buttons shown together on one screen neither overlap nor leave the screen.
+TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
+    const std::vector<std::vector<Placed>> screens = {
+        {{"Data/BMP/nowe", {139, 120}},
+         {"Data/BMP/zapisz", {350, 120}},
+         {"Data/BMP/wczytaj", {139, 171}},
+         {"Data/BMP/edycja", {350, 171}},
+         {"Data/BMP/obszar1", {112, 250}},
+         {"Data/BMP/obszar2", {386, 250}},
+         {"Data/BMP/obszar3", {657, 250}},
+         {"Data/BMP/opis_o1", {112, 519}},
+         {"Data/BMP/opis_o2", {386, 519}},
+         {"Data/BMP/opis_o3", {657, 519}},
+         {"Data/BMP/drukuj", {643, 601}},
+         {"Data/BMP/zakoncz", {809, 18}}},
+        {{"Data/BMP/1", {100, 140}},
+         {"Data/BMP/2", {395, 140}},
+         {"Data/BMP/3", {690, 140}},
+         {"Data/BMP/4", {100, 394}},
+         {"Data/BMP/5", {395, 394}},
+         {"Data/BMP/6", {690, 394}},
+         {"Data/BMP/powrot", {77, 676}}},
+        {{"Data/BMP/powrot", {794, 67}},
+         {"Data/BMP/prawo", {884, 19}},
+         {"Data/BMP/lewo", {787, 19}},
+         {"Data/BMP/klucz", {854, 136}},
+         {"Data/BMP/porady", {854, 186}},
+         {"Data/BMP/green", {864, 263}},
+         {"Data/BMP/yellow", {864, 368}},
+         {"Data/BMP/red", {864, 473}},
+         {"Data/BMP/edycja_zad", {635, 667}}},
+        {{"Data/BMP/powrot", {77, 676}},
+         {"Data/BMP/poprzednie", {458, 676}},
+         {"Data/BMP/nastepne", {665, 676}}},
+        {{"Data/BMP/powrot", {45, 695}},
+         {"Data/podglad", {220, 695}},
+         {"Data/drukuj", {395, 695}},
+         {"Data/BMP/poprzednie", {570, 695}},
+         {"Data/BMP/nastepne", {770, 695}}},
+        {{"Data/BMP/powrot", {45, 695}},
+         {"Data/drukuj", {220, 695}},
+         {"Data/BMP/poprzednie", {560, 695}},
+         {"Data/BMP/nastepne", {770, 695}}},
+    };
+    const QRect screen(0, 0, 1024, 768);
+    for (const auto& buttons : screens) {
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            const QRect a(buttons[i].at, buttonSize(QLatin1String(buttons[i].base)));
+            EXPECT_TRUE(screen.contains(a)) << buttons[i].base;
+            for (size_t j = i + 1; j < buttons.size(); ++j) {
+                const QRect b(buttons[j].at, buttonSize(QLatin1String(buttons[j].base)));
+                EXPECT_FALSE(a.intersects(b)) << buttons[i].base << " and " << buttons[j].base;
+            }
+        }
+    }
+    // Twelve item rows 49 px apart, each with its score indicator at x 755.
+    const QSize row = buttonSize("Data/BMP/przycisk");
+    EXPECT_LT(row.height(), 49);
+    EXPECT_LT(122 + row.width(), 755);
+    EXPECT_LE(size("Data/BMP/but_w.bmp").height(), row.height() - 5);
+}
+
+// The program writes the item name into the row at (x + 123 .. x + width - 10) in the item
+// font: on one line up to 65 characters, wrapped from the top beyond that.
+TEST_F(DataFolder, ItemNamesFitTheItemRow) {
+    const QSize row = buttonSize("Data/BMP/przycisk");
+    const int width = row.width() - 133;
+    const int height = row.height() - 6;
+    const QFontMetrics metrics(lun4::ui::qtFont(lun4::ui::FontId::Item));
+    const int line = metrics.ascent() + metrics.descent();
+    for (int k = 1; k <= lun4::kItemCount; ++k) {
+        const std::string_view name = lun4::itemName(k);
+        const QString text = lun4::ui::toQString(name);
+        if (name.size() <= 65) {
+            EXPECT_LE(metrics.horizontalAdvance(text), width) << "item " << k;
+            continue;
+        }
+        int lines = 1;
+        QString current;
+        for (const QString& word : text.split(QChar(' '))) {
+            const QString next = current.isEmpty() ? word : current + QChar(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(next) > width) {
+                ++lines;
+                current = word;
+            } else {
+                current = next;
+            }
+        }
+        EXPECT_LE(lines * line, height) << "item " << k;
+    }
+}
+
+TEST_F(DataFolder, SameBytesEveryRun) {
+    QTemporaryDir again;
+    QString error;
+    ASSERT_TRUE(generateInto(again.path(), &error)) << error.toStdString();
+    int compared = 0;
+    QDirIterator it(dir_->path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString relative = file.mid(dir_->path().size());
+        QFile a(file), b(again.path() + relative);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly))
+            << relative.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << relative.toStdString();
+        ++compared;
+    }
+    EXPECT_EQ(compared, bitmapsLoaded().size() + pagesLoaded().size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
