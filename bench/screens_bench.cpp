@@ -4,8 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "platform/main_window.h"
+#include "screens/assessment/item_screens.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
 
@@ -19,11 +21,16 @@ struct Program {
     AppState state;
     Buttons buttons{window.images()};
     ScreenController controller{window, buttons, state};
+    ItemScreens items{controller};
+    Program() { controller.addModule(items); }
 };
 
+// Made on first use, destroyed before the application object.
+std::unique_ptr<Program> theProgram;
+
 Program& program() {
-    static Program p;
-    return p;
+    if (!theProgram) theProgram = std::make_unique<Program>();
+    return *theProgram;
 }
 
 void composeScreen(benchmark::State& st, int screenId) {
@@ -61,6 +68,39 @@ BENCHMARK(BM_MainMenu);
 void BM_AreaMenu(benchmark::State& st) { composeScreen(st, 5); }
 BENCHMARK(BM_AreaMenu);
 
+void BM_ItemList(benchmark::State& st) { composeScreen(st, 41); }
+BENCHMARK(BM_ItemList);
+
+// Every composition decodes its task page: the items cycle far beyond the pages kept.
+void BM_ItemPageWithDecode(benchmark::State& st) {
+    Program& p = program();
+    p.state.screenId = screen::kItemPage;
+    int k = 0;
+    for (auto _ : st) {
+        p.state.currentItem = k % 168 + 1;
+        k += 7;
+        p.controller.compose();
+    }
+}
+BENCHMARK(BM_ItemPageWithDecode);
+
+// Stepping to the next item as the user does: between two steps the program is idle and
+// decodes the neighbours ahead.
+void BM_StepToNextItem(benchmark::State& st) {
+    Program& p = program();
+    p.state.screenId = screen::kItemPage;
+    p.state.currentItem = 1;
+    p.controller.compose();
+    for (auto _ : st) {
+        st.PauseTiming();
+        QCoreApplication::processEvents();
+        p.state.currentItem = p.state.currentItem % 168 + 1;
+        st.ResumeTiming();
+        p.controller.compose();
+    }
+}
+BENCHMARK(BM_StepToNextItem);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,5 +109,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theProgram.reset();
     return 0;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build-release
+cmake --build build-release --target lun4 lun4_data lun4_bench
 build-release/bench/lun4_bench --benchmark_min_time=0.2 "$@"
 
 if command -v Xvfb > /dev/null && command -v xdotool > /dev/null; then
