@@ -26,24 +26,44 @@ MainWindow::MainWindow(DataPaths& paths, int depth) : images_(paths, depth) {
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    for (auto& buffer : buffers_) buffer = std::make_unique<ui::QtSurface>();
+    buffers_[0] = std::make_unique<ui::QtSurface>();
     buffers_[0]->drawImage(images_.loadBitmap("Data/main.bmp"), 0, 0, ui::kFrameWidth, ui::kFrameHeight);
     buffers_[0]->setBackgroundMode(ui::BackgroundMode::Transparent);
     window_.setBackgroundMode(ui::BackgroundMode::Transparent);
-    for (int i = 0; i < ui::kControlCount; ++i) {
-        controls_[i] = std::make_unique<QtTextControl>(this, ui::controlLayout(static_cast<ui::ControlId>(i)));
-    }
-    checkBoxes_[0] = std::make_unique<QtCheckBox>(this, ui::checkBoxLayout(ui::CheckBoxId::Male));
-    checkBoxes_[1] = std::make_unique<QtCheckBox>(this, ui::checkBoxLayout(ui::CheckBoxId::Female));
     resize(ui::kFrameWidth, ui::kFrameHeight);
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
-    // The controls' widgets are children of this window and go with it.
-    for (auto& c : controls_) c.release();
+    // The controls' widgets are children of this window and go with it; the wrappers first
+    // cut their connections to them.
+    for (auto& c : controls_) c.reset();
     for (auto& c : checkBoxes_) c.reset();
+}
+
+ui::Surface& MainWindow::backBuffer(int index) {
+    auto& buffer = buffers_[index];
+    if (!buffer) buffer = std::make_unique<ui::QtSurface>();
+    return *buffer;
+}
+
+ui::TextControl& MainWindow::control(ui::ControlId id) {
+    auto& slot = controls_[static_cast<int>(id)];
+    if (!slot) {
+        slot = std::make_unique<QtTextControl>(this, ui::controlLayout(id));
+        slot->place(mapping_);
+    }
+    return *slot;
+}
+
+ui::CheckBox& MainWindow::checkBox(ui::CheckBoxId id) {
+    auto& slot = checkBoxes_[static_cast<int>(id)];
+    if (!slot) {
+        slot = std::make_unique<QtCheckBox>(this, ui::checkBoxLayout(id));
+        slot->place(mapping_);
+    }
+    return *slot;
 }
 
 void MainWindow::showOnWholeScreen() {
@@ -61,8 +81,12 @@ void MainWindow::updateMapping() {
     mapping_.scale = scale > 0 ? scale : 1.0;
     mapping_.offsetX = static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
     mapping_.offsetY = static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
-    for (auto& control : controls_) control->place(mapping_);
-    for (auto& box : checkBoxes_) box->place(mapping_);
+    for (auto& control : controls_) {
+        if (control) control->place(mapping_);
+    }
+    for (auto& box : checkBoxes_) {
+        if (box) box->place(mapping_);
+    }
 }
 
 ui::Point MainWindow::toFrame(QPoint p) const {
@@ -185,21 +209,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 QIcon programIcon() {
+    // A teal tile with three rising bars, the mark of the entry screen. Drawn without text, so
+    // that the start does not wait for the font system.
     QIcon icon;
     for (int size : {16, 32, 48}) {
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        QPainterPath path;
-        path.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 5.0, size / 5.0);
-        p.fillPath(path, QColor(46, 110, 122));
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setBold(true);
-        font.setPixelSize(size * 9 / 16);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("L4"));
+        QPainterPath tile;
+        tile.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 5.0, size / 5.0);
+        p.fillPath(tile, QColor(38, 112, 122));
+        const double unit = size / 16.0;
+        const double heights[3] = {4, 7, 10};
+        for (int i = 0; i < 3; ++i) {
+            QPainterPath bar;
+            bar.addRoundedRect(QRectF(unit * (4 + 3 * i), unit * (12.5 - heights[i]), unit * 1.8, unit * heights[i]),
+                               unit * 0.9, unit * 0.9);
+            p.fillPath(bar, Qt::white);
+        }
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;

@@ -22,14 +22,16 @@ public:
     ~MainWindow() override;
 
     // Frame
-    ui::Surface& backBuffer(int index) override { return *buffers_[index]; }
+    // Back buffers 1 and 2 serve only the previews and printing: made on first use.
+    ui::Surface& backBuffer(int index) override;
     ui::Surface& windowSurface() override { return window_; }
     void present() override;
     void showWindowSurface() override;
     void pause(int ms) override;
     ui::ImageSource& images() override { return images_; }
-    ui::TextControl& control(ui::ControlId id) override { return *controls_[static_cast<int>(id)]; }
-    ui::CheckBox& checkBox(ui::CheckBoxId id) override { return *checkBoxes_[static_cast<int>(id)]; }
+    // Controls are made hidden on first use, so that the start is not kept waiting for them.
+    ui::TextControl& control(ui::ControlId id) override;
+    ui::CheckBox& checkBox(ui::CheckBoxId id) override;
     void showMessage(std::string_view caption, std::string_view text) override;
     void quit() override;
 

@@ -89,7 +89,7 @@ QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) :
     place(FrameMapping{});
 }
 
-QtTextControl::~QtTextControl() = default;
+QtTextControl::~QtTextControl() { QObject::disconnect(widget(), nullptr, widget(), nullptr); }
 
 QWidget* QtTextControl::widget() const {
     return multi_ ? static_cast<QWidget*>(multi_) : static_cast<QWidget*>(line_);
@@ -219,6 +219,8 @@ QtCheckBox::QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout)
     });
     place(FrameMapping{});
 }
+
+QtCheckBox::~QtCheckBox() { QObject::disconnect(box_, nullptr, box_, nullptr); }
 
 void QtCheckBox::place(const FrameMapping& mapping) { box_->setGeometry(mapped(layout_.rect, mapping)); }
 

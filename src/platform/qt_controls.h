@@ -54,6 +54,7 @@ private:
 class QtCheckBox : public ui::CheckBox {
 public:
     QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout);
+    ~QtCheckBox() override;
 
     void setVisible(bool visible) override { box_->setVisible(visible); }
     bool isVisible() const override { return box_->isVisible(); }

@@ -1,12 +1,12 @@
 #include "platform/qt_image_source.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cctype>
 
+#include "platform/bmp_reader.h"
 #include "platform/page_decoder.h"
 #include "ui/qt/qt_surface.h"
 
@@ -31,12 +31,8 @@ ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
     if (auto it = bitmaps_.find(key); it != bitmaps_.end()) return it->second;
     ui::ImageHandle handle;
     if (const auto path = paths_.resolve(name)) {
-        QImageReader reader(QString::fromStdString(path->string()), "bmp");
-        QImage image = reader.read();
-        if (!image.isNull()) {
-            handle = std::make_shared<ui::QtImage>(image.convertToFormat(QImage::Format_RGB32),
-                                                   std::string(name));
-        }
+        QImage image = readBitmapFile(*path);
+        if (!image.isNull()) handle = std::make_shared<ui::QtImage>(std::move(image), std::string(name));
     }
     bitmaps_.emplace(key, handle);
     return handle;

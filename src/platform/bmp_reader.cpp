@@ -1,0 +1,64 @@
+#include "platform/bmp_reader.h"
+
+#include <QImageReader>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace lun4::platform {
+namespace {
+
+std::uint32_t u32(std::string_view b, size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+std::uint16_t u16(std::string_view b, size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
+                                      (static_cast<unsigned char>(b[at + 1]) << 8));
+}
+
+}  // namespace
+
+QImage readPlainBitmap(std::string_view b) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return {};
+    const std::uint32_t dataOffset = u32(b, 10);
+    const std::uint32_t headerSize = u32(b, 14);
+    if (headerSize < 40) return {};
+    const auto width = static_cast<std::int32_t>(u32(b, 18));
+    const auto rawHeight = static_cast<std::int32_t>(u32(b, 22));
+    const std::uint16_t bits = u16(b, 28);
+    const std::uint32_t compression = u32(b, 30);
+    if (compression != 0 || (bits != 24 && bits != 32)) return {};
+    if (width <= 0 || width > 16384 || rawHeight == 0 || rawHeight < -16384 || rawHeight > 16384) return {};
+    const bool bottomUp = rawHeight > 0;
+    const int height = bottomUp ? rawHeight : -rawHeight;
+    const size_t bytesPerPixel = bits / 8;
+    const size_t rowBytes = (static_cast<size_t>(width) * bytesPerPixel + 3) / 4 * 4;
+    if (dataOffset > b.size() || rowBytes * height > b.size() - dataOffset) return {};
+
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const int fileRow = bottomUp ? height - 1 - y : y;
+        const auto* in = reinterpret_cast<const unsigned char*>(b.data() + dataOffset + rowBytes * fileRow);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += bytesPerPixel) out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
+QImage readBitmapFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    QImage image = readPlainBitmap(bytes);
+    if (!image.isNull()) return image;
+    // Palette, RLE and bit-field files.
+    QImageReader reader(QString::fromStdString(path.string()), "bmp");
+    image = reader.read();
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace lun4::platform
