@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace lun4::platform {
@@ -50,9 +49,13 @@ QImage readPlainBitmap(std::string_view b) {
 }
 
 QImage readBitmapFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return {};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return {};
+    std::string bytes(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) return {};
     QImage image = readPlainBitmap(bytes);
     if (!image.isNull()) return image;
     // Palette, RLE and bit-field files.

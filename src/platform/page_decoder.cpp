@@ -39,9 +39,13 @@ std::optional<DecodedPage> decodeJpeg(const std::vector<std::uint8_t>& file) {
 }
 
 std::optional<DecodedPage> decodeJpegFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
     return decodeJpeg(bytes);
 }
 
