@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <malloc.h>
 #include <filesystem>
 
 #include "model/cp1250.h"
@@ -34,6 +35,10 @@ std::filesystem::path runFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Pictures of a few megabytes are read and dropped all the time: keep freed memory for
+    // the next one instead of handing it back and faulting fresh pages in again.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
     QApplication::setDesktopFileName(QStringLiteral("LUN4_TORVA"));
     QApplication app(argc, argv);

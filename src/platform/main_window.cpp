@@ -27,7 +27,6 @@ MainWindow::MainWindow(DataPaths& paths, int depth) : images_(paths, depth) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     buffers_[0] = std::make_unique<ui::QtSurface>();
-    buffers_[0]->drawImage(images_.loadBitmap("Data/main.bmp"), 0, 0, ui::kFrameWidth, ui::kFrameHeight);
     buffers_[0]->setBackgroundMode(ui::BackgroundMode::Transparent);
     window_.setBackgroundMode(ui::BackgroundMode::Transparent);
     resize(ui::kFrameWidth, ui::kFrameHeight);
