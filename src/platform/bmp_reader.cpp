@@ -1,10 +1,19 @@
 #include "platform/bmp_reader.h"
 
 #include <QImageReader>
+
+#include "ui/qt/qt_surface.h"
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <string>
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace lun4::platform {
 namespace {
@@ -38,7 +47,7 @@ QImage readPlainBitmap(std::string_view b) {
     const size_t rowBytes = (static_cast<size_t>(width) * bytesPerPixel + 3) / 4 * 4;
     if (dataOffset > b.size() || rowBytes * height > b.size() - dataOffset) return {};
 
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = ui::newPicture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         const int fileRow = bottomUp ? height - 1 - y : y;
         const auto* in = reinterpret_cast<const unsigned char*>(b.data() + dataOffset + rowBytes * fileRow);
@@ -48,7 +57,37 @@ QImage readPlainBitmap(std::string_view b) {
     return image;
 }
 
+QSize bitmapFileSize(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    char header[26];
+    if (!in.read(header, sizeof header)) return {};
+    const std::string_view b(header, sizeof header);
+    if (b[0] != 'B' || b[1] != 'M') return {};
+    const auto width = static_cast<std::int32_t>(u32(b, 18));
+    const auto height = static_cast<std::int32_t>(u32(b, 22));
+    if (width <= 0 || width > 16384 || height == 0 || height < -16384 || height > 16384) return {};
+    return QSize(width, height < 0 ? -height : height);
+}
+
 QImage readBitmapFile(const std::filesystem::path& path) {
+#ifdef __linux__
+    // Mapped in one piece from the page cache rather than copied and faulted in page by page.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat info {};
+        QImage image;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+            const auto size = static_cast<size_t>(info.st_size);
+            void* bytes = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            if (bytes != MAP_FAILED) {
+                image = readPlainBitmap(std::string_view(static_cast<const char*>(bytes), size));
+                ::munmap(bytes, size);
+            }
+        }
+        ::close(fd);
+        if (!image.isNull()) return image;
+    }
+#endif
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return {};
     const std::streamoff size = in.tellg();

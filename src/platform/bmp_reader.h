@@ -12,6 +12,10 @@ namespace lun4::platform {
 // The picture in the RGB32 format; a null image when the file is missing or unreadable.
 QImage readBitmapFile(const std::filesystem::path& path);
 
+// Width and height from a bitmap file's header; an empty size when the file is missing or not
+// a Windows bitmap.
+QSize bitmapFileSize(const std::filesystem::path& path);
+
 // The direct reader alone: a null image for anything but an uncompressed 24- or 32-bit file.
 QImage readPlainBitmap(std::string_view bytes);
 

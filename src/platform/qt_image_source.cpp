@@ -31,8 +31,13 @@ ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
     if (auto it = bitmaps_.find(key); it != bitmaps_.end()) return it->second;
     ui::ImageHandle handle;
     if (const auto path = paths_.resolve(name)) {
-        QImage image = readBitmapFile(*path);
-        if (!image.isNull()) handle = std::make_shared<ui::QtImage>(std::move(image), std::string(name));
+        // Only the size is read now: the start of the program makes over a hundred buttons and
+        // shows a handful of them.
+        const QSize size = bitmapFileSize(*path);
+        if (!size.isEmpty()) {
+            handle = std::make_shared<ui::QtImage>(size.width(), size.height(), std::string(name),
+                                                   [file = *path] { return readBitmapFile(file); });
+        }
     }
     bitmaps_.emplace(key, handle);
     return handle;

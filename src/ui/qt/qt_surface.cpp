@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <cstdlib>
 #include <cstring>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include "ui/qt/qt_fonts.h"
 
@@ -50,7 +53,33 @@ QStringList layoutLines(const QString& text, const QFontMetrics& metrics, int wi
 
 }  // namespace
 
-QtSurface::QtSurface(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+QImage newPicture(int width, int height, QImage::Format format) {
+#ifdef __linux__
+    const qsizetype bytesPerLine = (width * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
+    const size_t bytes = static_cast<size_t>(bytesPerLine) * height;
+    if (bytes >= 256 * 1024) {
+        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (memory != MAP_FAILED) {
+            struct Mapping {
+                void* memory;
+                size_t bytes;
+            };
+            auto* mapping = new Mapping{memory, bytes};
+            return QImage(
+                static_cast<uchar*>(memory), width, height, bytesPerLine, format,
+                [](void* info) {
+                    auto* m = static_cast<Mapping*>(info);
+                    munmap(m->memory, m->bytes);
+                    delete m;
+                },
+                mapping);
+        }
+    }
+#endif
+    return QImage(width, height, format);
+}
+
+QtSurface::QtSurface(int width, int height) : image_(newPicture(width, height, QImage::Format_RGB32)) {
     image_.fill(Qt::black);
 }
 

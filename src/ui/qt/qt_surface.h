@@ -3,23 +3,41 @@
 // pictures are QImages as well.
 
 #include <QImage>
+#include <functional>
 #include <string>
 
 #include "ui/surface.h"
 
 namespace lun4::ui {
 
+// A picture whose memory is mapped in one piece up front: on this kind of machine faulting a
+// few megabytes in page by page costs more than drawing them.
+QImage newPicture(int width, int height, QImage::Format format);
+
 class QtImage : public Image {
 public:
-    QtImage(QImage image, std::string name) : image_(std::move(image)), name_(std::move(name)) {}
-    int width() const override { return image_.width(); }
-    int height() const override { return image_.height(); }
+    QtImage(QImage image, std::string name)
+        : image_(std::move(image)), name_(std::move(name)), width_(image_.width()), height_(image_.height()) {}
+    // A picture whose size is known and whose pixels are read when it is first drawn.
+    QtImage(int width, int height, std::string name, std::function<QImage()> load)
+        : name_(std::move(name)), width_(width), height_(height), load_(std::move(load)) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
     const std::string& name() const override { return name_; }
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        if (load_) {
+            image_ = load_();
+            load_ = nullptr;
+        }
+        return image_;
+    }
 
 private:
-    QImage image_;
+    mutable QImage image_;
     std::string name_;
+    int width_;
+    int height_;
+    mutable std::function<QImage()> load_;
 };
 
 class QtSurface : public Surface {
