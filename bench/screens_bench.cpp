@@ -61,14 +61,22 @@ void BM_OneLineOfText(benchmark::State& st) {
 }
 BENCHMARK(BM_OneLineOfText);
 
-void BM_EntryScreen(benchmark::State& st) { composeScreen(st, screen::kEntry); }
+void BM_EntryScreen(benchmark::State& st) {
+    composeScreen(st, screen::kEntry);
+}
 BENCHMARK(BM_EntryScreen);
-void BM_MainMenu(benchmark::State& st) { composeScreen(st, screen::kMainMenu); }
+void BM_MainMenu(benchmark::State& st) {
+    composeScreen(st, screen::kMainMenu);
+}
 BENCHMARK(BM_MainMenu);
-void BM_AreaMenu(benchmark::State& st) { composeScreen(st, 5); }
+void BM_AreaMenu(benchmark::State& st) {
+    composeScreen(st, 5);
+}
 BENCHMARK(BM_AreaMenu);
 
-void BM_ItemList(benchmark::State& st) { composeScreen(st, 41); }
+void BM_ItemList(benchmark::State& st) {
+    composeScreen(st, 41);
+}
 BENCHMARK(BM_ItemList);
 
 // Every composition decodes its task page: the items cycle far beyond the pages kept.

@@ -1,13 +1,13 @@
 // LUN4: the entry point wires the frame, the buttons, the screens and the one examinee record.
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
-#include <malloc.h>
 #include <filesystem>
 
 #include "model/cp1250.h"
-
 #include "platform/data_paths.h"
 #include "platform/main_window.h"
 #include "platform/qt_image_source.h"
@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     lun4::Buttons buttons(window.images());
     lun4::ScreenController controller(window, buttons, state);
     // The examinee files live in "pacjenci" (any letter case), made when it is missing.
-    const std::filesystem::path examineeFolder = paths.resolve("pacjenci").value_or(root / "pacjenci");
+    const std::filesystem::path examineeFolder =
+        paths.resolve("pacjenci").value_or(root / "pacjenci");
     const bool folderReady = lun4::ensureExamineeFolder(examineeFolder);
 
     lun4::DataForm dataForm(controller);
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
     window.showOnWholeScreen();
     if (!folderReady) {
         window.showMessage("LUN4_TORVA", lun4::cp1250::fromUtf8Lossy(
-            "Nie można utworzyć folderu \"pacjenci\" na pliki badanych. Zapisywanie badań nie będzie możliwe."));
+                                             "Nie można utworzyć folderu \"pacjenci\" na pliki "
+                                             "badanych. Zapisywanie badań nie będzie możliwe."));
     }
     return app.exec();
 }

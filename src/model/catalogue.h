@@ -39,9 +39,17 @@ std::string_view scaleHeadingImage(FunctionScale scale);
 int areaMenuScreen(ObservationArea area);
 int itemListScreen(ObservationArea area, FunctionScale scale);
 
-inline ObservationArea areaAt(int index) { return static_cast<ObservationArea>(index); }
-inline FunctionScale scaleAt(int index) { return static_cast<FunctionScale>(index); }
-inline int indexOf(ObservationArea area) { return static_cast<int>(area); }
-inline int indexOf(FunctionScale scale) { return static_cast<int>(scale); }
+inline ObservationArea areaAt(int index) {
+    return static_cast<ObservationArea>(index);
+}
+inline FunctionScale scaleAt(int index) {
+    return static_cast<FunctionScale>(index);
+}
+inline int indexOf(ObservationArea area) {
+    return static_cast<int>(area);
+}
+inline int indexOf(FunctionScale scale) {
+    return static_cast<int>(scale);
+}
 
 }  // namespace lun4

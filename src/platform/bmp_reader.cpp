@@ -1,12 +1,12 @@
 #include "platform/bmp_reader.h"
 
 #include <QImageReader>
-
-#include "ui/qt/qt_surface.h"
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <string>
+
+#include "ui/qt/qt_surface.h"
 
 #ifdef __linux__
 #include <fcntl.h>
@@ -40,7 +40,8 @@ QImage readPlainBitmap(std::string_view b) {
     const std::uint16_t bits = u16(b, 28);
     const std::uint32_t compression = u32(b, 30);
     if (compression != 0 || (bits != 24 && bits != 32)) return {};
-    if (width <= 0 || width > 16384 || rawHeight == 0 || rawHeight < -16384 || rawHeight > 16384) return {};
+    if (width <= 0 || width > 16384 || rawHeight == 0 || rawHeight < -16384 || rawHeight > 16384)
+        return {};
     const bool bottomUp = rawHeight > 0;
     const int height = bottomUp ? rawHeight : -rawHeight;
     const size_t bytesPerPixel = bits / 8;
@@ -50,7 +51,8 @@ QImage readPlainBitmap(std::string_view b) {
     QImage image = ui::newPicture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         const int fileRow = bottomUp ? height - 1 - y : y;
-        const auto* in = reinterpret_cast<const unsigned char*>(b.data() + dataOffset + rowBytes * fileRow);
+        const auto* in =
+            reinterpret_cast<const unsigned char*>(b.data() + dataOffset + rowBytes * fileRow);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x, in += bytesPerPixel) out[x] = qRgb(in[2], in[1], in[0]);
     }

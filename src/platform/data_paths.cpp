@@ -36,7 +36,8 @@ const std::map<std::string, std::string>& DataPaths::listing(const std::filesyst
     if (it != listings_.end()) return it->second;
     std::map<std::string, std::string> entries;
     std::error_code ec;
-    for (std::filesystem::directory_iterator dir(folder, ec), end; !ec && dir != end; dir.increment(ec)) {
+    for (std::filesystem::directory_iterator dir(folder, ec), end; !ec && dir != end;
+         dir.increment(ec)) {
         const std::string real = dir->path().filename().string();
         entries.emplace(lowered(real), real);
     }

@@ -12,7 +12,7 @@
 namespace lun4::platform {
 
 class DataPaths {
-public:
+  public:
     explicit DataPaths(std::filesystem::path root);
 
     const std::filesystem::path& root() const { return root_; }
@@ -23,7 +23,7 @@ public:
     // Forgets the cached folder listings (after files were added or removed).
     void forget() { listings_.clear(); }
 
-private:
+  private:
     // Lower-cased entry name -> real entry name, per folder, read once.
     const std::map<std::string, std::string>& listing(const std::filesystem::path& folder);
 

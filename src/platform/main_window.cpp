@@ -76,10 +76,13 @@ void MainWindow::showOnWholeScreen() {
 }
 
 void MainWindow::updateMapping() {
-    const double scale = std::min(width() / double(ui::kFrameWidth), height() / double(ui::kFrameHeight));
+    const double scale =
+        std::min(width() / double(ui::kFrameWidth), height() / double(ui::kFrameHeight));
     mapping_.scale = scale > 0 ? scale : 1.0;
-    mapping_.offsetX = static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
-    mapping_.offsetY = static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
+    mapping_.offsetX =
+        static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
+    mapping_.offsetY =
+        static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
     for (auto& control : controls_) {
         if (control) control->place(mapping_);
     }
@@ -98,7 +101,9 @@ void MainWindow::present() {
     update();
 }
 
-void MainWindow::showWindowSurface() { update(); }
+void MainWindow::showWindowSurface() {
+    update();
+}
 
 void MainWindow::pause(int ms) {
     if (pauseFunction_) {
@@ -134,7 +139,8 @@ void MainWindow::showAbout() {
         about_();
         return;
     }
-    QDialog dialog(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QDialog dialog(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral("About"));
     dialog.setFixedSize(345, 122);
     auto* label = new QLabel(QStringLiteral("LUN4_TORVA Version 1.0"), &dialog);
@@ -181,7 +187,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void MainWindow::resizeEvent(QResizeEvent*) { updateMapping(); }
+void MainWindow::resizeEvent(QResizeEvent*) {
+    updateMapping();
+}
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const ui::Point p = toFrame(event->position().toPoint());
@@ -195,7 +203,9 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 // Keys do nothing to screens; characters reach a focused edit control on their own.
-void MainWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (quitting_ || !close_) {
@@ -223,7 +233,8 @@ QIcon programIcon() {
         const double heights[3] = {4, 7, 10};
         for (int i = 0; i < 3; ++i) {
             QPainterPath bar;
-            bar.addRoundedRect(QRectF(unit * (4 + 3 * i), unit * (12.5 - heights[i]), unit * 1.8, unit * heights[i]),
+            bar.addRoundedRect(QRectF(unit * (4 + 3 * i), unit * (12.5 - heights[i]), unit * 1.8,
+                                      unit * heights[i]),
                                unit * 0.9, unit * 0.9);
             p.fillPath(bar, Qt::white);
         }

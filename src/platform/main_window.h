@@ -17,7 +17,7 @@
 namespace lun4::platform {
 
 class MainWindow : public QWidget, public ui::Frame {
-public:
+  public:
     MainWindow(DataPaths& paths, int depth);
     ~MainWindow() override;
 
@@ -37,7 +37,8 @@ public:
 
     // Wiring.
     void setComposeHandler(std::function<void()> handler) { compose_ = std::move(handler); }
-    void setMouseHandlers(std::function<void(int, int)> moved, std::function<void(int, int)> pressed) {
+    void setMouseHandlers(std::function<void(int, int)> moved,
+                          std::function<void(int, int)> pressed) {
         moved_ = std::move(moved);
         pressed_ = std::move(pressed);
     }
@@ -45,7 +46,9 @@ public:
     void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
     // Test seams: the click pause, message boxes and the About box.
     void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
-    void setMessageFunction(std::function<void(const QString&, const QString&)> f) { message_ = std::move(f); }
+    void setMessageFunction(std::function<void(const QString&, const QString&)> f) {
+        message_ = std::move(f);
+    }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
 
     // Covers the screen the window is on (with or without a window manager) and shows it.
@@ -60,7 +63,7 @@ public:
     // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -68,7 +71,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void updateMapping();
 
     QtImageSource images_;

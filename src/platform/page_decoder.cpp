@@ -28,8 +28,8 @@ std::optional<DecodedPage> decodeJpeg(const std::vector<std::uint8_t>& file) {
         page.rowBytes = (3 * width + 3) / 4 * 4;
         page.bgr.assign(static_cast<size_t>(page.rowBytes) * height, 0);
         // A truncated or corrupt file is refused as a whole: no half-decoded page is shown.
-        if (tjDecompress2(handle, data, size, page.bgr.data(), width, page.rowBytes, height, TJPF_BGR,
-                          TJFLAG_ACCURATEDCT) == 0 &&
+        if (tjDecompress2(handle, data, size, page.bgr.data(), width, page.rowBytes, height,
+                          TJPF_BGR, TJFLAG_ACCURATEDCT) == 0 &&
             tjGetErrorCode(handle) != TJERR_WARNING) {
             result = std::move(page);
         }
@@ -56,7 +56,8 @@ std::vector<std::uint16_t> toRgb565(const DecodedPage& page) {
         const std::uint8_t* p = page.bgr.data() + static_cast<size_t>(y) * page.rowBytes;
         for (int x = 0; x < page.width; ++x, p += 3) {
             const unsigned b = p[0], g = p[1], r = p[2];
-            out.push_back(static_cast<std::uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3)));
+            out.push_back(
+                static_cast<std::uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3)));
         }
     }
     return out;
@@ -92,7 +93,8 @@ std::optional<QImage> pageImage(const DecodedPage& page, int depth) {
         case 24: {
             QImage image(w, h, QImage::Format_BGR888);
             for (int y = 0; y < h; ++y) {
-                std::memcpy(image.scanLine(y), page.bgr.data() + static_cast<size_t>(y) * page.rowBytes, 3 * w);
+                std::memcpy(image.scanLine(y),
+                            page.bgr.data() + static_cast<size_t>(y) * page.rowBytes, 3 * w);
             }
             return image;
         }

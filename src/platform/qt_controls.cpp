@@ -28,13 +28,14 @@ std::string toCp1250(const QString& text) {
 
 // Single-line boxes: a validator keeps out what cannot be stored and what does not fit.
 class FieldValidator : public QValidator {
-public:
-    explicit FieldValidator(const QtTextControl& control) : QValidator(nullptr), control_(control) {}
+  public:
+    explicit FieldValidator(const QtTextControl& control)
+        : QValidator(nullptr), control_(control) {}
     State validate(QString& input, int&) const override {
         return control_.accepts(input) ? Acceptable : Invalid;
     }
 
-private:
+  private:
     const QtTextControl& control_;
 };
 
@@ -53,7 +54,7 @@ bool storable(const QString& text) {
 QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
     const Qt::Alignment align = layout.alignment == ui::Alignment::Center  ? Qt::AlignHCenter
                                 : layout.alignment == ui::Alignment::Right ? Qt::AlignRight
-                                                                            : Qt::AlignLeft;
+                                                                           : Qt::AlignLeft;
     if (layout.multiLine) {
         multi_ = new QPlainTextEdit(parent);
         multi_->setFrameStyle(QFrame::NoFrame);
@@ -89,7 +90,9 @@ QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) :
     place(FrameMapping{});
 }
 
-QtTextControl::~QtTextControl() { QObject::disconnect(widget(), nullptr, widget(), nullptr); }
+QtTextControl::~QtTextControl() {
+    QObject::disconnect(widget(), nullptr, widget(), nullptr);
+}
 
 QWidget* QtTextControl::widget() const {
     return multi_ ? static_cast<QWidget*>(multi_) : static_cast<QWidget*>(line_);
@@ -100,9 +103,15 @@ void QtTextControl::place(const FrameMapping& mapping) {
     widget()->setFont(ui::qtFontScaled(layout_.font, mapping.scale));
 }
 
-void QtTextControl::setVisible(bool visible) { widget()->setVisible(visible); }
-bool QtTextControl::isVisible() const { return widget()->isVisible(); }
-void QtTextControl::setFocus() { widget()->setFocus(); }
+void QtTextControl::setVisible(bool visible) {
+    widget()->setVisible(visible);
+}
+bool QtTextControl::isVisible() const {
+    return widget()->isVisible();
+}
+void QtTextControl::setFocus() {
+    widget()->setFocus();
+}
 
 void QtTextControl::setText(std::string_view text) {
     QString value = ui::toQString(text);
@@ -129,7 +138,8 @@ std::string QtTextControl::text() const {
 }
 
 void QtTextControl::layOut() const {
-    auto* documentLayout = qobject_cast<QPlainTextDocumentLayout*>(multi_->document()->documentLayout());
+    auto* documentLayout =
+        qobject_cast<QPlainTextDocumentLayout*>(multi_->document()->documentLayout());
     if (!documentLayout) return;
     for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
         documentLayout->ensureBlockLayout(block);
@@ -184,7 +194,8 @@ bool QtTextControl::accepts(const QString& candidate) const {
     if (storedLength(candidate) > layout_.maxChars) return false;
     // Only as many lines as the box shows.
     const QFontMetrics metrics(multi_->font());
-    const int visibleLines = std::max(1, (multi_->viewport()->height() - 4) / metrics.lineSpacing());
+    const int visibleLines =
+        std::max(1, (multi_->viewport()->height() - 4) / metrics.lineSpacing());
     int shown = 0;
     for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
         shown += std::max(1, block.layout() ? block.layout()->lineCount() : 1);
@@ -220,8 +231,12 @@ QtCheckBox::QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout)
     place(FrameMapping{});
 }
 
-QtCheckBox::~QtCheckBox() { QObject::disconnect(box_, nullptr, box_, nullptr); }
+QtCheckBox::~QtCheckBox() {
+    QObject::disconnect(box_, nullptr, box_, nullptr);
+}
 
-void QtCheckBox::place(const FrameMapping& mapping) { box_->setGeometry(mapped(layout_.rect, mapping)); }
+void QtCheckBox::place(const FrameMapping& mapping) {
+    box_->setGeometry(mapped(layout_.rect, mapping));
+}
 
 }  // namespace lun4::platform

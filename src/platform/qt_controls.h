@@ -21,7 +21,7 @@ struct FrameMapping {
 };
 
 class QtTextControl : public ui::TextControl {
-public:
+  public:
     QtTextControl(QWidget* parent, const ui::ControlLayout& layout);
     ~QtTextControl() override;
 
@@ -38,7 +38,7 @@ public:
     // Whether a candidate text (Unicode, "\n" line breaks) may stand in the control.
     bool accepts(const QString& candidate) const;
 
-private:
+  private:
     void onEdited();
     void layOut() const;  // brings the multi-line layout up to date
     int storedLength(const QString& candidate) const;
@@ -52,7 +52,7 @@ private:
 };
 
 class QtCheckBox : public ui::CheckBox {
-public:
+  public:
     QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout);
     ~QtCheckBox() override;
 
@@ -65,7 +65,7 @@ public:
     void place(const FrameMapping& mapping);
     QCheckBox* widget() const { return box_; }
 
-private:
+  private:
     ui::CheckBoxLayout layout_;
     QCheckBox* box_;
     std::function<void()> onClicked_;

@@ -45,7 +45,8 @@ ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
 
 ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
     const std::string key = keyOf(name);
-    auto it = std::find_if(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; });
+    auto it =
+        std::find_if(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; });
     if (it != pages_.end()) {
         auto entry = *it;
         pages_.erase(it);
@@ -70,7 +71,8 @@ ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
 
 void QtImageSource::prefetchPage(std::string_view name) {
     const std::string key = keyOf(name);
-    if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; })) return;
+    if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; }))
+        return;
     ahead_.emplace_back(name);
     if (!aheadScheduled_ && QCoreApplication::instance()) {
         aheadScheduled_ = true;
@@ -85,7 +87,9 @@ void QtImageSource::decodeAhead() {
     for (const auto& name : names) {
         // Decoded pages go behind the ones on display, so they do not push those out.
         const std::string key = keyOf(name);
-        if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; })) continue;
+        if (std::any_of(pages_.begin(), pages_.end(),
+                        [&](const auto& p) { return p.first == key; }))
+            continue;
         const auto path = paths_.resolve(name);
         if (!path) continue;
         const auto decoded = decodeJpegFile(*path);

@@ -14,7 +14,7 @@
 namespace lun4::platform {
 
 class QtImageSource : public ui::ImageSource {
-public:
+  public:
     // depth: the display's bits per pixel, 16, 24 or 32.
     QtImageSource(DataPaths& paths, int depth);
 
@@ -26,14 +26,14 @@ public:
 
     int depth() const { return depth_; }
 
-private:
+  private:
     static constexpr size_t kKeptPages = 6;
 
     DataPaths& paths_;
     int depth_;
     std::map<std::string, ui::ImageHandle> bitmaps_;
     std::deque<std::pair<std::string, ui::ImageHandle>> pages_;  // most recent first
-    std::vector<std::string> ahead_;  // pages to decode when idle
+    std::vector<std::string> ahead_;                             // pages to decode when idle
     bool aheadScheduled_ = false;
 };
 

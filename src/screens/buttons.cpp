@@ -5,9 +5,11 @@ namespace lun4 {
 Buttons::Buttons(ui::ImageSource& im)
     : fileUp(im, 380, 255, 23, 36, "Data\\u_p.bmp", "Data/u_n.bmp", "Data/u_o.bmp"),
       fileDown(im, 380, 550, 23, 36, "Data\\d_p.bmp", "Data/d_n.bmp", "Data/d_o.bmp"),
-      fileClose(im, 428, 564, 197, 41, "Data\\zamknij_p.bmp", "Data\\zamknij_n.bmp", "Data\\zamknij_o.bmp"),
+      fileClose(im, 428, 564, 197, 41, "Data\\zamknij_p.bmp", "Data\\zamknij_n.bmp",
+                "Data\\zamknij_o.bmp"),
       fileDelete(im, 428, 513, 197, 41, "Data\\usun_p.bmp", "Data\\usun_n.bmp", "Data\\usun_o.bmp"),
-      fileOpen(im, 428, 461, 197, 41, "Data\\wczytaj_p.bmp", "Data\\wczytaj_n.bmp", "Data\\wczytaj_o.bmp"),
+      fileOpen(im, 428, 461, 197, 41, "Data\\wczytaj_p.bmp", "Data\\wczytaj_n.bmp",
+               "Data\\wczytaj_o.bmp"),
       cancel(im, 430, 395, "Data\\BMP\\anuluj"),
       print(im, 100, 100, "Data\\drukuj"),
       preview(im, 100, 100, "Data\\podglad"),
@@ -47,7 +49,8 @@ Buttons::Buttons(ui::ImageSource& im)
     }
     for (int i = 0; i < 12; ++i) {
         item[i] = std::make_unique<B>(im, 122, 67 + 49 * i, "Data\\BMP\\przycisk");
-        indicator[i] = std::make_unique<B>(im, 755, 72 + 49 * i, "Data\\BMP\\but_w.bmp", B::SingleImage{});
+        indicator[i] =
+            std::make_unique<B>(im, 755, 72 + 49 * i, "Data\\BMP\\but_w.bmp", B::SingleImage{});
     }
 }
 

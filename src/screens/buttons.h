@@ -16,22 +16,23 @@ struct Buttons {
     // File list (explicit images and sizes).
     B fileUp, fileDown, fileClose, fileDelete, fileOpen;
     // Dialogs and print menu.
-    B cancel;                 // "Data\BMP\anuluj"
+    B cancel;                                // "Data\BMP\anuluj"
     std::array<std::unique_ptr<B>, 3> next;  // "Data\dalej" first, second, third
-    B print, preview, yes, no, aids;         // "Data\drukuj", "Data\podglad", "Data\tak", "Data\nie", "Data\pomoce"
+    B print, preview, yes, no,
+        aids;  // "Data\drukuj", "Data\podglad", "Data\tak", "Data\nie", "Data\pomoce"
     // Item page.
-    B green, yellow, red, key, advice;       // "Data\BMP\green" ... "klucz", "porady"
+    B green, yellow, red, key, advice;  // "Data\BMP\green" ... "klucz", "porady"
     // Entry screen and main menu.
-    B enter;                  // "Data\BMP\wej"
-    B newRecord, printMenu;   // "Data\BMP\nowe", "Data\BMP\drukuj"
+    B enter;                                            // "Data\BMP\wej"
+    B newRecord, printMenu;                             // "Data\BMP\nowe", "Data\BMP\drukuj"
     std::array<std::unique_ptr<B>, 3> area;             // "Data\BMP\obszar1..3"
     std::array<std::unique_ptr<B>, 3> areaDescription;  // "Data\BMP\opis_o1..3"
-    B save, open, editData, quit;  // "zapisz", "wczytaj", "edycja", "zakoncz"
+    B save, open, editData, quit;                       // "zapisz", "wczytaj", "edycja", "zakoncz"
     // Shared navigation.
-    B previous, nextPage, back;    // "poprzednie", "nastepne", "powrot"
-    B nextItem, previousItem;      // "prawo", "lewo"
-    B ok;                          // "Data\BMP\ok"
-    B editRecommendation;          // "Data\BMP\edycja_zad"
+    B previous, nextPage, back;  // "poprzednie", "nastepne", "powrot"
+    B nextItem, previousItem;    // "prawo", "lewo"
+    B ok;                        // "Data\BMP\ok"
+    B editRecommendation;        // "Data\BMP\edycja_zad"
     // Made at window creation.
     std::array<std::unique_ptr<B>, 6> scale;       // "Data\BMP\1".."6"
     std::array<std::unique_ptr<B>, 12> item;       // "Data\BMP\przycisk"

@@ -5,7 +5,7 @@ namespace lun4::screen {
 
 inline constexpr int kEntry = 0;
 inline constexpr int kMainMenu = 1;
-inline constexpr int kAreaMenuFirst = 4;   // 4, 5, 6
+inline constexpr int kAreaMenuFirst = 4;  // 4, 5, 6
 inline constexpr int kAreaMenuLast = 6;
 inline constexpr int kItemPage = 100;
 inline constexpr int kKeyPage = 101;
@@ -34,6 +34,8 @@ inline constexpr int kAidsViewer = 4000;
 inline bool isItemList(int id) {
     return (id >= 41 && id <= 46) || (id >= 51 && id <= 56) || (id >= 61 && id <= 66);
 }
-inline bool isAreaMenu(int id) { return id >= kAreaMenuFirst && id <= kAreaMenuLast; }
+inline bool isAreaMenu(int id) {
+    return id >= kAreaMenuFirst && id <= kAreaMenuLast;
+}
 
 }  // namespace lun4::screen

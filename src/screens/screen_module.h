@@ -5,7 +5,7 @@
 namespace lun4 {
 
 class ScreenModule {
-public:
+  public:
     virtual ~ScreenModule() = default;
 
     virtual bool ownsScreen(int screenId) const = 0;

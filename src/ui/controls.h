@@ -14,8 +14,8 @@
 namespace lun4::ui {
 
 enum class ControlId {
-    SaveName,        // file name on the save screen
-    FullName,        // firstName and lastName as one line
+    SaveName,  // file name on the save screen
+    FullName,  // firstName and lastName as one line
     BirthDate,
     ExamDate,
     HomeAddress,
@@ -28,7 +28,7 @@ enum class ControlId {
     PermitNumber,
     ReportBoxA,
     ReportBoxB,
-    NoteEditor,      // the recommendation editor
+    NoteEditor,  // the recommendation editor
 };
 inline constexpr int kControlCount = static_cast<int>(ControlId::NoteEditor) + 1;
 
@@ -36,11 +36,11 @@ enum class Alignment { Left, Center, Right };
 
 struct ControlLayout {
     ControlId id;
-    Rect rect;           // frame pixels
+    Rect rect;  // frame pixels
     FontId font;
     Alignment alignment;
-    bool multiLine;      // wraps at its right edge; Enter inserts a line break
-    int maxChars;        // most characters the record field behind it can hold
+    bool multiLine;  // wraps at its right edge; Enter inserts a line break
+    int maxChars;    // most characters the record field behind it can hold
 };
 
 const ControlLayout& controlLayout(ControlId id);
@@ -56,7 +56,7 @@ const CheckBoxLayout& checkBoxLayout(CheckBoxId id);
 // An edit control over the frame. Texts are cp1250. The control never accepts "§" nor a
 // character cp1250 cannot hold, nor more text than it shows or than maxChars.
 class TextControl {
-public:
+  public:
     virtual ~TextControl() = default;
     virtual void setVisible(bool visible) = 0;
     virtual bool isVisible() const = 0;
@@ -68,7 +68,7 @@ public:
 };
 
 class CheckBox {
-public:
+  public:
     virtual ~CheckBox() = default;
     virtual void setVisible(bool visible) = 0;
     virtual bool isVisible() const = 0;

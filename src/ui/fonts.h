@@ -7,25 +7,25 @@
 namespace lun4::ui {
 
 enum class FontId {
-    Title,           // Arial 22 bold: screen titles
-    Item,            // Arial 16 bold: button labels, item screens
-    Number,          // Arial 18 bold: button number text
-    Edit,            // Arial 18: note editor, report boxes
-    Form,            // Arial 18 bold: examinee data form
-    ReportBody,      // Arial 20: chart, summary form, report
-    List,            // Tahoma 18 bold: file list
-    ListTitle,       // Tahoma 20: file list preview
-    ReportHeading,   // Arial 22 bold
-    ChartLabel,      // Arial 18 bold, antialiased
-    SmallHeading,    // Arial 16 bold: name box, small headings
-    ReportEmphasis,  // Arial 20 weight 800
-    SummaryHeading,  // Arial 18 bold
-    SummaryLabel,    // Arial 16 bold
-    SummaryText,     // Arial 16
-    ReportText,      // Arial 16
-    ReportTitle,     // Arial 20 weight 800, underlined
-    ReportSmallBold, // Arial 14 weight 800
-    SystemDefault,   // the platform's default control font (the save-name box)
+    Title,            // Arial 22 bold: screen titles
+    Item,             // Arial 16 bold: button labels, item screens
+    Number,           // Arial 18 bold: button number text
+    Edit,             // Arial 18: note editor, report boxes
+    Form,             // Arial 18 bold: examinee data form
+    ReportBody,       // Arial 20: chart, summary form, report
+    List,             // Tahoma 18 bold: file list
+    ListTitle,        // Tahoma 20: file list preview
+    ReportHeading,    // Arial 22 bold
+    ChartLabel,       // Arial 18 bold, antialiased
+    SmallHeading,     // Arial 16 bold: name box, small headings
+    ReportEmphasis,   // Arial 20 weight 800
+    SummaryHeading,   // Arial 18 bold
+    SummaryLabel,     // Arial 16 bold
+    SummaryText,      // Arial 16
+    ReportText,       // Arial 16
+    ReportTitle,      // Arial 20 weight 800, underlined
+    ReportSmallBold,  // Arial 14 weight 800
+    SystemDefault,    // the platform's default control font (the save-name box)
 };
 
 inline constexpr int kFontCount = static_cast<int>(FontId::SystemDefault) + 1;

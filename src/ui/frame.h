@@ -11,7 +11,7 @@
 namespace lun4::ui {
 
 class Frame {
-public:
+  public:
     virtual ~Frame() = default;
 
     // Back buffer 0 is the screen buffer; 1 and 2 are page buffers of previews and printing.

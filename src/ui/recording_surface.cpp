@@ -24,7 +24,8 @@ std::vector<std::string> RecordingSurface::imagesDrawn() const {
 std::vector<std::string> RecordingSurface::textsDrawn() const {
     std::vector<std::string> out;
     for (const auto& c : calls_) {
-        if (c.kind == DrawCall::Text || c.kind == DrawCall::TextOut) out.push_back(cp1250::toUtf8(c.name));
+        if (c.kind == DrawCall::Text || c.kind == DrawCall::TextOut)
+            out.push_back(cp1250::toUtf8(c.name));
     }
     return out;
 }
@@ -131,6 +132,8 @@ ImageHandle FakeImageSource::loadBitmap(std::string_view name) {
     return std::make_shared<FakeImage>(key, w, h);
 }
 
-ImageHandle FakeImageSource::loadPage(std::string_view name) { return loadBitmap(name); }
+ImageHandle FakeImageSource::loadPage(std::string_view name) {
+    return loadBitmap(name);
+}
 
 }  // namespace lun4::ui

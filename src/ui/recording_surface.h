@@ -13,20 +13,20 @@ namespace lun4::ui {
 struct DrawCall {
     enum Kind { Image, StretchImage, Copy, Stretch, Box, Fill, Line, Text, TextOut };
     Kind kind;
-    std::string name;    // image name, text (cp1250) or source surface name
-    Rect rect{};         // target rectangle (images: x, y, x + w, y + h; lines: x1, y1, x2, y2)
-    Rect source{};       // source rectangle of copies and stretches
-    Rgb colour{};        // text colour, fill colour or line colour
-    Rgb outline{};       // box outline
+    std::string name;  // image name, text (cp1250) or source surface name
+    Rect rect{};       // target rectangle (images: x, y, x + w, y + h; lines: x1, y1, x2, y2)
+    Rect source{};     // source rectangle of copies and stretches
+    Rgb colour{};      // text colour, fill colour or line colour
+    Rgb outline{};     // box outline
     FontId font = FontId::SystemDefault;
     unsigned flags = 0;
     BackgroundMode mode = BackgroundMode::Transparent;
     Rgb background{};
-    int width = 0;       // line width
+    int width = 0;  // line width
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(std::string name = "surface") : name_(std::move(name)) {}
 
     const std::string& name() const { return name_; }
@@ -53,20 +53,20 @@ public:
     // 8 pixels per character: enough for layout decisions in tests.
     int textWidth(std::string_view cp1250, FontId font) const override;
 
-private:
+  private:
     std::string name_;
     std::vector<DrawCall> calls_;
 };
 
 class FakeImage : public Image {
-public:
+  public:
     FakeImage(std::string name, int width, int height)
         : name_(std::move(name)), width_(width), height_(height) {}
     int width() const override { return width_; }
     int height() const override { return height_; }
     const std::string& name() const override { return name_; }
 
-private:
+  private:
     std::string name_;
     int width_;
     int height_;
@@ -75,8 +75,11 @@ private:
 // Every name loads as a FakeImage of the default size unless a size is set for it or it is
 // marked missing. Names are kept as the program wrote them.
 class FakeImageSource : public ImageSource {
-public:
-    void setDefaultSize(int width, int height) { defaultWidth_ = width; defaultHeight_ = height; }
+  public:
+    void setDefaultSize(int width, int height) {
+        defaultWidth_ = width;
+        defaultHeight_ = height;
+    }
     void setSize(const std::string& name, int width, int height) { sizes_[name] = {width, height}; }
     void setMissing(const std::string& name) { sizes_[name] = {0, 0}; }
     const std::vector<std::string>& loaded() const { return loaded_; }
@@ -84,7 +87,7 @@ public:
     ImageHandle loadBitmap(std::string_view name) override;
     ImageHandle loadPage(std::string_view name) override;
 
-private:
+  private:
     int defaultWidth_ = 100;
     int defaultHeight_ = 40;
     std::map<std::string, std::pair<int, int>> sizes_;

@@ -78,7 +78,9 @@ void SkinButton::setPosition(int x, int y) {
     computeLabelLayout();
 }
 
-void SkinButton::setNormalImageFromFile(std::string_view file) { normal_ = images_.loadBitmap(file); }
+void SkinButton::setNormalImageFromFile(std::string_view file) {
+    normal_ = images_.loadBitmap(file);
+}
 
 void SkinButton::computeLabelLayout() {
     labelRect_ = {x_ + 123, y_ + 3, x_ + width_ - 10, y_ + height_ - 3};

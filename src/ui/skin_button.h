@@ -12,12 +12,13 @@
 namespace lun4::ui {
 
 class SkinButton {
-public:
+  public:
     enum State { Normal = 0, Hover = 1, Pressed = 2 };
 
     // Explicit: three image files and the size; carries no text.
-    SkinButton(ImageSource& images, int x, int y, int width, int height, std::string_view pressedFile,
-               std::string_view normalFile, std::string_view hoverFile);
+    SkinButton(ImageSource& images, int x, int y, int width, int height,
+               std::string_view pressedFile, std::string_view normalFile,
+               std::string_view hoverFile);
     // Base name: base + "_n.bmp", "_p.bmp", "_o.bmp"; the size is the normal image's.
     SkinButton(ImageSource& images, int x, int y, std::string_view baseName);
     // Single image: drawn only, never hit-tested (the score indicators).
@@ -58,7 +59,7 @@ public:
 
     void draw(Surface& target) const;
 
-private:
+  private:
     void computeLabelLayout();
 
     ImageSource& images_;

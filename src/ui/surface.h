@@ -16,7 +16,7 @@ namespace lun4::ui {
 // A loaded picture (bitmap file or decoded page). Owned through ImageHandle; an empty handle
 // draws nothing.
 class Image {
-public:
+  public:
     virtual ~Image() = default;
     virtual int width() const = 0;
     virtual int height() const = 0;
@@ -29,7 +29,7 @@ using ImageHandle = std::shared_ptr<const Image>;
 // "data/otworz.bmp"): any separator, any letter case. Missing or unreadable files give an empty
 // handle, never an error.
 class ImageSource {
-public:
+  public:
     virtual ~ImageSource() = default;
     virtual ImageHandle loadBitmap(std::string_view name) = 0;
     // A JPEG page (".asd" or ".jpg") converted to the display's pixel format.
@@ -46,14 +46,14 @@ namespace text {
 inline constexpr unsigned kLeft = 0x0;
 inline constexpr unsigned kCenter = 0x1;
 inline constexpr unsigned kRight = 0x2;
-inline constexpr unsigned kVCenter = 0x4;     // with kSingleLine only
+inline constexpr unsigned kVCenter = 0x4;      // with kSingleLine only
 inline constexpr unsigned kSingleLine = 0x20;  // line breaks are not honoured
 inline constexpr unsigned kWordBreak = 0x10;   // wrap at word boundaries inside the rectangle
 inline constexpr unsigned kNoClip = 0x100;
 }  // namespace text
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Drawing state, kept per surface.
@@ -79,7 +79,9 @@ public:
 
     // Plain copy of a rectangle of another surface to (x, y).
     virtual void copyFrom(const Surface& source, Rect sourceRect, int x, int y) = 0;
-    void copyWhole(const Surface& source) { copyFrom(source, {0, 0, kFrameWidth, kFrameHeight}, 0, 0); }
+    void copyWhole(const Surface& source) {
+        copyFrom(source, {0, 0, kFrameWidth, kFrameHeight}, 0, 0);
+    }
     virtual void stretchFrom(const Surface& source, Rect sourceRect, Rect target) = 0;
 
     // A box: filled with the fill colour and outlined with a 1-pixel line in the line colour;
@@ -98,7 +100,7 @@ public:
     // Width in pixels of one line of text in a font.
     virtual int textWidth(std::string_view cp1250, FontId font) const = 0;
 
-private:
+  private:
     FontId font_ = FontId::SystemDefault;
     Rgb textColour_ = kBlack;
     BackgroundMode backgroundMode_ = BackgroundMode::Opaque;

@@ -1,10 +1,10 @@
+#include "platform/bmp_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImageReader>
 #include <string>
-
-#include "platform/bmp_reader.h"
 
 namespace lun4::platform {
 namespace {
@@ -44,10 +44,12 @@ TEST(BmpReaderTest, ReadsUncompressedFilesBothWaysUpAndAgreesWithQt) {
             const std::string bytes = bitmapBytes(5, 3, bits, topDown);  // 5 wide: padded rows
             const QImage image = readPlainBitmap(bytes);
             ASSERT_FALSE(image.isNull()) << bits << topDown;
-            EXPECT_EQ(image.pixel(4, 2) & 0xFFFFFF, qRgb(106, 40, 40) & 0xFFFFFFu) << bits << topDown;
+            EXPECT_EQ(image.pixel(4, 2) & 0xFFFFFF, qRgb(106, 40, 40) & 0xFFFFFFu)
+                << bits << topDown;
             QByteArray array(bytes.data(), static_cast<qsizetype>(bytes.size()));
             QBuffer buffer(&array);
-            const QImage qt = QImageReader(&buffer, "bmp").read().convertToFormat(QImage::Format_RGB32);
+            const QImage qt =
+                QImageReader(&buffer, "bmp").read().convertToFormat(QImage::Format_RGB32);
             EXPECT_EQ(image, qt) << bits << topDown;
         }
     }
@@ -56,7 +58,7 @@ TEST(BmpReaderTest, ReadsUncompressedFilesBothWaysUpAndAgreesWithQt) {
 TEST(BmpReaderTest, RefusesWhatItCannotReadDirectly) {
     std::string bytes = bitmapBytes(4, 4, 24, false);
     EXPECT_TRUE(readPlainBitmap(bytes.substr(0, bytes.size() - 1)).isNull());  // cut short
-    bytes[30] = 1;  // RLE compression
+    bytes[30] = 1;                                                             // RLE compression
     EXPECT_TRUE(readPlainBitmap(bytes).isNull());
     EXPECT_TRUE(readPlainBitmap("BM").isNull());
     EXPECT_TRUE(readBitmapFile("/nonexistent/x.bmp").isNull());

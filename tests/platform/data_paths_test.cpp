@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "platform/data_paths.h"
 
-#include <fstream>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "platform/data_paths.h"
+#include <fstream>
 
 namespace lun4::platform {
 namespace {
@@ -11,7 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DataPathsTest, ResolvesMixedSeparatorsAndAnyCase) {
-    const fs::path root = fs::temp_directory_path() / ("lun4_paths_test_" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("lun4_paths_test_" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "Data" / "BMP" / "Zad");
     std::ofstream(root / "Data" / "otworz.bmp") << "x";

@@ -1,13 +1,14 @@
+#include "platform/main_window.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
-#include <unistd.h>
 
-#include "platform/main_window.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
 
@@ -25,7 +26,7 @@ void writeBmp(const fs::path& path, int w, int h, QColor colour) {
 
 // A small data folder: the entry screen, its enter button and the main menu background.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         root = fs::temp_directory_path() / ("lun4_window_test_" + std::to_string(::getpid()));
         fs::remove_all(root);
@@ -65,8 +66,9 @@ protected:
         return static_cast<ui::QtSurface&>(window.backBuffer(0)).image().pixel(x, y) & 0xFFFFFF;
     }
     void mouse(QEvent::Type type, QPoint p) {
-        QMouseEvent event(type, QPointF(p), QPointF(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent event(
+            type, QPointF(p), QPointF(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &event);
     }
 

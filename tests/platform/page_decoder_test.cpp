@@ -1,9 +1,9 @@
+#include "platform/page_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImage>
-
-#include "platform/page_decoder.h"
 
 namespace lun4::platform {
 namespace {
@@ -50,7 +50,8 @@ TEST(PageDecoderTest, OddWidthsKeepTheirRowsAndGreyStaysGrey) {
     // 7 pixels wide: 21 bytes a row, padded to 24.
     QImage grey(7, 5, QImage::Format_Grayscale8);
     grey.fill(0);
-    for (int y = 0; y < 5; ++y) grey.setPixelColor(y, y, QColor(230, 230, 230));  // a diagonal would shear if rows shifted
+    for (int y = 0; y < 5; ++y)
+        grey.setPixelColor(y, y, QColor(230, 230, 230));  // a diagonal would shear if rows shifted
     const auto decoded = decodeJpeg(jpegBytes(grey));
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->width, 7);

@@ -9,7 +9,7 @@ namespace {
 
 // Buttons are 100x40 unless a test says otherwise (the fake image source's default size).
 class ControllerTest : public ::testing::Test {
-protected:
+  protected:
     testing::FakeFrame frame;
     Buttons buttons{frame.fakeImages()};
     AppState state;

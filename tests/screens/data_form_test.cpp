@@ -7,7 +7,7 @@ using ui::CheckBoxId;
 using ui::ControlId;
 
 class DataFormTest : public testing::FileScreensTest {
-protected:
+  protected:
     std::string box(ControlId id) { return cp1250::toUtf8(frame.fakeControl(id).text()); }
     void type(ControlId id, std::string_view utf8) {
         frame.fakeControl(id).setText(testing::cp(utf8));

@@ -37,7 +37,7 @@ inline fs::path freshTempFolder() {
 }
 
 class FileScreensTest : public ::testing::Test {
-protected:
+  protected:
     fs::path root = freshTempFolder();
     fs::path folder = root / "pacjenci";
     FakeFrame frame;

@@ -7,7 +7,7 @@ using testing::cp;
 namespace fs = std::filesystem;
 
 class FileListTest : public testing::FileScreensTest {
-protected:
+  protected:
     void openList() {
         state.screenId = screen::kMainMenu;
         moveAndClick(buttons.open);

@@ -13,7 +13,7 @@
 namespace lun4::testing {
 
 class FakeTextControl : public ui::TextControl {
-public:
+  public:
     void setVisible(bool visible) override { visible_ = visible; }
     bool isVisible() const override { return visible_; }
     void setText(std::string_view text) override { text_ = text; }
@@ -23,14 +23,14 @@ public:
     void setDisplayedLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
     void setFocus() override {}
 
-private:
+  private:
     bool visible_ = false;
     std::string text_;
     std::vector<std::string> lines_;
 };
 
 class FakeCheckBox : public ui::CheckBox {
-public:
+  public:
     void setVisible(bool visible) override { visible_ = visible; }
     bool isVisible() const override { return visible_; }
     void setChecked(bool checked) override { checked_ = checked; }
@@ -42,14 +42,14 @@ public:
         if (onClicked_) onClicked_();
     }
 
-private:
+  private:
     bool visible_ = false;
     bool checked_ = false;
     std::function<void()> onClicked_;
 };
 
 class FakeFrame : public ui::Frame {
-public:
+  public:
     FakeFrame();
 
     ui::RecordingSurface& back(int index) { return *buffers_[index]; }
@@ -59,7 +59,7 @@ public:
     FakeCheckBox& fakeCheckBox(ui::CheckBoxId id) { return checkBoxes_[static_cast<int>(id)]; }
 
     int presentCount = 0;
-    std::vector<int> pauses;                 // every pause, in milliseconds
+    std::vector<int> pauses;                       // every pause, in milliseconds
     std::vector<std::string> windowImagesAtPause;  // images on the window when each pause began
     std::vector<std::pair<std::string, std::string>> messages;  // caption, text (cp1250)
     bool quitRequested = false;
@@ -77,7 +77,7 @@ public:
     }
     void quit() override { quitRequested = true; }
 
-private:
+  private:
     std::array<std::unique_ptr<ui::RecordingSurface>, 3> buffers_;
     ui::RecordingSurface window_{"window"};
     ui::FakeImageSource images_;

@@ -1,14 +1,17 @@
+#include "ui/qt/qt_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
 #include "ui/qt/qt_fonts.h"
-#include "ui/qt/qt_surface.h"
 
 namespace lun4::ui {
 namespace {
 
-QRgb at(const QtSurface& s, int x, int y) { return s.image().pixel(x, y) & 0xFFFFFF; }
+QRgb at(const QtSurface& s, int x, int y) {
+    return s.image().pixel(x, y) & 0xFFFFFF;
+}
 
 TEST(QtSurfaceTest, BoxCoversLeftToRightMinusOneWithItsOutline) {
     QtSurface s;
@@ -50,7 +53,8 @@ TEST(QtSurfaceTest, TextIsClippedToItsRectangle) {
 }
 
 TEST(QtFontsTest, CellHeightIsAscentPlusDescent) {
-    for (FontId id : {FontId::Title, FontId::Item, FontId::ReportBody, FontId::List, FontId::ReportSmallBold}) {
+    for (FontId id :
+         {FontId::Title, FontId::Item, FontId::ReportBody, FontId::List, FontId::ReportSmallBold}) {
         const QFontMetrics m(qtFont(id));
         EXPECT_LE(m.ascent() + m.descent(), fontSpec(id).cellHeight);
         EXPECT_GE(m.ascent() + m.descent(), fontSpec(id).cellHeight - 2);

@@ -1,6 +1,7 @@
 // Test main for code that needs fonts: a QGuiApplication on the offscreen platform.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,13 +1,14 @@
+#include "ui/skin_button.h"
+
 #include <gtest/gtest.h>
 
 #include "ui/recording_surface.h"
-#include "ui/skin_button.h"
 
 namespace lun4::ui {
 namespace {
 
 class SkinButtonTest : public ::testing::Test {
-protected:
+  protected:
     SkinButtonTest() { images.setSize("Data\\BMP\\x_n.bmp", 50, 30); }
     FakeImageSource images;
 };
@@ -35,7 +36,7 @@ TEST_F(SkinButtonTest, HoverAndClickFollowTheStateTable) {
     EXPECT_FALSE(b.hoverTest(11, 10));  // already lit: no change of look
     EXPECT_TRUE(b.clickTest(10, 10));
     EXPECT_EQ(b.state(), SkinButton::Pressed);
-    EXPECT_FALSE(b.clickTest(10, 10));  // a second click while pressed is ignored
+    EXPECT_FALSE(b.clickTest(10, 10));    // a second click while pressed is ignored
     EXPECT_FALSE(b.clickTest(500, 500));  // outside: pressed goes back to hover
     EXPECT_EQ(b.state(), SkinButton::Hover);
     EXPECT_TRUE(b.hoverTest(500, 500));

@@ -73,7 +73,7 @@ inline constexpr QPoint kScoreAt[3] = {{864, 263}, {864, 368}, {864, 473}};
 
 // Key, advice and recommendation panels over the item page.
 inline constexpr QPoint kHelpPanelAt{43, 178};
-inline constexpr QSize kHelpPanel{780, 536};  // covers the item page's "Wskazania" button
+inline constexpr QSize kHelpPanel{780, 536};          // covers the item page's "Wskazania" button
 inline constexpr QRect kHelpPage{86, 249, 670, 396};  // the page images' own size
 inline constexpr QRect kEditor{86, 249, 680, 380};
 inline constexpr QPoint kSubPageOk{664, 657};

@@ -23,7 +23,7 @@ struct SplitName {
 SplitName splitFullName(std::string_view fullName);
 
 class DataForm : public ScreenModule {
-public:
+  public:
     explicit DataForm(ScreenController& controller);
 
     bool ownsScreen(int screenId) const override;
@@ -43,7 +43,7 @@ public:
     void storeAndHide();
     bool isShown() const { return shown_; }
 
-private:
+  private:
     static constexpr int kBoxCount = 11;  // the full-name box and the ten single-field boxes
 
     void drawScreen();

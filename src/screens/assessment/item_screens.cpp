@@ -15,7 +15,9 @@ using ui::SkinButton;
 
 namespace {
 
-std::string taskPageName(int item) { return "Data\\BMP\\Zad\\z" + std::to_string(item) + ".asd"; }
+std::string taskPageName(int item) {
+    return "Data\\BMP\\Zad\\z" + std::to_string(item) + ".asd";
+}
 
 constexpr std::array<int, 19> kAdviceItems = {1,  2,  3,  6,  8,  11, 12, 14, 15, 16,
                                               18, 20, 22, 27, 28, 30, 37, 39, 45};

@@ -10,7 +10,9 @@ using ui::SkinButton;
 ScreenController::ScreenController(ui::Frame& frame, Buttons& buttons, AppState& state)
     : frame_(frame), buttons_(buttons), state_(state), exitHandler_([&frame] { frame.quit(); }) {}
 
-void ScreenController::addModule(ScreenModule& module) { modules_.push_back(&module); }
+void ScreenController::addModule(ScreenModule& module) {
+    modules_.push_back(&module);
+}
 
 ScreenModule* ScreenController::ownerOf(int screenId) const {
     for (ScreenModule* module : modules_) {
@@ -89,9 +91,10 @@ void ScreenController::composeMainMenu() {
     target.drawImage(frame_.images().loadBitmap("Data/BMP/tlo_glowne.bmp"), 0, 0, ui::kFrameWidth,
                      ui::kFrameHeight);
     Buttons& b = buttons_;
-    for (SkinButton* button : {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(),
-                               b.area[2].get(), b.areaDescription[0].get(), b.areaDescription[1].get(),
-                               b.areaDescription[2].get(), &b.save, &b.open, &b.editData, &b.quit}) {
+    for (SkinButton* button :
+         {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(), b.area[2].get(),
+          b.areaDescription[0].get(), b.areaDescription[1].get(), b.areaDescription[2].get(),
+          &b.save, &b.open, &b.editData, &b.quit}) {
         button->draw(target);
     }
     drawExamineeNameBox(target, state_.record);
@@ -121,10 +124,10 @@ void ScreenController::hoverOwn(int x, int y) {
     if (id == screen::kEntry) {
         hoverAndRedraw(b.enter, x, y);
     } else if (id == screen::kMainMenu) {
-        for (SkinButton* button : {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(),
-                                   b.area[2].get(), b.areaDescription[0].get(),
-                                   b.areaDescription[1].get(), b.areaDescription[2].get(), &b.save,
-                                   &b.open, &b.editData, &b.quit}) {
+        for (SkinButton* button :
+             {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(), b.area[2].get(),
+              b.areaDescription[0].get(), b.areaDescription[1].get(), b.areaDescription[2].get(),
+              &b.save, &b.open, &b.editData, &b.quit}) {
             hoverAndRedraw(*button, x, y);
         }
     } else {

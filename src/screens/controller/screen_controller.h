@@ -15,7 +15,7 @@
 namespace lun4 {
 
 class ScreenController {
-public:
+  public:
     ScreenController(ui::Frame& frame, Buttons& buttons, AppState& state);
 
     // Modules are asked in the order they were added.
@@ -40,7 +40,7 @@ public:
     Buttons& buttons() { return buttons_; }
     AppState& state() { return state_; }
 
-private:
+  private:
     ScreenModule* ownerOf(int screenId) const;
     void composeOwn(int screenId);
     void hoverOwn(int x, int y);

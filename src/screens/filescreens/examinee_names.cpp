@@ -23,7 +23,7 @@ struct Weight {
 };
 
 class Collation {
-public:
+  public:
     Collation() {
         for (int b = 0; b < 256; ++b) weights_[b] = {b, 0, 0};
         // Groups of letters that share a primary weight, in alphabet order; within a group
@@ -44,7 +44,7 @@ public:
     }
     const Weight& operator[](char c) const { return weights_[static_cast<unsigned char>(c)]; }
 
-private:
+  private:
     void assign(const std::string& letters, int primary, int tertiary) {
         for (size_t i = 0; i < letters.size(); ++i) {
             weights_[static_cast<unsigned char>(letters[i])] = {primary, static_cast<int>(i),

@@ -18,7 +18,7 @@
 namespace lun4 {
 
 class FileScreens : public ScreenModule {
-public:
+  public:
     static constexpr int kRowCount = 16;    // rows of the file list
     static constexpr int kPageStep = 15;    // a page starts 15 files after the previous one
     static constexpr int kShownChars = 15;  // characters of a name a row shows
@@ -69,7 +69,7 @@ public:
     int selectedRow() const { return selectedRow_; }
     int listPage() const { return listPage_; }
 
-private:
+  private:
     enum class Information { Saved, Deleted, Loaded, AreaDescription };
 
     ui::Frame& frame() { return controller_.frame(); }

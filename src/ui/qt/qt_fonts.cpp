@@ -11,9 +11,12 @@ namespace {
 
 QString familyOf(Face face) {
     switch (face) {
-        case Face::Arial: return QStringLiteral("Liberation Sans");
-        case Face::Tahoma: return QStringLiteral("DejaVu Sans");
-        case Face::System: return QStringLiteral("DejaVu Sans");
+        case Face::Arial:
+            return QStringLiteral("Liberation Sans");
+        case Face::Tahoma:
+            return QStringLiteral("DejaVu Sans");
+        case Face::System:
+            return QStringLiteral("DejaVu Sans");
     }
     return {};
 }

@@ -14,8 +14,12 @@
 namespace lun4::ui {
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-QRect toQRect(Rect r) { return QRect(r.left, r.top, r.width(), r.height()); }
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+QRect toQRect(Rect r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
 const QImage* imageOf(const ImageHandle& handle) {
     const auto* qt = dynamic_cast<const QtImage*>(handle.get());
@@ -38,7 +42,8 @@ QStringList layoutLines(const QString& text, const QFontMetrics& metrics, int wi
         QString current;
         const QStringList words = paragraph.split(QChar(' '));
         for (int i = 0; i < words.size(); ++i) {
-            const QString candidate = current.isEmpty() && i == 0 ? words[i] : current + QChar(' ') + words[i];
+            const QString candidate =
+                current.isEmpty() && i == 0 ? words[i] : current + QChar(' ') + words[i];
             if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
                 lines << current;
                 current = words[i];
@@ -55,10 +60,12 @@ QStringList layoutLines(const QString& text, const QFontMetrics& metrics, int wi
 
 QImage newPicture(int width, int height, QImage::Format format) {
 #ifdef __linux__
-    const qsizetype bytesPerLine = (width * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
+    const qsizetype bytesPerLine =
+        (width * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
     const size_t bytes = static_cast<size_t>(bytesPerLine) * height;
     if (bytes >= 256 * 1024) {
-        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
         if (memory != MAP_FAILED) {
             struct Mapping {
                 void* memory;
@@ -79,7 +86,8 @@ QImage newPicture(int width, int height, QImage::Format format) {
     return QImage(width, height, format);
 }
 
-QtSurface::QtSurface(int width, int height) : image_(newPicture(width, height, QImage::Format_RGB32)) {
+QtSurface::QtSurface(int width, int height)
+    : image_(newPicture(width, height, QImage::Format_RGB32)) {
     image_.fill(Qt::black);
 }
 
@@ -213,8 +221,9 @@ void QtSurface::textOut(int x, int y, std::string_view cp1250) {
     QPainter painter(&image_);
     painter.setFont(font);
     if (backgroundMode() == BackgroundMode::Opaque) {
-        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-                         toQColor(textBackground()));
+        painter.fillRect(
+            QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+            toQColor(textBackground()));
     }
     painter.setPen(toQColor(textColour()));
     painter.drawText(QPoint(x, y + metrics.ascent()), text);

@@ -15,9 +15,12 @@ namespace lun4::ui {
 QImage newPicture(int width, int height, QImage::Format format);
 
 class QtImage : public Image {
-public:
+  public:
     QtImage(QImage image, std::string name)
-        : image_(std::move(image)), name_(std::move(name)), width_(image_.width()), height_(image_.height()) {}
+        : image_(std::move(image)),
+          name_(std::move(name)),
+          width_(image_.width()),
+          height_(image_.height()) {}
     // A picture whose size is known and whose pixels are read when it is first drawn.
     QtImage(int width, int height, std::string name, std::function<QImage()> load)
         : name_(std::move(name)), width_(width), height_(height), load_(std::move(load)) {}
@@ -32,7 +35,7 @@ public:
         return image_;
     }
 
-private:
+  private:
     mutable QImage image_;
     std::string name_;
     int width_;
@@ -41,7 +44,7 @@ private:
 };
 
 class QtSurface : public Surface {
-public:
+  public:
     // Allocated once: a fresh frame costs milliseconds.
     QtSurface(int width = kFrameWidth, int height = kFrameHeight);
 
@@ -60,7 +63,7 @@ public:
     void textOut(int x, int y, std::string_view cp1250) override;
     int textWidth(std::string_view cp1250, FontId font) const override;
 
-private:
+  private:
     QImage image_;
 };
 
