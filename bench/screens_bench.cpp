@@ -112,6 +112,7 @@ BENCHMARK(BM_StepToNextItem);
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::keepPictureMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,6 +1,5 @@
 // LUN4: the entry point wires the frame, the buttons, the screens and the one examinee record.
 
-#include <malloc.h>
 
 #include <QApplication>
 #include <QDir>
@@ -35,10 +34,7 @@ std::filesystem::path runFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Pictures of a few megabytes are read and dropped all the time: keep freed memory for
-    // the next one instead of handing it back and faulting fresh pages in again.
-    mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+    lun4::platform::keepPictureMemory();
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
     QApplication::setDesktopFileName(QStringLiteral("LUN4_TORVA"));
     QApplication app(argc, argv);

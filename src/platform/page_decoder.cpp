@@ -63,20 +63,6 @@ std::vector<std::uint16_t> toRgb565(const DecodedPage& page) {
     return out;
 }
 
-std::vector<std::uint8_t> toBgr0(const DecodedPage& page) {
-    std::vector<std::uint8_t> out;
-    out.reserve(static_cast<size_t>(page.width) * page.height * 4);
-    for (int y = 0; y < page.height; ++y) {
-        const std::uint8_t* p = page.bgr.data() + static_cast<size_t>(y) * page.rowBytes;
-        for (int x = 0; x < page.width; ++x, p += 3) {
-            out.push_back(p[0]);
-            out.push_back(p[1]);
-            out.push_back(p[2]);
-            out.push_back(0);
-        }
-    }
-    return out;
-}
 
 std::optional<QImage> pageImage(const DecodedPage& page, int depth) {
     const int w = page.width;
@@ -99,13 +85,12 @@ std::optional<QImage> pageImage(const DecodedPage& page, int depth) {
             return image;
         }
         case 32: {
-            const auto pixels = toBgr0(page);
+            // Blue, green, red and a fourth byte per pixel; Qt wants the fourth byte opaque.
             QImage image(w, h, QImage::Format_RGB32);
             for (int y = 0; y < h; ++y) {
                 auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-                const std::uint8_t* p = pixels.data() + static_cast<size_t>(y) * w * 4;
-                for (int x = 0; x < w; ++x, p += 4) {
-                    // The fourth byte is padding; Qt wants it opaque.
+                const std::uint8_t* p = page.bgr.data() + static_cast<size_t>(y) * page.rowBytes;
+                for (int x = 0; x < w; ++x, p += 3) {
                     line[x] = 0xFF000000u | (p[2] << 16) | (p[1] << 8) | p[0];
                 }
             }

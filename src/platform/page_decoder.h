@@ -25,8 +25,6 @@ std::optional<DecodedPage> decodeJpegFile(const std::filesystem::path& path);
 // Pixel conversions by colour depth.
 // 16 bits: red in the top 5 bits, green in the middle 6, blue in the low 5.
 std::vector<std::uint16_t> toRgb565(const DecodedPage& page);
-// 32 bits: blue, green, red, 0 per pixel.
-std::vector<std::uint8_t> toBgr0(const DecodedPage& page);
 
 // The page as a picture for a display of `depth` bits per pixel (16, 24 or 32); nullopt for
 // any other depth.

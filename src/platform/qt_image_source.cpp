@@ -4,6 +4,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cctype>
 
 #include "platform/bmp_reader.h"
@@ -99,6 +102,13 @@ void QtImageSource::decodeAhead() {
         if (pages_.size() >= kKeptPages) pages_.pop_back();
         pages_.emplace_back(key, std::make_shared<ui::QtImage>(std::move(*image), name));
     }
+}
+
+void keepPictureMemory() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
 }
 
 int displayDepth() {

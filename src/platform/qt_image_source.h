@@ -37,6 +37,10 @@ class QtImageSource : public ui::ImageSource {
     bool aheadScheduled_ = false;
 };
 
+// Pictures of a few megabytes are read and dropped all the time: freed memory is kept for the
+// next one instead of being handed back and faulted in again. Called once at the start.
+void keepPictureMemory();
+
 // The display's bits per pixel as the page decoder uses it.
 int displayDepth();
 

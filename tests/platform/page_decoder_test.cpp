@@ -39,9 +39,13 @@ TEST(PageDecoderTest, SixteenBitPixelsAreFiveSixFive) {
 
 TEST(PageDecoderTest, ThirtyTwoBitPixelsAreBlueGreenRedZero) {
     const auto page = pageOf({{1, 2, 3}});
-    EXPECT_EQ(toBgr0(page), (std::vector<std::uint8_t>{3, 2, 1, 0}));
     const auto image = pageImage(page, 32);
     ASSERT_TRUE(image);
+    // In memory: blue, green, red, then the fourth byte.
+    const uchar* bytes = image->constScanLine(0);
+    EXPECT_EQ(bytes[0], 3);
+    EXPECT_EQ(bytes[1], 2);
+    EXPECT_EQ(bytes[2], 1);
     EXPECT_EQ(image->pixel(0, 0) & 0xFFFFFF, 0x010203u);
     EXPECT_FALSE(pageImage(page, 8));
 }
