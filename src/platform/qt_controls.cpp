@@ -169,15 +169,27 @@ std::vector<std::string> QtTextControl::displayedLines() const {
     return lines;
 }
 
-int QtTextControl::storedLength(const QString& candidate) const {
-    if (layout_.id == ui::ControlId::NoteEditor) {
-        // The note keeps every displayed line followed by "\r\n"; counted from the current
-        // layout, which the caller has already applied.
-        int total = 0;
-        for (const auto& line : displayedLines()) total += static_cast<int>(line.size()) + 2;
-        return total;
+std::vector<QString> QtTextControl::wrappedLines(const QString& candidate) const {
+    // The lines the box would show for this text: each paragraph laid out at the box's width
+    // the way the box itself wraps it.
+    std::vector<QString> lines;
+    const qreal width = multi_->viewport()->width() - 2 * multi_->document()->documentMargin();
+    QTextOption option = multi_->document()->defaultTextOption();
+    for (const QString& paragraph : candidate.split(QChar('\n'))) {
+        QTextLayout layout(paragraph, multi_->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+        }
+        layout.endLayout();
+        if (layout.lineCount() == 0) lines.push_back(QString());
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            lines.push_back(paragraph.mid(line.textStart(), line.textLength()));
+        }
     }
-    return static_cast<int>(candidate.size() + candidate.count(QChar('\n')));
+    return lines;
 }
 
 bool QtTextControl::accepts(const QString& candidate) const {
@@ -190,17 +202,22 @@ bool QtTextControl::accepts(const QString& candidate) const {
         const int room = line_->contentsRect().width() - 4;
         return metrics.horizontalAdvance(candidate) <= room;
     }
-    layOut();
-    if (storedLength(candidate) > layout_.maxChars) return false;
+    const std::vector<QString> lines = wrappedLines(candidate);
+    // The note editor's text is kept as its displayed lines, each followed by "\r\n"; the other
+    // boxes keep their text with "\r\n" line breaks.
+    qsizetype stored = candidate.size() + candidate.count(QChar('\n'));
+    if (layout_.id == ui::ControlId::NoteEditor) {
+        stored = 0;
+        for (const QString& line : lines) stored += line.size() + 2;
+    }
+    if (stored > layout_.maxChars) return false;
     // Only as many lines as the box shows.
     const QFontMetrics metrics(multi_->font());
-    const int visibleLines =
-        std::max(1, (multi_->viewport()->height() - 4) / metrics.lineSpacing());
-    int shown = 0;
-    for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
-        shown += std::max(1, block.layout() ? block.layout()->lineCount() : 1);
-    }
-    return shown <= visibleLines;
+    const int visibleLines = std::max(
+        1,
+        static_cast<int>((multi_->viewport()->height() - 2 * multi_->document()->documentMargin()) /
+                         metrics.lineSpacing()));
+    return static_cast<int>(lines.size()) <= visibleLines;
 }
 
 void QtTextControl::onEdited() {

@@ -41,7 +41,7 @@ class QtTextControl : public ui::TextControl {
   private:
     void onEdited();
     void layOut() const;  // brings the multi-line layout up to date
-    int storedLength(const QString& candidate) const;
+    std::vector<QString> wrappedLines(const QString& candidate) const;
 
     ui::ControlLayout layout_;
     QLineEdit* line_ = nullptr;

@@ -167,3 +167,29 @@ TEST_F(MainWindowTest, ControlsRefuseWhatCannotBeStored) {
 
 }  // namespace
 }  // namespace lun4::platform
+
+namespace lun4::platform {
+namespace {
+
+TEST_F(MainWindowTest, NoteEditorReadsBackWrappedLinesAndHoldsOnlyWhatItShows) {
+    auto& editor = static_cast<QtTextControl&>(window.control(ui::ControlId::NoteEditor));
+    editor.setVisible(true);
+    QApplication::processEvents();
+    std::string paragraph;
+    for (int i = 0; i < 30; ++i) paragraph += "wyraz" + std::to_string(i) + " ";
+    editor.setText(paragraph + "\r\nkoniec");
+    const auto lines = editor.displayedLines();
+    ASSERT_GE(lines.size(), 3u);  // the paragraph wraps
+    std::string joined;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) joined += lines[i];
+    EXPECT_EQ(joined, paragraph);
+    EXPECT_EQ(lines.back(), "koniec");
+
+    // No scrolling: more lines than the box shows are refused, and so is a note too long.
+    EXPECT_TRUE(editor.accepts(QString("a\n").repeated(10)));
+    EXPECT_FALSE(editor.accepts(QString("a\n").repeated(40)));
+    EXPECT_FALSE(editor.accepts(QStringLiteral(u"paragraf § 5")));
+}
+
+}  // namespace
+}  // namespace lun4::platform
