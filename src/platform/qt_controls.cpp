@@ -211,12 +211,15 @@ bool QtTextControl::accepts(const QString& candidate) const {
         for (const QString& line : lines) stored += line.size() + 2;
     }
     if (stored > layout_.maxChars) return false;
-    // Only as many lines as the box shows.
-    const QFontMetrics metrics(multi_->font());
-    const int visibleLines = std::max(
-        1,
-        static_cast<int>((multi_->viewport()->height() - 2 * multi_->document()->documentMargin()) /
-                         metrics.lineSpacing()));
+    // Only as many lines as the box shows, at the line height the box itself lays out.
+    layOut();
+    const QTextBlock first = multi_->document()->begin();
+    const auto* documentLayout = multi_->document()->documentLayout();
+    const int firstLines = first.layout() ? std::max(1, first.layout()->lineCount()) : 1;
+    qreal lineHeight = documentLayout->blockBoundingRect(first).height() / firstLines;
+    if (lineHeight <= 0) lineHeight = QFontMetricsF(multi_->font()).lineSpacing();
+    const qreal room = multi_->viewport()->height() - 2 * multi_->document()->documentMargin();
+    const int visibleLines = std::max(1, static_cast<int>(room / lineHeight));
     return static_cast<int>(lines.size()) <= visibleLines;
 }
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "screens/controller/screen_controller.h"
@@ -186,8 +188,14 @@ TEST_F(MainWindowTest, NoteEditorReadsBackWrappedLinesAndHoldsOnlyWhatItShows) {
     EXPECT_EQ(lines.back(), "koniec");
 
     // No scrolling: more lines than the box shows are refused, and so is a note too long.
-    EXPECT_TRUE(editor.accepts(QString("a\n").repeated(10)));
-    EXPECT_FALSE(editor.accepts(QString("a\n").repeated(40)));
+    int most = 0;
+    while (most < 60 && editor.accepts(QString("a\n").repeated(most + 1))) ++most;
+    ASSERT_GT(most, 10);
+    ASSERT_LT(most, 60);
+    editor.setText(QString("a\r\n").repeated(most).toStdString());  // most + 1 lines shown
+    QApplication::processEvents();
+    auto* edit = static_cast<QPlainTextEdit*>(editor.widget());
+    EXPECT_EQ(edit->verticalScrollBar()->maximum(), 0);  // every accepted line is in view
     EXPECT_FALSE(editor.accepts(QStringLiteral(u"paragraf § 5")));
 }
 
