@@ -11,6 +11,7 @@
 
 #include "platform/qt_controls.h"
 #include "platform/qt_image_source.h"
+#include "platform/qt_print_target.h"
 #include "ui/frame.h"
 #include "ui/qt/qt_surface.h"
 
@@ -32,6 +33,8 @@ class MainWindow : public QWidget, public ui::Frame {
     // Controls are made hidden on first use, so that the start is not kept waiting for them.
     ui::TextControl& control(ui::ControlId id) override;
     ui::CheckBox& checkBox(ui::CheckBoxId id) override;
+    ui::PrintTarget& printer() override { return printer_; }
+    QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     void quit() override;
 
@@ -79,6 +82,7 @@ class MainWindow : public QWidget, public ui::Frame {
     ui::QtSurface window_;
     std::array<std::unique_ptr<QtTextControl>, ui::kControlCount> controls_;
     std::array<std::unique_ptr<QtCheckBox>, 2> checkBoxes_;
+    QtPrintTarget printer_{this};
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;

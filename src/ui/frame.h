@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/controls.h"
+#include "ui/print_target.h"
 #include "ui/surface.h"
 
 namespace lun4::ui {
@@ -29,6 +30,9 @@ class Frame {
     virtual ImageSource& images() = 0;
     virtual TextControl& control(ControlId id) = 0;
     virtual CheckBox& checkBox(CheckBoxId id) = 0;
+
+    // The system's printer, reached through its print dialog.
+    virtual PrintTarget& printer() = 0;
 
     // A plain message box with an OK button; texts are cp1250.
     virtual void showMessage(std::string_view caption, std::string_view text) = 0;

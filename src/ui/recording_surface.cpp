@@ -40,11 +40,33 @@ bool RecordingSurface::drewText(std::string_view utf8) const {
     return std::find(texts.begin(), texts.end(), utf8) != texts.end();
 }
 
+namespace {
+
+bool coversFrame(Rect r) {
+    return r.left <= 0 && r.top <= 0 && r.right >= kFrameWidth && r.bottom >= kFrameHeight;
+}
+
+std::shared_ptr<const std::vector<DrawCall>> contentOf(const Surface& source) {
+    const auto* recording = dynamic_cast<const RecordingSurface*>(&source);
+    if (!recording) return nullptr;
+    return std::make_shared<const std::vector<DrawCall>>(recording->calls());
+}
+
+}  // namespace
+
+void RecordingSurface::add(DrawCall call, bool opaqueOverFrame) {
+    if (dropsHidden_ && opaqueOverFrame) calls_.clear();
+    calls_.push_back(std::move(call));
+}
+
 void RecordingSurface::drawImage(const ImageHandle& image, int x, int y, int width, int height) {
     if (!image) return;
     DrawCall c{DrawCall::Image, image->name()};
     c.rect = {x, y, x + width, y + height};
-    calls_.push_back(c);
+    c.image = image;
+    const Rect drawn{x, y, x + std::min(width, image->width()),
+                     y + std::min(height, image->height())};
+    add(std::move(c), coversFrame(drawn));
 }
 
 void RecordingSurface::stretchImage(const ImageHandle& image, Rect source, Rect target) {
@@ -52,7 +74,8 @@ void RecordingSurface::stretchImage(const ImageHandle& image, Rect source, Rect 
     DrawCall c{DrawCall::StretchImage, image->name()};
     c.rect = target;
     c.source = source;
-    calls_.push_back(c);
+    c.image = image;
+    add(std::move(c), false);
 }
 
 void RecordingSurface::copyFrom(const Surface& source, Rect sourceRect, int x, int y) {
@@ -60,7 +83,9 @@ void RecordingSurface::copyFrom(const Surface& source, Rect sourceRect, int x, i
     DrawCall c{DrawCall::Copy, recording ? recording->name() : "?"};
     c.source = sourceRect;
     c.rect = {x, y, x + sourceRect.width(), y + sourceRect.height()};
-    calls_.push_back(c);
+    c.content = contentOf(source);
+    const bool covers = coversFrame(c.rect);
+    add(std::move(c), covers);
 }
 
 void RecordingSurface::stretchFrom(const Surface& source, Rect sourceRect, Rect target) {
@@ -68,7 +93,8 @@ void RecordingSurface::stretchFrom(const Surface& source, Rect sourceRect, Rect 
     DrawCall c{DrawCall::Stretch, recording ? recording->name() : "?"};
     c.source = sourceRect;
     c.rect = target;
-    calls_.push_back(c);
+    c.content = contentOf(source);
+    add(std::move(c), coversFrame(target));
 }
 
 void RecordingSurface::box(Rect rect) {
@@ -76,14 +102,14 @@ void RecordingSurface::box(Rect rect) {
     c.rect = rect;
     c.colour = fillColour();
     c.outline = lineColour();
-    calls_.push_back(c);
+    add(std::move(c), coversFrame(rect));
 }
 
 void RecordingSurface::fill(Rect rect, Rgb colour) {
     DrawCall c{DrawCall::Fill, {}};
     c.rect = rect;
     c.colour = colour;
-    calls_.push_back(c);
+    add(std::move(c), coversFrame(rect));
 }
 
 void RecordingSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
@@ -91,7 +117,7 @@ void RecordingSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colou
     c.rect = {x1, y1, x2, y2};
     c.colour = colour;
     c.width = width;
-    calls_.push_back(c);
+    add(std::move(c), false);
 }
 
 void RecordingSurface::drawText(std::string_view text, Rect rect, unsigned flags) {
@@ -102,7 +128,7 @@ void RecordingSurface::drawText(std::string_view text, Rect rect, unsigned flags
     c.flags = flags;
     c.mode = backgroundMode();
     c.background = textBackground();
-    calls_.push_back(c);
+    add(std::move(c), false);
 }
 
 void RecordingSurface::textOut(int x, int y, std::string_view text) {
@@ -112,10 +138,11 @@ void RecordingSurface::textOut(int x, int y, std::string_view text) {
     c.font = font();
     c.mode = backgroundMode();
     c.background = textBackground();
-    calls_.push_back(c);
+    add(std::move(c), false);
 }
 
-int RecordingSurface::textWidth(std::string_view text, FontId) const {
+int RecordingSurface::textWidth(std::string_view text, FontId font) const {
+    if (measure_) return measure_(text, font);
     return static_cast<int>(text.size()) * 8;
 }
 

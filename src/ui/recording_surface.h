@@ -1,8 +1,12 @@
 #pragma once
 // A Surface that records every drawing call instead of drawing, and an ImageSource that
-// hands out named placeholder images of configurable sizes. Tests assert on what was drawn.
+// hands out named placeholder images of configurable sizes. Tests assert on what was drawn;
+// printing records a document page the same way and replays the calls at the printer's
+// resolution, so that paper gets text and lines rather than a stretched screen picture.
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +26,11 @@ struct DrawCall {
     unsigned flags = 0;
     BackgroundMode mode = BackgroundMode::Transparent;
     Rgb background{};
-    int width = 0;  // line width
+    int width = 0;        // line width
+    ImageHandle image{};  // the picture of image calls, kept for replaying
+    // What the source surface held when a copy or stretch was made from another recording
+    // surface; replaying the copy replays these calls, moved and clipped to the target.
+    std::shared_ptr<const std::vector<DrawCall>> content{};
 };
 
 class RecordingSurface : public Surface {
@@ -32,6 +40,16 @@ class RecordingSurface : public Surface {
     const std::string& name() const { return name_; }
     const std::vector<DrawCall>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
+
+    // A page recorded for printing only needs what is still visible: with this set, a call
+    // that covers the whole 1024x768 frame with opaque pixels (a box, a fill, a picture or a
+    // copy) drops every call before it. Tests keep the default, which keeps every call.
+    void setDropsHiddenCalls(bool drop) { dropsHidden_ = drop; }
+    // Text widths from real font metrics instead of the 8-pixel estimate, for layouts that
+    // measure text while being recorded for printing.
+    void setTextMeasure(std::function<int(std::string_view, FontId)> measure) {
+        measure_ = std::move(measure);
+    }
 
     // Helpers for tests.
     std::vector<DrawCall> callsOf(DrawCall::Kind kind) const;
@@ -50,12 +68,17 @@ class RecordingSurface : public Surface {
     void line(int x1, int y1, int x2, int y2, int width, Rgb colour) override;
     void drawText(std::string_view cp1250, Rect rect, unsigned flags) override;
     void textOut(int x, int y, std::string_view cp1250) override;
-    // 8 pixels per character: enough for layout decisions in tests.
+    // 8 pixels per character unless a text measure is set: enough for layout decisions in
+    // tests.
     int textWidth(std::string_view cp1250, FontId font) const override;
 
   private:
+    void add(DrawCall call, bool coversFrame);
+
     std::string name_;
     std::vector<DrawCall> calls_;
+    bool dropsHidden_ = false;
+    std::function<int(std::string_view, FontId)> measure_;
 };
 
 class FakeImage : public Image {

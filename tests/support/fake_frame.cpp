@@ -19,6 +19,13 @@ std::vector<std::string> FakeTextControl::displayedLines() const {
     return lines;
 }
 
+bool FakePrintTarget::begin(std::string_view documentName, bool landscape) {
+    ++dialogs;
+    if (!confirm) return false;
+    documents.push_back({std::string(documentName), landscape, {{}}, false});
+    return true;
+}
+
 FakeFrame::FakeFrame() {
     for (int i = 0; i < 3; ++i) {
         buffers_[i] = std::make_unique<ui::RecordingSurface>("back" + std::to_string(i));

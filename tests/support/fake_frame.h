@@ -48,6 +48,41 @@ class FakeCheckBox : public ui::CheckBox {
     std::function<void()> onClicked_;
 };
 
+// A printer whose dialog answers as the test says and which keeps every page it is given.
+class FakePrintTarget : public ui::PrintTarget {
+  public:
+    struct Placement {
+        ui::Rect source;
+        ui::Rect target;
+        std::vector<ui::DrawCall> calls;  // what the page held when it was placed
+    };
+    struct Document {
+        std::string name;
+        bool landscape = false;
+        std::vector<std::vector<Placement>> pages;
+        bool ended = false;
+    };
+
+    bool confirm = true;  // the print dialog's answer
+    ui::PageSize size{4960, 7016};
+    int dialogs = 0;
+    std::vector<Document> documents;
+
+    bool begin(std::string_view documentName, bool landscape) override;
+    ui::PageSize printableSize() const override { return size; }
+    void newPage() override { documents.back().pages.emplace_back(); }
+    void place(const ui::RecordingSurface& page, ui::Rect source, ui::Rect target) override {
+        documents.back().pages.back().push_back({source, target, page.calls()});
+    }
+    bool end() override {
+        documents.back().ended = true;
+        return true;
+    }
+    int textWidth(std::string_view text, ui::FontId) const override {
+        return static_cast<int>(text.size()) * 8;
+    }
+};
+
 class FakeFrame : public ui::Frame {
   public:
     FakeFrame();
@@ -72,6 +107,8 @@ class FakeFrame : public ui::Frame {
     ui::ImageSource& images() override { return images_; }
     ui::TextControl& control(ui::ControlId id) override { return fakeControl(id); }
     ui::CheckBox& checkBox(ui::CheckBoxId id) override { return fakeCheckBox(id); }
+    ui::PrintTarget& printer() override { return printer_; }
+    FakePrintTarget& fakePrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override {
         messages.emplace_back(caption, text);
     }
@@ -83,6 +120,7 @@ class FakeFrame : public ui::Frame {
     ui::FakeImageSource images_;
     std::array<FakeTextControl, ui::kControlCount> controls_;
     std::array<FakeCheckBox, 2> checkBoxes_;
+    FakePrintTarget printer_;
 };
 
 }  // namespace lun4::testing

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStringList>
 #include <cstdlib>
 #include <cstring>
 #ifdef __linux__
@@ -10,50 +9,19 @@
 #endif
 
 #include "ui/qt/qt_fonts.h"
+#include "ui/qt/qt_painting.h"
 
 namespace lun4::ui {
 namespace {
-
-QColor toQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-QRect toQRect(Rect r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 const QImage* imageOf(const ImageHandle& handle) {
     const auto* qt = dynamic_cast<const QtImage*>(handle.get());
     return qt && !qt->image().isNull() ? &qt->image() : nullptr;
 }
 
-// Splits a text into the lines DrawText would show: "\r\n" and "\n" break lines; with
-// word wrapping, words that do not fit start a new line.
-QStringList layoutLines(const QString& text, const QFontMetrics& metrics, int width, bool wrap) {
-    QStringList lines;
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.remove(QChar('\r'));
-    const QStringList paragraphs = normalised.split(QChar('\n'));
-    for (const QString& paragraph : paragraphs) {
-        if (!wrap || metrics.horizontalAdvance(paragraph) <= width) {
-            lines << paragraph;
-            continue;
-        }
-        QString current;
-        const QStringList words = paragraph.split(QChar(' '));
-        for (int i = 0; i < words.size(); ++i) {
-            const QString candidate =
-                current.isEmpty() && i == 0 ? words[i] : current + QChar(' ') + words[i];
-            if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-                lines << current;
-                current = words[i];
-            } else {
-                current = candidate;
-            }
-        }
-        lines << current;
-    }
-    return lines;
+TextStyle styleOf(const Surface& surface) {
+    return {surface.font(), surface.textColour(), surface.backgroundMode(),
+            surface.textBackground()};
 }
 
 }  // namespace
@@ -132,12 +100,7 @@ void QtSurface::stretchFrom(const Surface& source, Rect sourceRect, Rect target)
 void QtSurface::box(Rect r) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     QPainter painter(&image_);
-    painter.fillRect(toQRect(r), toQColor(fillColour()));
-    const QColor outline = toQColor(lineColour());
-    painter.fillRect(QRect(r.left, r.top, r.width(), 1), outline);
-    painter.fillRect(QRect(r.left, r.bottom - 1, r.width(), 1), outline);
-    painter.fillRect(QRect(r.left, r.top, 1, r.height()), outline);
-    painter.fillRect(QRect(r.right - 1, r.top, 1, r.height()), outline);
+    paintBox(painter, r, fillColour(), lineColour());
 }
 
 void QtSurface::fill(Rect r, Rgb colour) {
@@ -180,53 +143,14 @@ void QtSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
 
 void QtSurface::drawText(std::string_view cp1250, Rect rect, unsigned flags) {
     if (cp1250.empty()) return;
-    const QFont& font = qtFont(this->font());
-    const QFontMetrics metrics(font);
-    QString text = toQString(cp1250);
-    QStringList lines;
-    if (flags & text::kSingleLine) {
-        text.remove(QChar('\r'));
-        text.remove(QChar('\n'));
-        lines << text;
-    } else {
-        lines = layoutLines(text, metrics, rect.width(), flags & text::kWordBreak);
-    }
     QPainter painter(&image_);
-    painter.setFont(font);
-    painter.setPen(toQColor(textColour()));
-    if (!(flags & text::kNoClip)) painter.setClipRect(toQRect(rect));
-    const int lineHeight = metrics.ascent() + metrics.descent();
-    int top = rect.top;
-    if ((flags & text::kSingleLine) && (flags & text::kVCenter)) {
-        top = rect.top + (rect.height() - lineHeight) / 2;
-    }
-    for (const QString& line : lines) {
-        const int advance = metrics.horizontalAdvance(line);
-        int left = rect.left;
-        if (flags & text::kCenter) left = rect.left + (rect.width() - advance) / 2;
-        if (flags & text::kRight) left = rect.right - advance;
-        if (backgroundMode() == BackgroundMode::Opaque && !line.isEmpty()) {
-            painter.fillRect(QRect(left, top, advance, lineHeight), toQColor(textBackground()));
-        }
-        painter.drawText(QPoint(left, top + metrics.ascent()), line);
-        top += lineHeight;
-    }
+    paintText(painter, styleOf(*this), cp1250, rect, flags);
 }
 
 void QtSurface::textOut(int x, int y, std::string_view cp1250) {
     if (cp1250.empty()) return;
-    const QFont& font = qtFont(this->font());
-    const QFontMetrics metrics(font);
-    const QString text = toQString(cp1250);
     QPainter painter(&image_);
-    painter.setFont(font);
-    if (backgroundMode() == BackgroundMode::Opaque) {
-        painter.fillRect(
-            QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-            toQColor(textBackground()));
-    }
-    painter.setPen(toQColor(textColour()));
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    paintTextOut(painter, styleOf(*this), cp1250, x, y);
 }
 
 int QtSurface::textWidth(std::string_view cp1250, FontId font) const {

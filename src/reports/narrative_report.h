@@ -1,0 +1,49 @@
+#pragma once
+// The narrative report: a cover, the personal data, the general remarks, then one section
+// per function scale with the counts of each observation area in words, the recommendations
+// of its items ("Wskazania:") and the area in which the examinee did best. Pages are 1024x768
+// and composed one at a time; pages 4 and up are laid out afresh from page 4 on every call,
+// so a page always shows the record as it stands.
+
+#include <string>
+#include <string_view>
+
+#include "model/examinee_record.h"
+#include "ui/surface.h"
+
+namespace lun4::reports {
+
+// The two texts typed on the cover page's preview (cp1250): report box B and report box A.
+struct CoverTexts {
+    std::string placeAndDate;
+    std::string institution;
+};
+
+class NarrativeReport {
+  public:
+    // Asking for this page lays out the whole report to learn its page count; the page
+    // itself comes out empty and framed.
+    static constexpr int kCountingPass = 100;
+
+    // Draws page `pageNumber` (1-based) into `page`. Pages 1-3 are fixed and leave the page
+    // count alone; a request for a per-scale page that reaches the end of the last scale
+    // stores the page count; a page after the last one is an empty framed page.
+    void composePage(ui::Surface& page, ui::ImageSource& images, const ExamineeRecord& record,
+                     const CoverTexts& cover, int pageNumber);
+    // The page count found by the last call that reached the end of the report; 0 before.
+    int pageCount() const { return pageCount_; }
+
+    // The closing signature block that the print job adds on the last printed sheet.
+    static void drawSignatureBlock(ui::Surface& page);
+
+  private:
+    int pageCount_ = 0;
+};
+
+// Number of line feeds in a text; the text has that many lines plus one.
+int countLineFeeds(std::string_view text);
+// Line n (from 0) of a text whose lines end in line feeds, without its line feed (a carriage
+// return before it stays), at most 399 characters.
+std::string lineOf(int n, std::string_view text);
+
+}  // namespace lun4::reports
