@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

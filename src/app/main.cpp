@@ -1,11 +1,11 @@
 // LUN4: the entry point wires the frame, the buttons, the screens and the one examinee record.
 
-
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 #include <filesystem>
 
+#include "app/command_line.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/main_window.h"
@@ -19,27 +19,34 @@
 #include "screens/controller/screen_controller.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/filescreens/file_screens.h"
+#include "screens/viewers/document_viewers.h"
 
 namespace {
 
 // The run folder holds "Data", "Pomoce" and "pacjenci". It is the working folder; a program
 // started from elsewhere falls back to its own folder.
-std::filesystem::path runFolder() {
+std::filesystem::path runFolder(const char* argv0) {
     const std::filesystem::path working = std::filesystem::current_path();
     lun4::platform::DataPaths probe(working);
     if (probe.resolve("Data")) return working;
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (lun4::app::wantsCommandLine(argc, argv)) {
+        return lun4::app::runCommandLine(argc, argv, runFolder(argv[0]));
+    }
     lun4::platform::keepPictureMemory();
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
     QApplication::setDesktopFileName(QStringLiteral("LUN4_TORVA"));
     QApplication app(argc, argv);
 
-    const std::filesystem::path root = runFolder();
+    const std::filesystem::path root = runFolder(argv[0]);
     std::filesystem::current_path(root);
     lun4::platform::DataPaths paths(root);
 
@@ -57,12 +64,16 @@ int main(int argc, char** argv) {
     lun4::ItemScreens itemScreens(controller);
     lun4::HelpPages helpPages(controller);
     lun4::RecommendationEditor recommendationEditor(controller);
+    lun4::DocumentViewers viewers(controller);
     // The file screens answer every click first.
     controller.addModule(fileScreens);
     controller.addModule(dataForm);
     controller.addModule(itemScreens);
     controller.addModule(helpPages);
     controller.addModule(recommendationEditor);
+    controller.addModule(viewers);
+    fileScreens.setPrintChoiceHandler(
+        [&](lun4::FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
 
     controller.setExitHandler([&] { fileScreens.showExitQuestion(); });
     // Closing the window by the system asks the exit question instead of dropping the record.

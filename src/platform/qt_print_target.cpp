@@ -62,7 +62,7 @@ bool QtPrintTarget::beginPrinter(const QString& title, bool landscape) {
     if (!confirmed) return false;
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer.get())) {
-        error_ = "the printer could not be opened";
+        error_ = "nie można otworzyć drukarki";
         painter_.reset();
         return false;
     }
@@ -84,7 +84,7 @@ bool QtPrintTarget::beginPdf(const QString& title, bool landscape) {
                                       QMarginsF(0, 0, 0, 0)));
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(writer.get())) {
-        error_ = "cannot write " + pdfPath_.string();
+        error_ = "nie można zapisać " + pdfPath_.string();
         painter_.reset();
         writer.reset();
         discardPdf();
@@ -105,17 +105,8 @@ void QtPrintTarget::newPage() {
 }
 
 void QtPrintTarget::place(const ui::RecordingSurface& page, ui::Rect source, ui::Rect target) {
-    if (!painter_ || source.width() <= 0 || source.height() <= 0) return;
-    painter_->save();
-    painter_->setClipRect(ui::toQRect(target));
-    QTransform map;
-    map.translate(target.left, target.top);
-    map.scale(double(target.width()) / source.width(), double(target.height()) / source.height());
-    map.translate(-source.left, -source.top);
-    painter_->setTransform(map);
-    painter_->setClipRect(ui::toQRect(source), Qt::IntersectClip);
-    ui::replayCalls(*painter_, page.calls());
-    painter_->restore();
+    if (!painter_) return;
+    ui::replayOnto(*painter_, page.calls(), source, ui::toQRect(target));
 }
 
 bool QtPrintTarget::end() {
@@ -126,13 +117,13 @@ bool QtPrintTarget::end() {
     if (pdfPath_.empty()) return painted;
     std::error_code ec;
     if (!painted || std::filesystem::file_size(temporaryPath_, ec) == 0 || ec) {
-        error_ = "cannot write " + pdfPath_.string();
+        error_ = "nie można zapisać " + pdfPath_.string();
         discardPdf();
         return false;
     }
     std::filesystem::rename(temporaryPath_, pdfPath_, ec);
     if (ec) {
-        error_ = "cannot write " + pdfPath_.string() + ": " + ec.message();
+        error_ = "nie można zapisać " + pdfPath_.string() + ": " + ec.message();
         discardPdf();
         return false;
     }

@@ -35,7 +35,8 @@ class PrintTarget {
     // pixels of the printable area), scaled to fill it and clipped to it, as a stretched copy
     // of the page picture would, but at the device's resolution.
     virtual void place(const RecordingSurface& page, Rect source, Rect target) = 0;
-    // Ends the document. False when it could not be written; error() then says why (UTF-8).
+    // Ends the document. False when it could not be written; error() then says why (UTF-8,
+    // in Polish).
     virtual bool end() = 0;
     virtual std::string error() const { return {}; }
 

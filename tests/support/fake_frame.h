@@ -63,7 +63,8 @@ class FakePrintTarget : public ui::PrintTarget {
         bool ended = false;
     };
 
-    bool confirm = true;  // the print dialog's answer
+    bool confirm = true;     // the print dialog's answer
+    bool failOnEnd = false;  // the document cannot be written
     ui::PageSize size{4960, 7016};
     int dialogs = 0;
     std::vector<Document> documents;
@@ -76,8 +77,9 @@ class FakePrintTarget : public ui::PrintTarget {
     }
     bool end() override {
         documents.back().ended = true;
-        return true;
+        return !failOnEnd;
     }
+    std::string error() const override { return failOnEnd ? "dysk pełny" : ""; }
     int textWidth(std::string_view text, ui::FontId) const override {
         return static_cast<int>(text.size()) * 8;
     }

@@ -52,17 +52,7 @@ TextStyle styleOf(const DrawCall& call) {
 // Replays a copy or stretch of another recording: its calls, mapped from the source
 // rectangle onto the target rectangle and clipped to the target.
 void replayContent(QPainter& painter, const DrawCall& call) {
-    if (!call.content || call.source.width() <= 0 || call.source.height() <= 0) return;
-    painter.save();
-    painter.setClipRect(toQRect(call.rect), Qt::IntersectClip);
-    QTransform map;
-    map.translate(call.rect.left, call.rect.top);
-    map.scale(double(call.rect.width()) / call.source.width(),
-              double(call.rect.height()) / call.source.height());
-    map.translate(-call.source.left, -call.source.top);
-    painter.setTransform(map, true);
-    replayCalls(painter, *call.content);
-    painter.restore();
+    if (call.content) replayOnto(painter, *call.content, call.source, toQRect(call.rect));
 }
 
 }  // namespace
@@ -144,10 +134,22 @@ void paintLine(QPainter& painter, int x1, int y1, int x2, int y2, int width, Rgb
         return;
     }
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(toQColor(colour), std::max(width, 1), Qt::SolidLine,
-                        width <= 1 ? Qt::FlatCap : Qt::RoundCap));
-    painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    painter.setPen(QPen(toQColor(colour), std::max(width, 1), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(x1, y1, x2, y2);
+    painter.restore();
+}
+
+void replayOnto(QPainter& painter, const std::vector<DrawCall>& calls, Rect source, QRect target) {
+    if (source.width() <= 0 || source.height() <= 0 || target.isEmpty()) return;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    QTransform map;
+    map.translate(target.left(), target.top());
+    map.scale(double(target.width()) / source.width(), double(target.height()) / source.height());
+    map.translate(-source.left, -source.top);
+    painter.setTransform(map, true);
+    painter.setClipRect(toQRect(source), Qt::IntersectClip);
+    replayCalls(painter, calls);
     painter.restore();
 }
 

@@ -41,5 +41,8 @@ void paintLine(QPainter& painter, int x1, int y1, int x2, int y2, int width, Rgb
 // scaled onto their target and clipped to it; pictures are drawn from their images at the
 // size the transform gives them.
 void replayCalls(QPainter& painter, const std::vector<DrawCall>& calls);
+// Replays the calls inside `source` (frame pixels) scaled onto `target` (the painter's
+// coordinates) and clipped to it: what a stretched copy of the picture would show there.
+void replayOnto(QPainter& painter, const std::vector<DrawCall>& calls, Rect source, QRect target);
 
 }  // namespace lun4::ui

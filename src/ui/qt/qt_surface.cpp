@@ -137,8 +137,7 @@ void QtSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
         return;
     }
     QPainter painter(&image_);
-    painter.setPen(QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(x1, y1, x2, y2);
+    paintLine(painter, x1, y1, x2, y2, width, colour);
 }
 
 void QtSurface::drawText(std::string_view cp1250, Rect rect, unsigned flags) {

@@ -1,0 +1,219 @@
+#include "app/command_line.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "files/examinee_file.h"
+#include "model/cp1250.h"
+#include "platform/data_paths.h"
+#include "platform/qt_image_source.h"
+#include "platform/qt_print_target.h"
+#include "reports/print_job.h"
+
+namespace lun4::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "Użycie:\n"
+    "  lun4                      uruchamia program\n"
+    "  lun4 --export DOKUMENT PLIK.pcn WYJŚCIE.pdf [opcje]\n"
+    "                            zapisuje dokument badanego do pliku PDF (A4), bez okna\n"
+    "  lun4 --help               ten opis\n"
+    "\n"
+    "DOKUMENT:\n"
+    "  chart      profil testu (wykres), 1 strona\n"
+    "  summary    zbiorczy formularz wyników, 4 strony\n"
+    "  report     raport opisowy\n"
+    "  aid        pomoc nr N (--aid N, 1-17), strona pozioma\n"
+    "\n"
+    "Opcje:\n"
+    "  --aid N              numer pomocy dla dokumentu aid (1-17)\n"
+    "  --place TEKST        miejscowość i data na okładce raportu\n"
+    "  --institution TEKST  nazwa placówki na okładce raportu\n"
+    "\n"
+    "Kod wyjścia: 0 gotowe, 1 nie można odczytać pliku badanego lub zapisać wyjścia,\n"
+    "2 błędne polecenie.\n";
+
+struct ExportCommand {
+    reports::Document document = reports::Document::ProfileChart;
+    fs::path examinee;
+    fs::path output;
+    int aidPage = -1;         // 0..16
+    std::string place;        // cp1250
+    std::string institution;  // cp1250
+};
+
+struct Failure {
+    int status;
+    std::string message;  // UTF-8, one line
+};
+
+std::optional<reports::Document> documentNamed(std::string_view name) {
+    if (name == "chart") return reports::Document::ProfileChart;
+    if (name == "summary") return reports::Document::SummaryForm;
+    if (name == "report") return reports::Document::NarrativeReport;
+    if (name == "aid") return reports::Document::AidPicture;
+    return std::nullopt;
+}
+
+bool endsWithPdf(const fs::path& path) {
+    std::string ext = path.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".pdf";
+}
+
+// Cover texts arrive in the terminal's UTF-8 and are drawn as the page draws the boxes' text.
+std::optional<Failure> coverText(const char* option, std::string_view utf8, std::string& out) {
+    const auto text = cp1250::fromUtf8(utf8);
+    if (!text || text->find(cp1250::kSeparator) != std::string::npos) {
+        return Failure{2, std::string(option) +
+                              ": tekst zawiera znaki, których raport nie może "
+                              "wydrukować"};
+    }
+    out = text->size() > 399 ? text->substr(0, 399) : *text;
+    return std::nullopt;
+}
+
+std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args) {
+    ExportCommand command;
+    std::vector<std::string> positional;
+    bool exportSeen = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        if (a == "--export") {
+            exportSeen = true;
+        } else if (a == "--aid" || a == "--place" || a == "--institution") {
+            const auto v = value();
+            if (!v) return Failure{2, a + ": brak wartości"};
+            if (a == "--aid") {
+                char* end = nullptr;
+                const long n = std::strtol(v->c_str(), &end, 10);
+                if (v->empty() || *end != '\0' || n < 1 || n > reports::kAidCount) {
+                    return Failure{2, "--aid: numer pomocy musi być liczbą od 1 do 17"};
+                }
+                command.aidPage = static_cast<int>(n) - 1;
+            } else if (auto f = coverText(a.c_str(), *v,
+                                          a == "--place" ? command.place : command.institution)) {
+                return *f;
+            }
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return Failure{2, "nieznana opcja " + a + " (zob. lun4 --help)"};
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (!exportSeen || positional.size() != 3) {
+        return Failure{2,
+                       "oczekiwano: lun4 --export DOKUMENT PLIK.pcn WYJŚCIE.pdf (zob. lun4 "
+                       "--help)"};
+    }
+    const auto document = documentNamed(positional[0]);
+    if (!document) {
+        return Failure{
+            2, "nieznany dokument \"" + positional[0] + "\": dostępne chart, summary, report, aid"};
+    }
+    command.document = *document;
+    command.examinee = positional[1];
+    command.output = positional[2];
+    if (!endsWithPdf(command.output)) {
+        return Failure{2, "plik wyjściowy musi mieć rozszerzenie .pdf: " + positional[2]};
+    }
+    if (command.document == reports::Document::AidPicture && command.aidPage < 0) {
+        return Failure{2, "dokument aid wymaga numeru pomocy: --aid N (1-17)"};
+    }
+    if (command.document != reports::Document::AidPicture && command.aidPage >= 0) {
+        return Failure{2, "--aid dotyczy tylko dokumentu aid"};
+    }
+    return command;
+}
+
+std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return Failure{1, "nie ma pliku badanego " + path.string()};
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf())) {
+        // An empty file reads no bytes at all and is a file in the wrong format.
+        if (in && fs::file_size(path, ec) == 0 && !ec) {
+            return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
+        }
+        return Failure{1, "nie można odczytać pliku badanego " + path.string()};
+    }
+    record.clear();
+    if (!decode(bytes.str(), record)) {
+        return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
+    }
+    return std::nullopt;
+}
+
+// The offscreen platform has no session: its note about the runtime folder is not for the
+// user, who expects silence on success.
+QtMessageHandler defaultHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (defaultHandler) defaultHandler(type, context, message);
+}
+
+int fail(const Failure& f) {
+    std::fprintf(stderr, "lun4: %s\n", f.message.c_str());
+    return f.status;
+}
+
+}  // namespace
+
+bool wantsCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--export" || a == "--help" || a == "-h") return true;
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    auto parsed = parse(args);
+    if (auto* f = std::get_if<Failure>(&parsed)) return fail(*f);
+    const ExportCommand& command = std::get<ExportCommand>(parsed);
+
+    ExamineeRecord record;
+    if (auto f = readExaminee(command.examinee, record)) return fail(*f);
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(quietHandler);
+    QGuiApplication app(argc, argv);
+    platform::DataPaths paths(runFolder);
+    platform::QtImageSource images(paths, 32);
+    reports::NarrativeReport report;
+    const reports::PrintSources sources{
+        images, record, report, {command.place, command.institution}, std::max(command.aidPage, 0)};
+    const auto target = platform::QtPrintTarget::pdfFile(command.output);
+    if (reports::printDocument(command.document, *target, sources) !=
+        reports::PrintResult::Printed) {
+        const std::string why = target->error();
+        return fail({1, why.empty() ? "nie można zapisać " + command.output.string() : why});
+    }
+    return 0;
+}
+
+}  // namespace lun4::app

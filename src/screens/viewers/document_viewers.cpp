@@ -1,0 +1,312 @@
+#include "screens/viewers/document_viewers.h"
+
+#include "model/cp1250.h"
+#include "reports/chart.h"
+#include "reports/page_label.h"
+#include "reports/summary_form.h"
+#include "screens/screen_ids.h"
+
+namespace lun4 {
+namespace {
+
+using ui::SkinButton;
+
+constexpr int kLastSummaryPage = reports::kSummarySheetCount - 1;
+constexpr int kLastAidPage = reports::kAidCount - 1;
+
+}  // namespace
+
+DocumentViewers::DocumentViewers(ScreenController& controller) : controller_(controller) {}
+
+bool DocumentViewers::ownsScreen(int id) const {
+    return id == screen::kChartPreview1 || id == screen::kChartPreview2 ||
+           id == screen::kFullPageChart || id == screen::kSummaryPreview ||
+           id == screen::kReportPreview || id == screen::kAidsViewer;
+}
+
+void DocumentViewers::compose(int id) {
+    switch (id) {
+        case screen::kChartPreview1:
+            showChartPreview(1);
+            break;
+        case screen::kChartPreview2:
+            showChartPreview(2);
+            break;
+        case screen::kFullPageChart:
+            showChartView();
+            break;
+        case screen::kSummaryPreview:
+            showSummaryPreview(previewPage_);
+            break;
+        case screen::kReportPreview:
+            showReportPreview(previewPage_);
+            break;
+        case screen::kAidsViewer:
+            showAidsPage(previewPage_);
+            break;
+    }
+}
+
+void DocumentViewers::openFromPrintMenu(FileScreens::PrintChoice choice) {
+    switch (choice) {
+        case FileScreens::PrintChoice::ProfileChart:
+            showChartPreview(1);
+            break;
+        case FileScreens::PrintChoice::SummaryForm:
+            showSummaryPreview(0);
+            break;
+        case FileScreens::PrintChoice::NarrativeReport:
+            showReportPreview(1);
+            break;
+        case FileScreens::PrintChoice::Aids:
+            showAidsPage(0);
+            break;
+    }
+}
+
+void DocumentViewers::place(SkinButton& button, int x, int y) {
+    button.setPosition(x, y);
+    controller_.hoverFromLastMouse(button);
+}
+
+void DocumentViewers::drawButton(SkinButton& button) {
+    button.draw(back(0));
+}
+
+void DocumentViewers::showOnScreen(int screenId) {
+    controller_.state().screenId = screenId;
+    frame().present();
+}
+
+void DocumentViewers::showChartPreview(int page) {
+    Buttons& b = buttons();
+    SkinButton& step = page == 1 ? b.nextPage : b.previous;
+    place(b.back, 45, 695);
+    place(step, page == 1 ? 770 : 570, 695);
+    place(b.preview, 220, 695);
+    place(b.print, 395, 695);
+    if (page == 1) {
+        reports::composeChartPage1(back(0), frame().images(), record(),
+                                   reports::ChartMode::Preview);
+    } else {
+        reports::composeChartPage2(back(0), frame().images(), record(),
+                                   reports::ChartMode::Preview);
+    }
+    for (SkinButton* button : {&b.back, &step, &b.preview, &b.print}) drawButton(*button);
+    showOnScreen(page == 1 ? screen::kChartPreview1 : screen::kChartPreview2);
+}
+
+void DocumentViewers::showChartView() {
+    reports::composeChartOverview(pageBuffers(), frame().images(), record());
+    back(0).drawImage(frame().images().loadBitmap("Data\\view.bmp"), 750, 20);
+    place(buttons().back, 790, 45);
+    drawButton(buttons().back);
+    showOnScreen(screen::kFullPageChart);
+}
+
+void DocumentViewers::showSummaryPreview(int page) {
+    Buttons& b = buttons();
+    previewPage_ = page;
+    reports::composeSummaryForm(page == kLastSummaryPage ? 4 : page / 2 + 1,
+                                reports::SummaryVariant::Screen, pageBuffers(), frame().images(),
+                                record());
+    ui::Surface& target = back(0);
+    target.drawImage(frame().images().loadBitmap("Data\\skala1.bmp"), 0, 0);
+    target.drawImage(frame().images().loadBitmap("Data\\opisF.bmp"), 375, 3);
+    place(b.back, 45, 695);
+    place(b.previous, 560, 695);
+    place(b.nextPage, 770, 695);
+    place(b.print, 220, 695);
+    if (page != 0) drawButton(b.previous);
+    drawButton(b.back);
+    drawButton(b.print);
+    if (page != kLastSummaryPage) drawButton(b.nextPage);
+    // Sheet 7 starts at the top of its picture; the others leave a margin above.
+    const bool odd = page % 2 == 1;
+    const int top = page == kLastSummaryPage ? 1 : 50;
+    target.copyFrom(back(odd ? 2 : 1), {60, top, 960, top + 560}, 50, 70);
+    reports::drawPageLabel(target, page + 1, reports::kSummarySheetCount);
+    showOnScreen(screen::kSummaryPreview);
+}
+
+reports::CoverTexts DocumentViewers::coverTexts() {
+    // The boxes hold at most 399 characters, as the page keeps them.
+    auto read = [this](ui::ControlId id) {
+        std::string text = frame().control(id).text();
+        if (text.size() > 399) text.resize(399);
+        return text;
+    };
+    return {read(ui::ControlId::ReportBoxB), read(ui::ControlId::ReportBoxA)};
+}
+
+void DocumentViewers::showCoverBoxes(bool visible) {
+    frame().control(ui::ControlId::ReportBoxA).setVisible(visible);
+    frame().control(ui::ControlId::ReportBoxB).setVisible(visible);
+}
+
+void DocumentViewers::showReportPreview(int page) {
+    Buttons& b = buttons();
+    const reports::CoverTexts cover = coverTexts();
+    report_.composePage(back(0), frame().images(), record(), cover,
+                        reports::NarrativeReport::kCountingPass);
+    reportPageCount_ = report_.pageCount();
+    previewPage_ = page;
+    report_.composePage(back(0), frame().images(), record(), cover, page);
+    // The cover's two boxes lie over the preview of page 1 only.
+    showCoverBoxes(page == 1);
+    back(1).copyWhole(back(0));
+    ui::Surface& target = back(0);
+    target.drawImage(frame().images().loadBitmap("Data\\skala1.bmp"), 0, 0);
+    target.drawImage(frame().images().loadBitmap("Data\\opisE.bmp"), 375, 2);
+    target.copyFrom(back(1), {60, 50, 960, 550}, 50, 100);
+    place(b.back, 45, 695);
+    place(b.previous, 560, 695);
+    place(b.nextPage, 770, 695);
+    place(b.print, 220, 695);
+    if (page != 1) drawButton(b.previous);
+    drawButton(b.back);
+    drawButton(b.print);
+    if (page != reportPageCount_) drawButton(b.nextPage);
+    reports::drawPageLabel(target, page, reportPageCount_);
+    showOnScreen(screen::kReportPreview);
+}
+
+void DocumentViewers::showAidsPage(int page) {
+    Buttons& b = buttons();
+    ui::Surface& target = back(0);
+    target.setBackgroundMode(ui::BackgroundMode::Transparent);
+    previewPage_ = page;
+    target.drawImage(frame().images().loadBitmap("Data\\skala1.bmp"), 0, 0);
+    target.drawImage(frame().images().loadBitmap("Data\\opisP.bmp"), 375, 2);
+    place(b.back, 45, 695);
+    place(b.previous, 560, 695);
+    place(b.nextPage, 770, 695);
+    place(b.print, 220, 695);
+    drawButton(b.back);
+    if (page != 0) drawButton(b.previous);
+    if (page != kLastAidPage) drawButton(b.nextPage);
+    drawButton(b.print);
+    target.drawImage(frame().images().loadPage(reports::aidPictureName(page)), 100, 80, 800, 560);
+    reports::drawPageLabel(target, page + 1, reports::kAidCount);
+    showOnScreen(screen::kAidsViewer);
+}
+
+reports::PrintResult DocumentViewers::printDocument(reports::Document document) {
+    const reports::PrintSources sources{frame().images(), record(), report_, coverTexts(),
+                                        previewPage_};
+    ui::PrintTarget& printer = frame().printer();
+    const reports::PrintResult result = reports::printDocument(document, printer, sources);
+    if (result == reports::PrintResult::Failed) {
+        std::string message = "Nie udało się wydrukować dokumentu.";
+        if (!printer.error().empty()) message += "\n" + printer.error();
+        frame().showMessage("LUN4_TORVA", cp1250::fromUtf8Lossy(message));
+    }
+    return result;
+}
+
+void DocumentViewers::returnToMainMenu() {
+    // The list screens expect the arrows at their home places.
+    buttons().nextPage.setPosition(665, 676);
+    buttons().previous.setPosition(458, 676);
+    showCoverBoxes(false);
+    controller_.state().screenId = screen::kMainMenu;
+    controller_.compose();
+}
+
+void DocumentViewers::hover(int x, int y) {
+    Buttons& b = buttons();
+    const int id = controller_.state().screenId;
+    auto lit = [&](SkinButton& button) { controller_.hoverAndRedraw(button, x, y); };
+    switch (id) {
+        case screen::kChartPreview1:
+            for (SkinButton* button : {&b.back, &b.nextPage, &b.preview, &b.print}) lit(*button);
+            break;
+        case screen::kChartPreview2:
+            for (SkinButton* button : {&b.back, &b.previous, &b.preview, &b.print}) lit(*button);
+            break;
+        case screen::kFullPageChart:
+            lit(b.back);
+            break;
+        case screen::kSummaryPreview:
+        case screen::kReportPreview:
+        case screen::kAidsViewer: {
+            const int first = id == screen::kReportPreview ? 1 : 0;
+            const int last = id == screen::kSummaryPreview ? kLastSummaryPage
+                             : id == screen::kAidsViewer   ? kLastAidPage
+                                                           : reportPageCount_;
+            lit(b.back);
+            lit(b.print);
+            if (previewPage_ != first) lit(b.previous);
+            if (previewPage_ != last) lit(b.nextPage);
+            break;
+        }
+    }
+}
+
+void DocumentViewers::click(int x, int y) {
+    Buttons& b = buttons();
+    const int id = controller_.state().screenId;
+    auto pressed = [&](SkinButton& button) {
+        if (!button.clickTest(x, y)) return false;
+        controller_.feedback(button);
+        return true;
+    };
+    switch (id) {
+        case screen::kChartPreview1:
+        case screen::kChartPreview2:
+            if (pressed(b.back)) {
+                returnToMainMenu();
+            } else if (id == screen::kChartPreview1 && pressed(b.nextPage)) {
+                showChartPreview(2);
+            } else if (id == screen::kChartPreview2 && pressed(b.previous)) {
+                showChartPreview(1);
+            } else if (pressed(b.preview)) {
+                showChartView();
+            } else if (pressed(b.print) && printDocument(reports::Document::ProfileChart) !=
+                                               reports::PrintResult::Cancelled) {
+                // Back to the preview page the chart was printed from.
+                showChartPreview(id == screen::kChartPreview1 ? 1 : 2);
+            }
+            break;
+        case screen::kFullPageChart:
+            if (pressed(b.back)) showChartPreview(1);
+            break;
+        case screen::kSummaryPreview:
+            if (pressed(b.back)) {
+                returnToMainMenu();
+            } else if (previewPage_ != kLastSummaryPage && pressed(b.nextPage)) {
+                showSummaryPreview(previewPage_ + 1);
+            } else if (previewPage_ != 0 && pressed(b.previous)) {
+                showSummaryPreview(previewPage_ - 1);
+            } else if (pressed(b.print)) {
+                printDocument(reports::Document::SummaryForm);
+                showSummaryPreview(previewPage_);
+            }
+            break;
+        case screen::kReportPreview:
+            if (pressed(b.back)) {
+                returnToMainMenu();
+            } else if (previewPage_ != reportPageCount_ && pressed(b.nextPage)) {
+                showReportPreview(previewPage_ + 1);
+            } else if (previewPage_ != 1 && pressed(b.previous)) {
+                showReportPreview(previewPage_ - 1);
+            } else if (pressed(b.print)) {
+                printDocument(reports::Document::NarrativeReport);
+                showReportPreview(previewPage_);
+            }
+            break;
+        case screen::kAidsViewer:
+            if (pressed(b.back)) {
+                returnToMainMenu();
+            } else if (previewPage_ != kLastAidPage && pressed(b.nextPage)) {
+                showAidsPage(previewPage_ + 1);
+            } else if (previewPage_ != 0 && pressed(b.previous)) {
+                showAidsPage(previewPage_ - 1);
+            } else if (pressed(b.print)) {
+                printDocument(reports::Document::AidPicture);
+            }
+            break;
+    }
+}
+
+}  // namespace lun4

@@ -1,0 +1,62 @@
+#pragma once
+// The document viewers opened from the print menu: the profile chart's two pages and its
+// full-page view (screens 3021, 3022, 3900), the summary form's seven sheets (3023), the
+// narrative report (3030) and the aids viewer (4000). Each shows the document as the record
+// stands and prints it with "Drukuj".
+
+#include <string>
+
+#include "reports/narrative_report.h"
+#include "reports/page_buffers.h"
+#include "reports/print_job.h"
+#include "screens/controller/screen_controller.h"
+#include "screens/filescreens/file_screens.h"
+#include "screens/screen_module.h"
+
+namespace lun4 {
+
+class DocumentViewers : public ScreenModule {
+  public:
+    explicit DocumentViewers(ScreenController& controller);
+
+    bool ownsScreen(int screenId) const override;
+    void compose(int screenId) override;
+    void hover(int x, int y) override;
+    void click(int x, int y) override;
+
+    // The print menu's four choices: the chart's first page, the summary form's first sheet,
+    // the report's cover, the first aid picture.
+    void openFromPrintMenu(FileScreens::PrintChoice choice);
+
+    void showChartPreview(int page);  // 1 or 2
+    void showChartView();
+    void showSummaryPreview(int page);  // 0..6
+    void showReportPreview(int page);   // 1..page count
+    void showAidsPage(int page);        // 0..16
+    // Prints the document; a document that could not be printed is reported.
+    reports::PrintResult printDocument(reports::Document document);
+
+    int previewPage() const { return previewPage_; }
+    int reportPageCount() const { return reportPageCount_; }
+
+  private:
+    ui::Frame& frame() { return controller_.frame(); }
+    Buttons& buttons() { return controller_.buttons(); }
+    ui::Surface& back(int index) { return controller_.frame().backBuffer(index); }
+    reports::PageBuffers pageBuffers() { return {back(0), back(1), back(2)}; }
+    const ExamineeRecord& record() { return controller_.state().record; }
+
+    void place(ui::SkinButton& button, int x, int y);
+    void drawButton(ui::SkinButton& button);
+    void showOnScreen(int screenId);
+    void showCoverBoxes(bool visible);
+    reports::CoverTexts coverTexts();
+    void returnToMainMenu();
+
+    ScreenController& controller_;
+    reports::NarrativeReport report_;
+    int previewPage_ = 0;
+    int reportPageCount_ = 0;
+};
+
+}  // namespace lun4

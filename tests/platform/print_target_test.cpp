@@ -1,0 +1,245 @@
+// Printing draws recorded pages again at the device's resolution. These tests hold the
+// replay to what the screen draws, and the PDF output to what a reader of the file finds.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QPainter>
+#include <QPrinter>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "model/cp1250.h"
+#include "platform/qt_print_target.h"
+#include "ui/qt/qt_painting.h"
+#include "ui/qt/qt_surface.h"
+
+namespace lun4::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A page with every kind of call the documents make.
+void drawSample(ui::Surface& s) {
+    s.setBackgroundMode(ui::BackgroundMode::Transparent);
+    s.setFillColour(ui::kWhite);
+    s.setLineColour(ui::kBlack);
+    s.box({0, 0, 1024, 768});
+    s.setFillColour({217, 217, 217});
+    s.box({100, 105, 248, 130});
+    s.setFillColour({55, 181, 55});
+    s.box({147, 129, 196, 155});
+    s.fill({300, 300, 340, 320}, {255, 10, 10});
+    s.line(130, 319, 928, 319, 3, ui::kBlack);
+    s.line(689, 297, 689, 512, 1, ui::kBlack);
+    s.line(700, 487, 780, 487, 1, ui::kBlack);
+    s.setFont(ui::FontId::ReportHeading);
+    s.drawText("UW", {100, 107, 248, 130}, ui::text::kCenter);
+    s.setFont(ui::FontId::ReportBody);
+    s.drawText(cp1250::fromUtf8Lossy("Zażółć gęślą jaźń\r\ndruga linia"), {115, 400, 922, 760},
+               ui::text::kLeft);
+    s.setTextColour({255, 10, 10});
+    s.setFont(ui::FontId::SmallHeading);
+    s.drawText("prawa", {600, 600, 900, 620}, ui::text::kRight);
+    s.setTextColour(ui::kBlack);
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += (a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF);
+    return n;
+}
+
+QImage replayed(const ui::RecordingSurface& page, int scale) {
+    QImage image(1024 * scale, 768 * scale, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    ui::replayOnto(painter, page.calls(), {0, 0, 1024, 768}, image.rect());
+    return image;
+}
+
+TEST(ReplayTest, AtScreenSizeTheReplayIsThePicture) {
+    ui::QtSurface screen;
+    ui::RecordingSurface page;
+    drawSample(screen);
+    drawSample(page);
+    EXPECT_EQ(differingPixels(replayed(page, 1), screen.image()), 0);
+}
+
+TEST(ReplayTest, CopiesBetweenRecordingsReplayTheirSourceMovedAndClipped) {
+    ui::QtSurface screenSource, screen;
+    ui::RecordingSurface source, page;
+    for (ui::Surface* s :
+         {static_cast<ui::Surface*>(&screenSource), static_cast<ui::Surface*>(&source)})
+        drawSample(*s);
+    for (ui::Surface* s : {static_cast<ui::Surface*>(&screen), static_cast<ui::Surface*>(&page)}) {
+        s->fill({0, 0, 1024, 768}, ui::kWhite);
+    }
+    screen.copyFrom(screenSource, {90, 100, 400, 460}, 500, 50);
+    page.copyFrom(source, {90, 100, 400, 460}, 500, 50);
+    screen.stretchFrom(screenSource, {100, 100, 300, 200}, {10, 500, 110, 550});
+    page.stretchFrom(source, {100, 100, 300, 200}, {10, 500, 110, 550});
+    const QImage image = replayed(page, 1);
+    // The plain copy is exact; the stretched one is smoothed on screen, so only its place
+    // is compared: nothing of it outside its target.
+    QImage copyScreen = screen.image().copy(500, 50, 310, 360);
+    EXPECT_EQ(differingPixels(image.copy(500, 50, 310, 360), copyScreen), 0);
+    for (int x = 0; x < 1024; ++x) {
+        EXPECT_EQ(image.pixel(x, 499) & 0xFFFFFF, 0xFFFFFFu) << x;
+        if (x >= 110) {
+            EXPECT_EQ(image.pixel(x, 520) & 0xFFFFFF, 0xFFFFFFu) << x;
+        }
+    }
+    // The grey box's left outline (source x 100, y 105..129) at the target's left edge.
+    EXPECT_EQ(image.pixel(10, 506) & 0xFFFFFF, 0u);
+    EXPECT_EQ(image.pixel(10, 501) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(ReplayTest, ScaledReplayPutsEveryEdgeWhereTheStretchedPictureWould) {
+    ui::RecordingSurface page;
+    drawSample(page);
+    const QImage big = replayed(page, 3);
+    // The green box (147, 129, 196, 155): outline from 3 x 147 to 3 x 196 - 1.
+    EXPECT_EQ(big.pixel(3 * 147, 3 * 140) & 0xFFFFFF, 0u);
+    EXPECT_EQ(big.pixel(3 * 147 + 2, 3 * 140) & 0xFFFFFF, 0u);
+    EXPECT_EQ(big.pixel(3 * 147 + 3, 3 * 140) & 0xFFFFFF, qRgb(55, 181, 55) & 0xFFFFFFu);
+    EXPECT_EQ(big.pixel(3 * 196 - 1, 3 * 140) & 0xFFFFFF, 0u);
+    EXPECT_EQ(big.pixel(3 * 196, 3 * 140) & 0xFFFFFF, 0xFFFFFFu);
+    // The one-pixel vertical line at x 689 is three device pixels wide, ending before y 512.
+    EXPECT_EQ(big.pixel(3 * 689 + 2, 3 * 511 + 2) & 0xFFFFFF, 0u);
+    EXPECT_EQ(big.pixel(3 * 689 + 3, 3 * 400) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(big.pixel(3 * 689, 3 * 512) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(ReplayTest, APlacedRectangleShowsOnlyItsSource) {
+    ui::RecordingSurface page;
+    drawSample(page);
+    QImage image(500, 500, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // The red fill (300..339, 300..319) lies half inside the source rectangle.
+    ui::replayOnto(painter, page.calls(), {320, 290, 420, 390}, QRect(100, 100, 200, 200));
+    painter.end();
+    EXPECT_EQ(image.pixel(100, 130) & 0xFFFFFF, qRgb(255, 10, 10) & 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(99, 130) & 0xFFFFFF, 0xFFFFFFu);   // left of the target: untouched
+    EXPECT_EQ(image.pixel(150, 130) & 0xFFFFFF, 0xFFFFFFu);  // x 345 of the page: white
+}
+
+// ---------------------------------------------------------------------------------------------
+// PDF files
+
+class PdfTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("lun4_pdf_test_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string run(const std::string& command) {
+        std::string out;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) return out;
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        ::pclose(pipe);
+        return out;
+    }
+    static int pages(const fs::path& pdf) {
+        const std::string info = run("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+    }
+    std::vector<fs::path> files() const {
+        std::vector<fs::path> out;
+        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
+        return out;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(PdfTest, TwoPagesOfSearchableTextWithTheJobName) {
+    const fs::path out = folder / "wynik.pdf";
+    auto target = QtPrintTarget::pdfFile(out);
+    ui::RecordingSurface page;
+    page.setDropsHiddenCalls(true);
+    drawSample(page);
+    ASSERT_TRUE(target->begin("LUN - drukowanie", false));
+    const ui::PageSize size = target->printableSize();
+    // A4 at 1200 dpi, the whole sheet.
+    EXPECT_NEAR(size.width, 9917, 5);
+    EXPECT_NEAR(size.height, 14033, 5);
+    target->place(page, {47, 80, 977, 605},
+                  {size.width / 10, size.height / 5, 9 * size.width / 10, size.height / 2});
+    target->newPage();
+    target->place(page, {100, 380, 922, 460}, {0, 0, size.width, size.height / 4});
+    ASSERT_TRUE(target->end()) << target->error();
+    EXPECT_EQ(files(), std::vector<fs::path>{"wynik.pdf"});
+    EXPECT_EQ(pages(out), 2);
+    const std::string text = run("pdftotext -enc UTF-8 '" + out.string() + "' - 2>/dev/null");
+    EXPECT_NE(text.find("Zażółć gęślą jaźń"), std::string::npos) << text;
+    EXPECT_NE(text.find("UW"), std::string::npos);
+    EXPECT_NE(run("pdfinfo '" + out.string() + "'").find("LUN - drukowanie"), std::string::npos);
+    EXPECT_NE(run("pdffonts '" + out.string() + "'").find("Liberation"), std::string::npos);
+}
+
+TEST_F(PdfTest, LandscapeSwapsTheSheet) {
+    auto target = QtPrintTarget::pdfFile(folder / "pomoc.pdf");
+    ASSERT_TRUE(target->begin("LUN - drukowanie", true));
+    EXPECT_GT(target->printableSize().width, target->printableSize().height);
+    ASSERT_TRUE(target->end());
+}
+
+TEST_F(PdfTest, AnOutputThatCannotBeWrittenLeavesNothingBehind) {
+    {
+        auto target = QtPrintTarget::pdfFile(folder / "brak" / "wynik.pdf");
+        EXPECT_FALSE(target->begin("LUN - drukowanie", false));
+        EXPECT_NE(target->error().find("wynik.pdf"), std::string::npos);
+    }
+    // The name of an existing folder: the document is written, then cannot replace it.
+    fs::create_directories(folder / "katalog.pdf");
+    auto target = QtPrintTarget::pdfFile(folder / "katalog.pdf");
+    ASSERT_TRUE(target->begin("LUN - drukowanie", false));
+    EXPECT_FALSE(target->end());
+    EXPECT_FALSE(target->error().empty());
+    EXPECT_EQ(files(), std::vector<fs::path>{"katalog.pdf"});
+    EXPECT_TRUE(fs::is_directory(folder / "katalog.pdf"));
+}
+
+TEST_F(PdfTest, ThePrintDialogDecidesAndPrintsLandscapeWhenAsked) {
+    QtPrintTarget target(nullptr);
+    bool landscapeAsked = false;
+    target.setDialogFunction([&](QPrinter& printer) {
+        landscapeAsked = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        return false;
+    });
+    EXPECT_FALSE(target.begin("LUN - drukowanie", true));
+    EXPECT_TRUE(landscapeAsked);
+    EXPECT_TRUE(target.error().empty());  // a cancel is not a failure
+
+    const fs::path out = folder / "drukarka.pdf";
+    target.setDialogFunction([&](QPrinter& printer) {
+        EXPECT_EQ(printer.docName(), QStringLiteral("LUN - drukowanie"));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(out.string()));
+        return true;
+    });
+    ui::RecordingSurface page;
+    drawSample(page);
+    ASSERT_TRUE(target.begin("LUN - drukowanie", false));
+    const ui::PageSize size = target.printableSize();
+    target.place(page, {0, 0, 1024, 768}, {0, 0, size.width, size.height / 2});
+    EXPECT_TRUE(target.end());
+    EXPECT_EQ(pages(out), 1);
+}
+
+}  // namespace
+}  // namespace lun4::platform

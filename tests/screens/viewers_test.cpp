@@ -1,0 +1,261 @@
+// The document viewers reached from the print menu: which buttons each page shows, where
+// its picture comes from, its page label, and where every click leads.
+
+#include <gtest/gtest.h>
+
+#include "file_screens_fixture.h"
+#include "screens/viewers/document_viewers.h"
+
+namespace lun4::testing {
+namespace {
+
+class ViewersTest : public FileScreensTest {
+  protected:
+    DocumentViewers viewers{controller};
+
+    ViewersTest() {
+        controller.addModule(viewers);
+        files.setPrintChoiceHandler(
+            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
+    }
+
+    void openPrintMenu() {
+        state.screenId = screen::kMainMenu;
+        controller.compose();
+        moveAndClick(buttons.printMenu);
+        ASSERT_EQ(state.screenId, screen::kPrintMenu);
+    }
+    void choose(int choice) {
+        openPrintMenu();
+        moveAndClick(choice < 3 ? *buttons.next[choice] : buttons.aids);
+        frame.back(0).clearCalls();
+    }
+    void show(std::function<void()> compose) {
+        frame.back(0).clearCalls();
+        compose();
+    }
+    bool drew(const std::string& base) {
+        const auto& b = frame.back(0);
+        return b.drewImage(base + "_n.bmp") || b.drewImage(base + "_o.bmp") ||
+               b.drewImage(base + "_p.bmp");
+    }
+    std::vector<std::string> labels() {
+        std::vector<std::string> out;
+        for (const auto& t : frame.back(0).callsOf(ui::DrawCall::Text)) {
+            if (t.name.rfind("STRONA ", 0) == 0 && t.colour == ui::kWhite) out.push_back(t.name);
+        }
+        return out;
+    }
+    ui::DrawCall lastCopy() {
+        const auto copies = frame.back(0).callsOf(ui::DrawCall::Copy);
+        return copies.empty() ? ui::DrawCall{} : copies.back();
+    }
+};
+
+TEST_F(ViewersTest, PrintMenuChoicesOpenTheirViewers) {
+    choose(0);
+    EXPECT_EQ(state.screenId, screen::kChartPreview1);
+    choose(1);
+    EXPECT_EQ(state.screenId, screen::kSummaryPreview);
+    EXPECT_EQ(viewers.previewPage(), 0);
+    choose(2);
+    EXPECT_EQ(state.screenId, screen::kReportPreview);
+    EXPECT_EQ(viewers.previewPage(), 1);
+    choose(3);
+    EXPECT_EQ(state.screenId, screen::kAidsViewer);
+    EXPECT_EQ(viewers.previewPage(), 0);
+}
+
+TEST_F(ViewersTest, ChartPagesTheirButtonsAndTheFullPageView) {
+    show([&] { viewers.showChartPreview(1); });
+    EXPECT_EQ(state.screenId, screen::kChartPreview1);
+    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{45, 695}));
+    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{770, 695}));
+    EXPECT_EQ((ui::Point{buttons.preview.x(), buttons.preview.y()}), (ui::Point{220, 695}));
+    EXPECT_EQ((ui::Point{buttons.print.x(), buttons.print.y()}), (ui::Point{395, 695}));
+    EXPECT_TRUE(drew("Data\\BMP\\nastepne"));
+    EXPECT_FALSE(drew("Data\\BMP\\poprzednie"));
+    EXPECT_TRUE(frame.back(0).drewText("STRONA 1/2"));
+
+    moveAndClick(buttons.nextPage);
+    EXPECT_EQ(state.screenId, screen::kChartPreview2);
+    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{570, 695}));
+    moveAndClick(buttons.previous);
+    EXPECT_EQ(state.screenId, screen::kChartPreview1);
+
+    moveAndClick(buttons.preview);
+    EXPECT_EQ(state.screenId, screen::kFullPageChart);
+    EXPECT_TRUE(frame.back(0).drewImage("Data\\view.bmp"));
+    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{790, 45}));
+    moveAndClick(buttons.back);
+    EXPECT_EQ(state.screenId, screen::kChartPreview1);
+
+    viewers.showChartPreview(2);
+    moveAndClick(buttons.back);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    // The lists expect the arrows at home again.
+    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{665, 676}));
+    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{458, 676}));
+}
+
+TEST_F(ViewersTest, SummarySheetsComeFromTheirPageBuffers) {
+    struct Case {
+        int page;
+        std::string buffer;
+        int top;
+    };
+    for (const Case& c : {Case{0, "back1", 50}, Case{1, "back2", 50}, Case{2, "back1", 50},
+                          Case{5, "back2", 50}, Case{6, "back1", 1}}) {
+        show([&] { viewers.showSummaryPreview(c.page); });
+        const ui::DrawCall copy = lastCopy();
+        EXPECT_EQ(copy.name, c.buffer) << c.page;
+        EXPECT_EQ(copy.source, (ui::Rect{60, c.top, 960, c.top + 560})) << c.page;
+        EXPECT_EQ(copy.rect, (ui::Rect{50, 70, 950, 630})) << c.page;
+        EXPECT_EQ(labels(),
+                  std::vector<std::string>{"STRONA " + std::to_string(c.page + 1) + "/7"});
+        EXPECT_EQ(drew("Data\\BMP\\poprzednie"), c.page != 0) << c.page;
+        EXPECT_EQ(drew("Data\\BMP\\nastepne"), c.page != 6) << c.page;
+        EXPECT_TRUE(frame.back(0).drewImage("Data\\opisF.bmp"));
+    }
+}
+
+TEST_F(ViewersTest, SummaryStepsStopAtTheFirstAndLastSheet) {
+    viewers.showSummaryPreview(0);
+    // The hidden "previous" button of the first sheet does nothing.
+    moveAndClick(buttons.previous);
+    EXPECT_EQ(viewers.previewPage(), 0);
+    for (int i = 1; i <= 6; ++i) {
+        moveAndClick(buttons.nextPage);
+        EXPECT_EQ(viewers.previewPage(), i);
+    }
+    moveAndClick(buttons.nextPage);
+    EXPECT_EQ(viewers.previewPage(), 6);
+    moveAndClick(buttons.previous);
+    EXPECT_EQ(viewers.previewPage(), 5);
+    moveAndClick(buttons.back);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+}
+
+TEST_F(ViewersTest, ReportCoverBoxesShowOnPageOneOnlyAndTheirTextReachesThePage) {
+    frame.fakeControl(ui::ControlId::ReportBoxB).setText(cp("Kraków, 3 marca 2026"));
+    frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia Zdrowie"));
+    show([&] { viewers.showReportPreview(1); });
+    const int pages = viewers.reportPageCount();
+    ASSERT_GE(pages, 13);
+    EXPECT_TRUE(frame.fakeControl(ui::ControlId::ReportBoxA).isVisible());
+    EXPECT_TRUE(frame.fakeControl(ui::ControlId::ReportBoxB).isVisible());
+    EXPECT_EQ(labels(), std::vector<std::string>{"STRONA 1/" + std::to_string(pages)});
+    EXPECT_FALSE(drew("Data\\BMP\\poprzednie"));
+    EXPECT_TRUE(drew("Data\\BMP\\nastepne"));
+    // The page is composed in back buffer 0, kept in 1 and shown from there.
+    EXPECT_EQ(lastCopy().name, "back1");
+    EXPECT_EQ(lastCopy().source, (ui::Rect{60, 50, 960, 550}));
+    EXPECT_EQ(lastCopy().rect, (ui::Rect{50, 100, 950, 600}));
+    const auto& b1 = frame.back(1).calls();
+    ASSERT_FALSE(b1.empty());
+    ASSERT_TRUE(b1.back().content);
+    bool place = false, institution = false;
+    for (const auto& call : *b1.back().content) {
+        place |= call.name == cp("Kraków, 3 marca 2026");
+        institution |= call.name == cp("Poradnia Zdrowie");
+    }
+    EXPECT_TRUE(place);
+    EXPECT_TRUE(institution);
+
+    moveAndClick(buttons.nextPage);
+    EXPECT_EQ(viewers.previewPage(), 2);
+    EXPECT_FALSE(frame.fakeControl(ui::ControlId::ReportBoxA).isVisible());
+    EXPECT_FALSE(frame.fakeControl(ui::ControlId::ReportBoxB).isVisible());
+    moveAndClick(buttons.previous);
+    EXPECT_TRUE(frame.fakeControl(ui::ControlId::ReportBoxA).isVisible());
+
+    show([&] { viewers.showReportPreview(pages); });
+    EXPECT_EQ(labels(), std::vector<std::string>{"STRONA " + std::to_string(pages) + "/" +
+                                                 std::to_string(pages)});
+    EXPECT_FALSE(drew("Data\\BMP\\nastepne"));
+    moveAndClick(buttons.nextPage);
+    EXPECT_EQ(viewers.previewPage(), pages);
+
+    viewers.showReportPreview(1);
+    moveAndClick(buttons.back);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    EXPECT_FALSE(frame.fakeControl(ui::ControlId::ReportBoxA).isVisible());
+    EXPECT_FALSE(frame.fakeControl(ui::ControlId::ReportBoxB).isVisible());
+}
+
+TEST_F(ViewersTest, AidsViewerShowsSeventeenPictures) {
+    show([&] { viewers.showAidsPage(0); });
+    EXPECT_EQ(labels(), std::vector<std::string>{"STRONA 1/17"});
+    EXPECT_FALSE(drew("Data\\BMP\\poprzednie"));
+    EXPECT_TRUE(drew("Data\\BMP\\nastepne"));
+    EXPECT_TRUE(frame.back(0).drewImage("Data\\opisP.bmp"));
+    const auto images = frame.back(0).callsOf(ui::DrawCall::Image);
+    ASSERT_FALSE(images.empty());
+    EXPECT_EQ(images.back().name, "Pomoce\\1.jpg");
+
+    for (int i = 1; i < 20; ++i) moveAndClick(buttons.nextPage);
+    EXPECT_EQ(viewers.previewPage(), 16);
+    show([&] { viewers.showAidsPage(16); });
+    EXPECT_EQ(labels(), std::vector<std::string>{"STRONA 17/17"});
+    EXPECT_FALSE(drew("Data\\BMP\\nastepne"));
+    EXPECT_TRUE(drew("Data\\BMP\\poprzednie"));
+    const auto last = frame.back(0).callsOf(ui::DrawCall::Image);
+    ASSERT_FALSE(last.empty());
+    EXPECT_EQ(last.back().name, "Pomoce\\17.jpg");
+    EXPECT_EQ(last.back().rect, (ui::Rect{100, 80, 900, 640}));
+}
+
+TEST_F(ViewersTest, PrintingReturnsToThePageItStartedFrom) {
+    auto& printer = frame.fakePrinter();
+    viewers.showChartPreview(2);
+    moveAndClick(buttons.print);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    EXPECT_EQ(printer.documents[0].name, "LUN - drukowanie");
+    EXPECT_EQ(state.screenId, screen::kChartPreview2);
+
+    viewers.showChartPreview(1);
+    moveAndClick(buttons.print);
+    EXPECT_EQ(state.screenId, screen::kChartPreview1);
+
+    viewers.showSummaryPreview(3);
+    moveAndClick(buttons.print);
+    EXPECT_EQ(state.screenId, screen::kSummaryPreview);
+    EXPECT_EQ(viewers.previewPage(), 3);
+    EXPECT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printer.documents[2].pages.size(), 4u);
+}
+
+TEST_F(ViewersTest, ACancelledDialogPrintsNothingAndLeavesTheScreen) {
+    auto& printer = frame.fakePrinter();
+    printer.confirm = false;
+    for (const auto& open : std::vector<std::function<void()>>{
+             [&] { viewers.showAidsPage(4); }, [&] { viewers.showChartPreview(2); }}) {
+        open();
+        const int screenId = state.screenId;
+        const int presents = frame.presentCount;
+        const size_t loaded = frame.fakeImages().loaded().size();
+        frame.back(0).clearCalls();
+        moveAndClick(buttons.print);
+        EXPECT_TRUE(printer.documents.empty());
+        EXPECT_EQ(state.screenId, screenId);
+        // Nothing composed: no picture read, nothing drawn, nothing shown.
+        EXPECT_EQ(frame.fakeImages().loaded().size(), loaded);
+        EXPECT_TRUE(frame.back(0).calls().empty());
+        EXPECT_EQ(frame.presentCount, presents);
+    }
+    EXPECT_EQ(printer.dialogs, 2);
+    EXPECT_TRUE(frame.messages.empty());
+}
+
+TEST_F(ViewersTest, APrintThatFailsIsReported) {
+    frame.fakePrinter().failOnEnd = true;
+    viewers.showAidsPage(0);
+    moveAndClick(buttons.print);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    const std::string message = cp1250::toUtf8(frame.messages[0].second);
+    EXPECT_NE(message.find("wydrukować"), std::string::npos);
+    EXPECT_NE(message.find("dysk pełny"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lun4::testing
