@@ -1,0 +1,159 @@
+// `lun4 --export` writes the documents as PDF files without a window: run as a script runs
+// it, from a folder of its own, with no display.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "files/examinee_file.h"
+#include "model/cp1250.h"
+
+namespace lun4 {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("lun4_cli_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        ExamineeRecord r;
+        setText(r.firstName, *cp1250::fromUtf8("Łucja"));
+        setText(r.lastName, *cp1250::fromUtf8("Wiśniewska"));
+        setText(r.examDate, "12.05.2026");
+        r.gender = kGenderFemale;
+        std::fill(r.scores.begin() + 1, r.scores.end(), kPass);
+        ASSERT_TRUE(save(r, folder / "lucja.pcn"));
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // The program started in the test's folder, with neither a display nor a platform set.
+    Run lun4(const QStringList& args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(QString::fromStdString(folder.string()));
+        process.start(QStringLiteral(LUN4_PROGRAM), args);
+        process.waitForFinished(60000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+    std::string tool(const std::string& command) {
+        std::string out;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        size_t n;
+        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        if (pipe) ::pclose(pipe);
+        return out;
+    }
+    int pages(const std::string& pdf) {
+        const std::string info = tool("pdfinfo '" + (folder / pdf).string() + "' 2>/dev/null");
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+    }
+    std::string text(const std::string& pdf) {
+        return tool("pdftotext -enc UTF-8 '" + (folder / pdf).string() + "' - 2>/dev/null");
+    }
+    std::vector<std::string> files() {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
+    Run r = lun4({"--export", "chart", "lucja.pcn", "wykres.pdf"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    EXPECT_EQ(pages("wykres.pdf"), 1);
+    EXPECT_NE(text("wykres.pdf").find("Łucja Wiśniewska"), std::string::npos);
+
+    r = lun4({"--export", "summary", "lucja.pcn", "formularz.pdf"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(pages("formularz.pdf"), 4);
+
+    r = lun4({"--export", "report", "lucja.pcn", "raport.pdf", "--place", "Kraków, 3 marca 2026",
+              "--institution", "Poradnia nr 2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(pages("raport.pdf"), 7);
+    const std::string report = text("raport.pdf");
+    for (const char* expected : {"Kraków, 3 marca 2026", "Poradnia nr 2", "Łucja Wiśniewska",
+                                 "oceniono jako – zaliczone", "Podpis osoby diagnozującej"}) {
+        EXPECT_NE(report.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_LT(fs::file_size(folder / "raport.pdf"), 1024u * 1024u);
+
+    r = lun4({"--export", "aid", "lucja.pcn", "pomoc.pdf", "--aid", "17"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(pages("pomoc.pdf"), 1);
+    EXPECT_NE(tool("pdfinfo '" + (folder / "pomoc.pdf").string() + "'").find("841.89 x 595.27"),
+              std::string::npos);
+
+    EXPECT_EQ(files(), (std::vector<std::string>{"formularz.pdf", "lucja.pcn", "pomoc.pdf",
+                                                 "raport.pdf", "wykres.pdf"}));
+}
+
+TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
+    std::ofstream(folder / "obcy.pcn") << "to nie jest plik badanego";
+    fs::create_directories(folder / "katalog.pdf");
+    struct Case {
+        QStringList args;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--export", "wykres", "lucja.pcn", "x.pdf"}, 2},  // unknown document
+        {{"--export", "chart", "lucja.pcn"}, 2},            // no output
+        {{"--export", "chart", "lucja.pcn", "x.odt"}, 2},   // not a PDF
+        {{"--export", "aid", "lucja.pcn", "x.pdf"}, 2},     // no aid number
+        {{"--export", "aid", "lucja.pcn", "x.pdf", "--aid", "18"}, 2},
+        {{"--export", "chart", "lucja.pcn", "x.pdf", "--kolor"}, 2},  // unknown option
+        {{"--export", "report", "lucja.pcn", "x.pdf", "--place", "№ 5"}, 2},
+        {{"--export", "chart", "brak.pcn", "x.pdf"}, 1},         // missing examinee file
+        {{"--export", "chart", "obcy.pcn", "x.pdf"}, 1},         // wrong format
+        {{"--export", "chart", "lucja.pcn", "brak/x.pdf"}, 1},   // folder missing
+        {{"--export", "chart", "lucja.pcn", "katalog.pdf"}, 1},  // cannot replace a folder
+    };
+    for (const Case& c : cases) {
+        const Run r = lun4(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.err.rfind("lun4: ", 0), 0u) << r.err;
+    }
+    EXPECT_EQ(files(), (std::vector<std::string>{"katalog.pdf", "lucja.pcn", "obcy.pcn"}));
+    EXPECT_TRUE(fs::is_empty(folder / "katalog.pdf"));
+}
+
+TEST_F(CommandLineTest, HelpListsTheOptions) {
+    const Run r = lun4({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* option :
+         {"--export", "chart", "summary", "report", "aid", "--aid", "--place", "--institution"}) {
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace lun4
