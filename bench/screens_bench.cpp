@@ -4,12 +4,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <memory>
 
+#include "model/catalogue.h"
 #include "platform/main_window.h"
+#include "reports/chart.h"
+#include "reports/summary_form.h"
 #include "screens/assessment/item_screens.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
+#include "ui/recording_surface.h"
 
 namespace {
 
@@ -108,6 +113,74 @@ void BM_StepToNextItem(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_StepToNextItem);
+
+// Documents: each page composed into back buffer 0 as its preview does, and presented. A
+// record with every score code, so that every bar and cell shows all four colours.
+void scoreEveryWay(ExamineeRecord& record) {
+    static const char codes[] = "gyrbgg";
+    for (int k = 1; k <= kItemCount; ++k) record.scores[k] = codes[k % 6];
+}
+
+// Lines of text a composition draws, counted on a recording of it: compare with the
+// one-line-of-text floor.
+template <typename Compose>
+double textLinesOf(Compose compose) {
+    ui::RecordingSurface back0("back0"), back1("back1"), back2("back2");
+    ui::FakeImageSource images;
+    compose(back0, back1, back2, images);
+    int lines = 0;
+    for (const auto& c : back0.callsOf(ui::DrawCall::Text))
+        lines += 1 + static_cast<int>(std::count(c.name.begin(), c.name.end(), '\n'));
+    return lines;
+}
+
+template <typename ComposePage>
+void chartPage(benchmark::State& st, ComposePage composePage) {
+    Program& p = program();
+    scoreEveryWay(p.state.record);
+    ui::Surface& page = p.window.backBuffer(0);
+    composePage(page, p.window.images(), p.state.record, reports::ChartMode::Preview);
+    for (auto _ : st) {
+        composePage(page, p.window.images(), p.state.record, reports::ChartMode::Preview);
+        p.window.present();
+    }
+    st.counters["text_lines"] =
+        textLinesOf([&](ui::Surface& b0, ui::Surface&, ui::Surface&, ui::ImageSource& images) {
+            composePage(b0, images, p.state.record, reports::ChartMode::Preview);
+        });
+}
+
+void BM_ChartPage1(benchmark::State& st) {
+    chartPage(st, reports::composeChartPage1);
+}
+BENCHMARK(BM_ChartPage1);
+void BM_ChartPage2(benchmark::State& st) {
+    chartPage(st, reports::composeChartPage2);
+}
+BENCHMARK(BM_ChartPage2);
+
+// Part 1 of the summary form (sheets 1 and 2) in the screen variant, then the first preview
+// page's copy of sheet 1 and the present.
+void BM_SummaryFormPart(benchmark::State& st) {
+    Program& p = program();
+    scoreEveryWay(p.state.record);
+    reports::PageBuffers buffers{p.window.backBuffer(0), p.window.backBuffer(1),
+                                 p.window.backBuffer(2)};
+    auto compose = [&] {
+        reports::composeSummaryForm(1, reports::SummaryVariant::Screen, buffers, p.window.images(),
+                                    p.state.record);
+        buffers.back0.copyFrom(buffers.back1, {60, 50, 960, 610}, 50, 70);
+        p.window.present();
+    };
+    compose();
+    for (auto _ : st) compose();
+    st.counters["text_lines"] = textLinesOf(
+        [&](ui::Surface& b0, ui::Surface& b1, ui::Surface& b2, ui::ImageSource& images) {
+            reports::composeSummaryForm(1, reports::SummaryVariant::Screen, {b0, b1, b2}, images,
+                                        p.state.record);
+        });
+}
+BENCHMARK(BM_SummaryFormPart);
 
 }  // namespace
 

@@ -13,6 +13,7 @@ bool generateDataFolder(const QString& root, QString* error, const QString& mock
         makeDialogs(out);
         makePages(out);
         makeAids(out);
+        makeReportPictures(out);
         // Written last, so that its time tells the build when the folder was complete.
         out.bmp("Data/main.bmp", startScreen());
     }

@@ -133,6 +133,18 @@ inline constexpr QRect kMaleBox{200, 140, 13, 13};
 inline constexpr QRect kFemaleBox{400, 140, 13, 13};
 inline constexpr QPoint kFormOk{465, 705};
 
+// Document previews. The background's band holds the title strip at (375, 2..3) and the
+// white page label in (821..948, 26..44); the sheet below it holds the page: the chart
+// pages (x 50..969, y 105..589), the summary form (50..950 x 70..630), the report
+// (50..950 x 100..600) and the aids (100..900 x 80..640); buttons stand at y 695.
+inline constexpr int kPreviewBandHeight = 52;
+inline constexpr QRect kPreviewSheet{36, 60, 952, 600};
+inline constexpr QSize kTitleStrip{300, 40};   // opisF, opisE, opisP
+inline constexpr QSize kViewCaption{240, 24};  // view, at (750, 20) above "Powrót" at (790, 45)
+// The logo is printed at (850, 610) on the chart, whose header block is printed from x 47 to
+// 977, and at (780, 30) and (780, 50) on the summary form.
+inline constexpr QSize kLogo{124, 56};
+
 // Aids viewer shows 800 x 560 of each picture.
 inline constexpr QSize kAidPicture{800, 560};
 

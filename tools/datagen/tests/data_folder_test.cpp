@@ -127,7 +127,13 @@ QStringList bitmapsLoaded() {
                           "Data/opis1.bmp",
                           "Data/opis2.bmp",
                           "Data/opis3.bmp",
-                          "Data/druk.bmp"}) {
+                          "Data/druk.bmp",
+                          "Data/skala1.bmp",
+                          "Data/opisF.bmp",
+                          "Data/opisE.bmp",
+                          "Data/opisP.bmp",
+                          "Data/view.bmp",
+                          "Data/logo.bmp"}) {
         files << QLatin1String(f);
     }
     for (int s = 1; s <= 6; ++s) files << QStringLiteral("Data/BMP/n_%1.bmp").arg(s);
@@ -343,6 +349,56 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
     EXPECT_LT(row.height(), 49);
     EXPECT_LT(122 + row.width(), 755);
     EXPECT_LE(size("Data/BMP/but_w.bmp").height(), row.height() - 5);
+}
+
+// The previews draw the chart pages and the sheets over "Data/skala1.bmp", the title strips
+// on its band and the page label, white with a black shadow, at the band's right end; the
+// chart and the summary form carry the logo on paper.
+TEST_F(DataFolder, PreviewPicturesFitWhereThePreviewsDrawThem) {
+    ASSERT_TRUE(generated_);
+    const QImage background(path("Data/skala1.bmp"));
+    ASSERT_EQ(background.size(), QSize(1024, 768));
+    auto everyPixel = [&](const QRect& r, auto test) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (!test(qGray(background.pixel(x, y)))) return false;
+        return true;
+    };
+    // White label text needs a dark ground.
+    EXPECT_TRUE(everyPixel(QRect(QPoint(821, 26), QPoint(947, 43)), [](int g) { return g < 110; }));
+    // Texts the chart pages write straight onto the background need a light one: page 2's
+    // graph titles and right level numbers, the summary and report pages' copies.
+    for (const QRect& r : {QRect(230, 160, 330, 24), QRect(710, 160, 260, 24),
+                           QRect(609, 324, 76, 188), QRect(50, 70, 900, 560)}) {
+        EXPECT_TRUE(everyPixel(r, [](int g) { return g > 225; }))
+            << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+    // The title strips lie on the band without a seam, clear of the label and the page.
+    for (const auto& [strip, y] : {std::pair{"Data/opisF.bmp", 3}, std::pair{"Data/opisE.bmp", 2},
+                                   std::pair{"Data/opisP.bmp", 2}}) {
+        const QImage image(path(QLatin1String(strip)));
+        ASSERT_FALSE(image.isNull()) << strip;
+        const QRect placed(QPoint(375, y), image.size());
+        EXPECT_FALSE(placed.intersects(QRect(QPoint(821, 26), QPoint(947, 43)))) << strip;
+        EXPECT_LE(placed.bottom(), 69) << strip;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, image.height() - 1)}) {
+            EXPECT_EQ(image.pixel(corner), background.pixel(placed.topLeft() + corner)) << strip;
+        }
+    }
+    // The caption of the full-page view: right of the miniature sheet, above "Powrót".
+    const QRect view(QPoint(750, 20), size("Data/view.bmp"));
+    EXPECT_TRUE(QRect(710, 0, 314, 768).contains(view));
+    EXPECT_FALSE(view.intersects(QRect(QPoint(790, 45), buttonSize("Data/BMP/powrot"))));
+    // The logo on white paper: inside the chart header block that is printed (47..977 x
+    // 610..760) and inside the parts of sheet 1 that the print job and the preview copy,
+    // above the first band at y 143.
+    const QImage logo(path("Data/logo.bmp"));
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(logo.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(logo.pixel(logo.width() - 1, logo.height() - 1), qRgb(255, 255, 255));
+    EXPECT_TRUE(QRect(47, 610, 930, 150).contains(QRect(QPoint(850, 610), logo.size())));
+    EXPECT_TRUE(QRect(95, 30, 845, 113).contains(QRect(QPoint(780, 30), logo.size())));
+    EXPECT_TRUE(QRect(60, 50, 900, 93).contains(QRect(QPoint(780, 50), logo.size())));
 }
 
 // The program writes the item name into the row at (x + 123 .. x + width - 10) in the item
