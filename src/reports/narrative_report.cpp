@@ -210,13 +210,36 @@ enum class Step {
     EndOfScale,
 };
 
+// Widths of note lines in the body font, each measured once while the page's metrics stay
+// the same.
+class NoteLineWidths {
+  public:
+    using Cache = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+    NoteLineWidths(const ui::Surface& page, Cache& cache) : page_(page), cache_(cache) {}
+
+    int operator()(std::string_view line) {
+        if (const auto found = cache_.find(line); found != cache_.end()) return found->second;
+        // Edited notes leave old lines behind; a long session must not keep them all.
+        if (cache_.size() >= kMostKept) cache_.clear();
+        const int width = page_.textWidth(line, ui::FontId::ReportBody);
+        cache_.emplace(line, width);
+        return width;
+    }
+
+  private:
+    static constexpr size_t kMostKept = 20000;
+    const ui::Surface& page_;
+    Cache& cache_;
+};
+
 // Lays the sections out page after page. Every page before the one asked for is laid out
 // with the same steps but not drawn; the page asked for starts white, so what it shows is
 // exactly what drawing every page before it would leave.
 class SectionFlow {
   public:
-    SectionFlow(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& texts)
-        : page_(page), record_(record), t_(texts) {}
+    SectionFlow(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& texts,
+                NoteLineWidths widths)
+        : page_(page), record_(record), t_(texts), widths_(widths) {}
 
     // Runs until page `target` has been composed or the last scale is done. Returns the
     // total page count when the run reached the end of the report, else 0.
@@ -239,7 +262,7 @@ class SectionFlow {
     void drawRecommendations();
     // Displayed pieces of a note line: the line itself, or, when it is wider than the text
     // column, the line wrapped at blanks.
-    void wrap(std::string_view line, std::vector<std::string_view>& pieces) const;
+    void wrap(std::string_view line, std::vector<std::string_view>& pieces);
     std::string comparisonText() const;
 
     int firstItemOfArea() const { return firstItem(kAreaOrder[area_], scaleAt(scale_)); }
@@ -251,6 +274,7 @@ class SectionFlow {
     ui::Surface& page_;
     const ExamineeRecord& record_;
     const ReportTexts& t_;
+    NoteLineWidths widths_;
     bool drawing_ = false;
 
     // Layout state, carried from one page to the next.
@@ -321,11 +345,11 @@ void SectionFlow::drawCountLine(int which) {
     if (y_ > kPageFull) pageFull_ = true;
 }
 
-void SectionFlow::wrap(std::string_view line, std::vector<std::string_view>& pieces) const {
+void SectionFlow::wrap(std::string_view line, std::vector<std::string_view>& pieces) {
     pieces.clear();
     line = withoutReturn(line);
     const auto fits = [&](std::string_view s) {
-        return page_.textWidth(withoutTrailingBlanks(s), ui::FontId::ReportBody) <= kTextWidth;
+        return widths_(withoutTrailingBlanks(s)) <= kTextWidth;
     };
     while (!line.empty()) {
         if (fits(line)) {
@@ -544,7 +568,13 @@ void NarrativeReport::composePage(ui::Surface& page, ui::ImageSource& images,
         if (pageNumber == 3) composeGeneralRemarks(page, record, t);
         return;
     }
-    SectionFlow flow(page, record, t);
+    // Any change of the page's metrics changes this width.
+    const int probe = page.textWidth(t.widthProbe, ui::FontId::ReportBody);
+    if (probe != widthProbe_) {
+        noteLineWidths_.clear();
+        widthProbe_ = probe;
+    }
+    SectionFlow flow(page, record, t, NoteLineWidths(page, noteLineWidths_));
     if (const int total = flow.run(pageNumber); total > 0) {
         pageCount_ = total;
         if (pageNumber > total) {

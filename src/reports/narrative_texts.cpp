@@ -180,15 +180,18 @@ ReportTexts makeTexts() {
         cp(u8"Podczas diagnozy oceniano funkcjonowanie badanego w zakresie następujących sfer:");
     t.assessedFemale =
         cp(u8"Podczas diagnozy oceniano funkcjonowanie badanej w zakresie następujących sfer:");
-    // Two blanks before "Domowy", as the text has always been printed.
+    // Broken one word earlier than it used to be: "adaptacja" ended past the frame and was
+    // cut off. Two blanks before "Domowy", as the text has always been printed.
     t.spheresAssessed =
         cp(u8"umiejętności wykonawcze, samodzielne funkcjonowanie, umiejętność spędzania wolnego "
-           u8"czasu, adaptacja\r\n"
-           u8"do pracy, komunikatywność, zachowania interpersonalne. Wymienione sfery oceniono w "
-           u8"trzech\r\n"
-           u8"obszarach: Obszar Bezpośredniej Obserwacji, Obszar Szkoła Praca, Obszar  Domowy.");
+           u8"czasu,\r\n"
+           u8"adaptacja do pracy, komunikatywność, zachowania interpersonalne. Wymienione sfery "
+           u8"oceniono\r\n"
+           u8"w trzech obszarach: Obszar Bezpośredniej Obserwacji, Obszar Szkoła Praca, Obszar  "
+           u8"Domowy.");
     t.resultsHeading = cp(u8"PODSUMOWANIE WYNIKÓW BADANEGO");
 
+    t.widthProbe = cp(u8"Zażółć gęślą jaźń – WMQ@ ilj.,;:1234567890 ĄĘŚĆŻŹŁÓŃ (?!) /x\\");
     t.signatureLine = repeated('.', 66);
     t.signatureCaption = cp(u8"Podpis osoby diagnozującej");
     return t;

@@ -66,6 +66,10 @@ struct ReportTexts {
     std::string spheresAssessed;
     std::string resultsHeading;
 
+    // A line of many different letters, measured to tell one set of font metrics from
+    // another.
+    std::string widthProbe;
+
     // The signature block of the last printed sheet.
     std::string signatureLine;
     std::string signatureCaption;

@@ -11,6 +11,7 @@
 #include "model/cp1250.h"
 #include "model/default_recommendations.h"
 #include "report_dump.h"
+#include "ui/qt/qt_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -456,6 +457,27 @@ TEST(NarrativeReport, WideNoteLinesWrapAtBlanksAndContinueOnTheNextPage) {
     }
 }
 
+// Widths are remembered between pages, but a page with other metrics measures afresh.
+TEST(NarrativeReport, WrapFollowsTheMetricsOfThePageItIsDrawnOn) {
+    ExamineeRecord record = personalRecord(kGenderMale);
+    const std::string line(150, 'x');  // 1200 pixels at 8 per character, 600 at 4
+    setText(record.notes[1], "Pierwsze " + line + "\r\n");
+    Composer c;
+    const auto linesOnPage4 = [&](ui::RecordingSurface& page) {
+        c.report.composePage(page, c.images, record, cover(), 4);
+        int lines = 0;
+        for (const auto& text : page.textsDrawn()) lines += text.find("xxx") != std::string::npos;
+        return lines;
+    };
+    ui::RecordingSurface wide;
+    EXPECT_EQ(linesOnPage4(wide), 2);
+    ui::RecordingSurface narrow;
+    narrow.setTextMeasure([](std::string_view text, ui::FontId) { return int(text.size()) * 4; });
+    EXPECT_EQ(linesOnPage4(narrow), 1);
+    ui::RecordingSurface wideAgain;
+    EXPECT_EQ(linesOnPage4(wideAgain), 2);
+}
+
 TEST(TextHelpers, CountLineFeedsAndTakeLinesWithTheirCarriageReturns) {
     EXPECT_EQ(countLineFeeds(""), 0);
     EXPECT_EQ(countLineFeeds("jeden"), 0);
@@ -488,6 +510,56 @@ TEST(NarrativeReport, SignatureBlockClearsTheFrameAndSignsAtItsFoot) {
         EXPECT_EQ(call.mode, ui::BackgroundMode::Transparent);
         EXPECT_EQ(call.colour, ui::kBlack);
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// With the program's fonts.
+
+// Every line of the general remarks and of the per-scale sections, with the longest gendered
+// forms, fits between x 115 and the frame.
+TEST(NarrativeReportFonts, FixedTextLinesFitTheTextColumn) {
+    const ui::QtSurface metrics;
+    Composer c;
+    const ExamineeRecord record = personalRecord(kGenderFemale);
+    std::vector<ui::DrawCall> lines;
+    for (int p = 3; p <= 13; ++p) {
+        for (const auto& call : c.page(record, p).callsOf(ui::DrawCall::Text)) {
+            if (call.rect.left == 115 && call.rect.right == 922) lines.push_back(call);
+        }
+    }
+    ASSERT_GT(lines.size(), 150u);
+    for (const auto& call : lines) {
+        for (int n = 0; n <= countLineFeeds(call.name); ++n) {
+            const std::string line = lineOf(n, call.name);
+            EXPECT_LE(metrics.textWidth(line, call.font), 922 - 115) << cp1250::toUtf8(line);
+        }
+    }
+}
+
+TEST(NarrativeReportFonts, LastPageOnScreenShowsItsLinesInsideTheFrame) {
+    Composer c;
+    ExamineeRecord record = personalRecord(kGenderMale);
+    for (int k = 1; k <= kItemCount; ++k) record.scores[k] = kPass;
+    ui::QtSurface page;
+    page.fill({0, 0, 1024, 768}, ui::kRed);
+    c.report.composePage(page, c.images, record, cover(), 13);
+    const QImage& image = page.image();
+    const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    const auto darkIn = [&](int left, int top, int right, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (dark(x, y)) return true;
+        return false;
+    };
+    // The frame's outline, and white all around it.
+    EXPECT_TRUE(dark(100, 10) && dark(921, 10) && dark(100, 759) && dark(921, 759));
+    EXPECT_EQ(image.pixel(50, 400), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(1000, 760), qRgb(255, 255, 255));
+    // Page 13 holds lines from y 60 to the comparison at y 300..340, then nothing.
+    EXPECT_TRUE(darkIn(115, 60, 500, 80));
+    EXPECT_TRUE(darkIn(115, 320, 500, 340));
+    EXPECT_FALSE(darkIn(101, 345, 921, 759));
+    EXPECT_FALSE(darkIn(101, 11, 921, 58));
 }
 
 }  // namespace
