@@ -339,6 +339,18 @@ QImage areaDescription(int area) {
     return image;
 }
 
+// The program's mark at the top left of the narrative report's cover, on the white page.
+QImage reportLogo() {
+    QImage image = blank(QSize(320, 80), Qt::white);
+    QPainter p(&image);
+    begin(p);
+    brandMark(p, QPoint(0, 4), 30);
+    text(p, QRect(0, 50, 320, 24), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Diagnoza umiejętności praktycznych i zachowania"), sans(13),
+         colour::inkSoft);
+    return image;
+}
+
 }  // namespace
 
 void makeScreens(Output& out) {
@@ -366,6 +378,7 @@ void makeScreens(Output& out) {
     out.bmp("Data/opis2.bmp", areaDescription(0));
     out.bmp("Data/opis3.bmp", areaDescription(1));
     out.bmp("Data/opis1.bmp", areaDescription(2));
+    out.bmp("Data/logo.bmp", reportLogo());
 }
 
 }  // namespace datagen

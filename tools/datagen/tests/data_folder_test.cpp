@@ -127,7 +127,8 @@ QStringList bitmapsLoaded() {
                           "Data/opis1.bmp",
                           "Data/opis2.bmp",
                           "Data/opis3.bmp",
-                          "Data/druk.bmp"}) {
+                          "Data/druk.bmp",
+                          "Data/logo.bmp"}) {
         files << QLatin1String(f);
     }
     for (int s = 1; s <= 6; ++s) files << QStringLiteral("Data/BMP/n_%1.bmp").arg(s);
