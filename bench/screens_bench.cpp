@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "model/catalogue.h"
+#include "model/default_recommendations.h"
 #include "platform/main_window.h"
 #include "reports/chart.h"
+#include "reports/narrative_report.h"
 #include "reports/summary_form.h"
 #include "screens/assessment/item_screens.h"
 #include "screens/controller/screen_controller.h"
@@ -181,6 +183,71 @@ void BM_SummaryFormPart(benchmark::State& st) {
         });
 }
 BENCHMARK(BM_SummaryFormPart);
+
+// ===== Narrative report =====
+// The report preview as it composes a page: page 100 to learn the page count, then the page
+// itself, both into back buffer 0, then presented. Earlier pages are laid out but not drawn.
+
+ExamineeRecord passedRecord() {
+    ExamineeRecord record;
+    setText(record.firstName, "Jan");
+    setText(record.lastName, "Kowalski");
+    for (int k = 1; k <= kItemCount; ++k) record.scores[k] = kPass;
+    return record;
+}
+
+// Every item emerging with its default recommendation as the note.
+ExamineeRecord emergingRecord() {
+    ExamineeRecord record = passedRecord();
+    for (int k = 1; k <= kItemCount; ++k) {
+        record.scores[k] = kEmerging;
+        setText(record.notes[k], defaultRecommendation(RecommendationKind::Emerging, k));
+    }
+    return record;
+}
+
+void showLastReportPage(benchmark::State& st, const ExamineeRecord& record) {
+    Program& p = program();
+    reports::NarrativeReport report;
+    const reports::CoverTexts cover;
+    ui::Surface& page = p.window.backBuffer(0);
+    report.composePage(page, p.window.images(), record, cover,
+                       reports::NarrativeReport::kCountingPass);
+    const int last = report.pageCount();
+    for (auto _ : st) {
+        report.composePage(page, p.window.images(), record, cover,
+                           reports::NarrativeReport::kCountingPass);
+        report.composePage(page, p.window.images(), record, cover, report.pageCount());
+        p.window.present();
+    }
+    st.counters["pages"] = last;
+}
+
+void BM_ReportLastPageOf13(benchmark::State& st) {
+    showLastReportPage(st, passedRecord());
+}
+BENCHMARK(BM_ReportLastPageOf13);
+
+void BM_ReportLastPageLongReport(benchmark::State& st) {
+    showLastReportPage(st, emergingRecord());
+}
+BENCHMARK(BM_ReportLastPageLongReport);
+
+// The same page shown first after the notes were loaded: every note line is measured once.
+void BM_ReportLastPageLongReportFirstShow(benchmark::State& st) {
+    Program& p = program();
+    const ExamineeRecord record = emergingRecord();
+    const reports::CoverTexts cover;
+    ui::Surface& page = p.window.backBuffer(0);
+    for (auto _ : st) {
+        reports::NarrativeReport report;
+        report.composePage(page, p.window.images(), record, cover,
+                           reports::NarrativeReport::kCountingPass);
+        report.composePage(page, p.window.images(), record, cover, report.pageCount());
+        p.window.present();
+    }
+}
+BENCHMARK(BM_ReportLastPageLongReportFirstShow);
 
 }  // namespace
 

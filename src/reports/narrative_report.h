@@ -5,8 +5,10 @@
 // and composed one at a time; pages 4 and up are laid out afresh from page 4 on every call,
 // so a page always shows the record as it stands.
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "model/examinee_record.h"
 #include "ui/surface.h"
@@ -19,6 +21,12 @@ struct CoverTexts {
     std::string institution;
 };
 
+// Hashes a text kept as a string and a text looked up as a view alike.
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
 class NarrativeReport {
   public:
     // Asking for this page lays out the whole report to learn its page count; the page
@@ -27,7 +35,8 @@ class NarrativeReport {
 
     // Draws page `pageNumber` (1-based) into `page`. Pages 1-3 are fixed and leave the page
     // count alone; a request for a per-scale page that reaches the end of the last scale
-    // stores the page count; a page after the last one is an empty framed page.
+    // stores the page count; a page after the last one is an empty framed page. Per-scale
+    // pages before the one asked for are laid out but not drawn.
     void composePage(ui::Surface& page, ui::ImageSource& images, const ExamineeRecord& record,
                      const CoverTexts& cover, int pageNumber);
     // The page count found by the last call that reached the end of the report; 0 before.
@@ -38,6 +47,11 @@ class NarrativeReport {
 
   private:
     int pageCount_ = 0;
+    // Widths of the note lines measured so far, kept while pages give a fixed probe text the
+    // width `widthProbe_`: laying out a long report measures every note line, and the preview
+    // lays the report out twice for every page it shows.
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> noteLineWidths_;
+    int widthProbe_ = -1;
 };
 
 // Number of line feeds in a text; the text has that many lines plus one.

@@ -1,0 +1,613 @@
+#include "reports/narrative_report.h"
+
+#include <array>
+#include <vector>
+
+#include "model/catalogue.h"
+#include "model/scoring.h"
+#include "reports/narrative_texts.h"
+
+namespace lun4::reports {
+
+using narrative::kAreas;
+using narrative::kScales;
+using narrative::ReportTexts;
+using narrative::reportTexts;
+
+namespace {
+
+constexpr ui::Rgb kLabelGrey{217, 217, 217};
+constexpr ui::Rect kWholePage{0, 0, ui::kFrameWidth, ui::kFrameHeight};
+constexpr ui::Rect kFrame{100, 10, 922, 760};
+
+// The text column of the per-scale pages: every line is drawn at x 115 in a rectangle that
+// reaches the frame's right edge and the foot of the page.
+constexpr int kTextLeft = 115;
+constexpr int kTextRight = 922;
+constexpr int kTextBottom = 760;
+constexpr int kTextWidth = kTextRight - kTextLeft;
+constexpr int kLineHeight = 20;
+constexpr int kPageTop = 60;
+// A page is full once the line cursor passes this; the print job takes y 60..540 of a page.
+constexpr int kPageFull = 520;
+// A direct-observation heading after another area comes one blank line lower, unless it
+// opens a page.
+constexpr int kHeadingBlankAbove = 80;
+// Note lines of this many characters or fewer (a kept carriage return included) are empty
+// lines or leftovers and are not printed.
+constexpr size_t kShortLine = 3;
+constexpr size_t kLineBufferLimit = 399;
+
+const lun4::ObservationArea kAreaOrder[kAreas] = {
+    ObservationArea::DirectObservation, ObservationArea::Home, ObservationArea::SchoolWork};
+
+// Line n of a text without its line feed, however long.
+std::string_view fullLine(int n, std::string_view text) {
+    size_t start = 0;
+    for (int i = 0; i < n; ++i) {
+        const size_t feed = text.find('\n', start);
+        if (feed == std::string_view::npos) return {};
+        start = feed + 1;
+    }
+    const size_t feed = text.find('\n', start);
+    return text.substr(start,
+                       feed == std::string_view::npos ? std::string_view::npos : feed - start);
+}
+
+// A line as drawn: the carriage return kept before its line feed draws nothing.
+std::string_view withoutReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+std::string_view withoutTrailingBlanks(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.remove_suffix(1);
+    return line;
+}
+
+void drawFixedText(ui::Surface& page, ui::FontId font, std::string_view text, ui::Rect rect,
+                   unsigned flags) {
+    page.setFont(font);
+    page.drawText(text, rect, flags);
+}
+
+void whiteBox(ui::Surface& page, ui::Rect rect) {
+    page.setFillColour(ui::kWhite);
+    page.box(rect);
+}
+
+void greyBox(ui::Surface& page, ui::Rect rect) {
+    page.setFillColour(kLabelGrey);
+    page.box(rect);
+    page.setFillColour(ui::kWhite);
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages 1 to 3.
+
+void composeCover(ui::Surface& page, ui::ImageSource& images, const ExamineeRecord& record,
+                  const CoverTexts& cover, const ReportTexts& t) {
+    using namespace ui::text;
+    page.drawImage(images.loadBitmap("Data\\logo.bmp"), 100, 50);
+    drawFixedText(page, ui::FontId::ReportBody, cover.placeAndDate, {650, 94, 910, 111}, kRight);
+    drawFixedText(page, ui::FontId::ReportBody, t.dateLine, {100, 100, 924, 600}, kRight);
+    drawFixedText(page, ui::FontId::ReportText, t.dateCaption, {100, 120, 924, 600}, kRight);
+    drawFixedText(page, ui::FontId::ReportEmphasis, t.coverHeading, {100, 160, 924, 600}, kCenter);
+    whiteBox(page, {260, 225, 780, 291});
+    drawFixedText(page, ui::FontId::ReportBody, cover.institution, {100, 228, 924, 600}, kCenter);
+    drawFixedText(page, ui::FontId::ReportText, t.institutionCaption, {100, 298, 924, 600},
+                  kCenter);
+    drawFixedText(page, ui::FontId::ReportBody, t.diagnosticianLine, {100, 348, 924, 600}, kLeft);
+    drawFixedText(page, ui::FontId::ReportBody, text(record.diagnosticianName),
+                  {150, 345, 924, 600}, kLeft);
+    drawFixedText(page, ui::FontId::ReportText, t.diagnosticianCaption, {100, 363, 924, 600},
+                  kLeft);
+    drawFixedText(page, ui::FontId::ReportBody, t.permitLine, {100, 388, 924, 600}, kLeft);
+    drawFixedText(page, ui::FontId::ReportBody, text(record.diagnosticianPermitNo),
+                  {400, 385, 924, 600}, kLeft);
+    drawFixedText(page, ui::FontId::ReportText, t.permitCaption, {100, 402, 924, 600}, kLeft);
+}
+
+struct DataRow {
+    ui::Rect labelCell;
+    ui::Rect labelText;
+    ui::Rect valueCell;
+    ui::Rect valueText;
+};
+
+// In the order of ReportTexts::dataLabels.
+constexpr DataRow kDataRows[9] = {
+    {{100, 100, 250, 140}, {100, 110, 250, 140}, {249, 100, 501, 140}, {249, 115, 501, 140}},
+    {{500, 100, 650, 140}, {500, 110, 650, 140}, {649, 100, 924, 140}, {649, 115, 924, 140}},
+    {{100, 139, 250, 219}, {100, 156, 250, 219}, {249, 139, 501, 219}, {259, 149, 501, 219}},
+    {{500, 139, 650, 219}, {500, 169, 650, 219}, {649, 139, 924, 219}, {659, 149, 924, 219}},
+    {{100, 218, 250, 298}, {100, 228, 250, 298}, {249, 218, 501, 298}, {259, 228, 501, 298}},
+    {{500, 218, 650, 298}, {500, 238, 650, 298}, {649, 218, 924, 298}, {659, 228, 924, 298}},
+    {{100, 297, 250, 357}, {100, 299, 250, 357}, {249, 297, 924, 357}, {259, 302, 924, 357}},
+    {{100, 356, 250, 417}, {100, 368, 250, 417}, {249, 356, 924, 417}, {259, 361, 924, 417}},
+    {{100, 415, 250, 497}, {100, 427, 250, 497}, {249, 415, 924, 497}, {249, 425, 924, 497}},
+};
+
+void composePersonalData(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& t) {
+    using namespace ui::text;
+    whiteBox(page, {100, 100, 924, 457});
+    const std::string values[8] = {
+        record.fullName(),
+        std::string(text(record.birthDate)),
+        std::string(text(record.homeAddress)),
+        std::string(text(record.phoneContacts)),
+        std::string(text(record.facilityAddress)),
+        std::string(text(record.siblings)),
+        std::string(text(record.guardians)),
+        std::string(text(record.additionalInfo)),
+    };
+    for (int row = 0; row < 9; ++row) {
+        const DataRow& cells = kDataRows[row];
+        greyBox(page, cells.labelCell);
+        drawFixedText(page, ui::FontId::ReportEmphasis, t.dataLabels[row], cells.labelText,
+                      kCenter);
+        whiteBox(page, cells.valueCell);
+        if (row == 8) {
+            drawFixedText(page, ui::FontId::ReportEmphasis, t.examinationKind, cells.valueText,
+                          kCenter);
+        } else {
+            drawFixedText(page, ui::FontId::ReportSmallBold, values[row], cells.valueText,
+                          row < 2 ? kCenter : kLeft);
+        }
+    }
+}
+
+void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& t) {
+    using namespace ui::text;
+    const bool female = record.gender == kGenderFemale;
+    constexpr ui::Rect kHeadingCells[3] = {
+        {100, 50, 374, 110}, {373, 50, 648, 110}, {647, 50, 922, 110}};
+    constexpr ui::Rect kHeadingTexts[3] = {
+        {100, 52, 374, 110}, {373, 60, 648, 110}, {647, 60, 922, 110}};
+    constexpr ui::Rect kListCells[3] = {
+        {100, 109, 374, 239}, {373, 109, 648, 239}, {647, 109, 922, 239}};
+    constexpr ui::Rect kListTexts[3] = {
+        {115, 114, 369, 229}, {388, 114, 643, 229}, {662, 114, 917, 229}};
+    for (int i = 0; i < 3; ++i) {
+        greyBox(page, kHeadingCells[i]);
+        drawFixedText(page, ui::FontId::ReportEmphasis, t.areaColumnHeadings[i], kHeadingTexts[i],
+                      kCenter);
+    }
+    for (int i = 0; i < 3; ++i) {
+        whiteBox(page, kListCells[i]);
+        drawFixedText(page, ui::FontId::ReportBody, t.sphereList, kListTexts[i], kLeft);
+    }
+    greyBox(page, {100, 238, 922, 263});
+    drawFixedText(page, ui::FontId::ReportEmphasis, t.remarksHeading, {100, 241, 922, 263},
+                  kCenter);
+    // The remarks box runs past the foot of the page, as it always has.
+    whiteBox(page, {100, 262, 922, 1062});
+    const auto left = [&](int x, int y, const std::string& line) {
+        drawFixedText(page, ui::FontId::ReportBody, line, {x, y, 922, 1062}, kLeft);
+    };
+    left(115, 264, record.fullName() + (female ? t.subjectedFemale : t.subjectedMale));
+    left(115, 284, t.preparedBy + std::string(text(record.diagnosticianName)) + ".");
+    left(115, 324, female ? t.assessedFemale : t.assessedMale);
+    left(115, 364, t.spheresAssessed);
+    drawFixedText(page, ui::FontId::ReportEmphasis, t.resultsHeading, {115, 452, 922, 1062},
+                  kCenter);
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages 4 and up: one section per function scale, flowing over as many pages as it needs.
+
+enum class Step {
+    Title,
+    Description,
+    AreaHeading,
+    AreaText,
+    FailLine,
+    EmergingLine,
+    PassLine,
+    RecommendationsHeading,
+    Recommendations,
+    Comparison,
+    EndOfScale,
+};
+
+// Widths of note lines in the body font, each measured once while the page's metrics stay
+// the same.
+class NoteLineWidths {
+  public:
+    using Cache = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+    NoteLineWidths(const ui::Surface& page, Cache& cache) : page_(page), cache_(cache) {}
+
+    int operator()(std::string_view line) {
+        if (const auto found = cache_.find(line); found != cache_.end()) return found->second;
+        // Edited notes leave old lines behind; a long session must not keep them all.
+        if (cache_.size() >= kMostKept) cache_.clear();
+        const int width = page_.textWidth(line, ui::FontId::ReportBody);
+        cache_.emplace(line, width);
+        return width;
+    }
+
+  private:
+    static constexpr size_t kMostKept = 20000;
+    const ui::Surface& page_;
+    Cache& cache_;
+};
+
+// Lays the sections out page after page. Every page before the one asked for is laid out
+// with the same steps but not drawn; the page asked for starts white, so what it shows is
+// exactly what drawing every page before it would leave.
+class SectionFlow {
+  public:
+    SectionFlow(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& texts,
+                NoteLineWidths widths)
+        : page_(page), record_(record), t_(texts), widths_(widths) {}
+
+    // Runs until page `target` has been composed or the last scale is done. Returns the
+    // total page count when the run reached the end of the report, else 0.
+    int run(int target);
+
+  private:
+    void startPage(bool draw);
+    void runSteps();
+    void advance(Step next) {
+        step_ = next;
+        line_ = 0;
+    }
+
+    // One line at the cursor, then the cursor moves down a line.
+    void drawLine(std::string_view line, ui::FontId font);
+    // The lines of a fixed text from the saved line on. True once its last line is drawn;
+    // false when the page filled up before.
+    bool drawTextLines(std::string_view text, ui::FontId font);
+    void drawCountLine(int which);
+    void drawRecommendations();
+    // Displayed pieces of a note line: the line itself, or, when it is wider than the text
+    // column, the line wrapped at blanks.
+    void wrap(std::string_view line, std::vector<std::string_view>& pieces);
+    std::string comparisonText() const;
+
+    int firstItemOfArea() const { return firstItem(kAreaOrder[area_], scaleAt(scale_)); }
+    int itemsOfArea() const { return itemsPerScale(kAreaOrder[area_]); }
+    int count(char code) const {
+        return countScores(record_, firstItemOfArea(), itemsOfArea(), code);
+    }
+
+    ui::Surface& page_;
+    const ExamineeRecord& record_;
+    const ReportTexts& t_;
+    NoteLineWidths widths_;
+    bool drawing_ = false;
+
+    // Layout state, carried from one page to the next.
+    int pageCounter_ = 3;
+    int y_ = kPageTop;
+    int scale_ = 0;
+    Step step_ = Step::Title;
+    int area_ = 0;
+    int line_ = 0;
+    int piece_ = 0;  // displayed piece of a wrapped note line
+    int item_ = 0;
+    int itemsLeft_ = 0;
+    bool pageFull_ = false;
+    bool noteDrewLine_ = false;
+
+    std::vector<std::string_view> pieces_;
+};
+
+int SectionFlow::run(int target) {
+    for (;;) {
+        startPage(pageCounter_ + 1 == target);
+        runSteps();
+        ++pageCounter_;
+        if (scale_ >= kScales) return pageCounter_;
+        if (pageCounter_ >= target) return 0;
+    }
+}
+
+void SectionFlow::startPage(bool draw) {
+    drawing_ = draw;
+    if (drawing_) {
+        page_.fill(kWholePage, ui::kWhite);
+        whiteBox(page_, kFrame);
+    }
+    y_ = kPageTop;
+    pageFull_ = false;
+}
+
+void SectionFlow::drawLine(std::string_view line, ui::FontId font) {
+    if (drawing_) {
+        page_.setFont(font);
+        page_.drawText(withoutReturn(line), {kTextLeft, y_, kTextRight, kTextBottom},
+                       ui::text::kLeft);
+    }
+    y_ += kLineHeight;
+}
+
+bool SectionFlow::drawTextLines(std::string_view text, ui::FontId font) {
+    const int lines = countLineFeeds(text) + 1;
+    while (line_ < lines) {
+        drawLine(fullLine(line_, text), font);
+        ++line_;
+        if (y_ > kPageFull) {
+            pageFull_ = true;
+            break;
+        }
+    }
+    return line_ >= lines;
+}
+
+void SectionFlow::drawCountLine(int which) {
+    static constexpr char kCodes[3] = {kFail, kEmerging, kPass};
+    const int n = count(kCodes[which]);
+    const std::string& suffix = n == 1 ? t_.suffixSingular[which] : t_.suffixPlural[which];
+    // A count above 12 cannot come from an area's items; kept in range all the same.
+    const std::string& phrase = t_.countPhrases[n <= narrative::kMaxCount ? n : 0];
+    drawLine(phrase + suffix, ui::FontId::ReportBody);
+    if (y_ > kPageFull) pageFull_ = true;
+}
+
+void SectionFlow::wrap(std::string_view line, std::vector<std::string_view>& pieces) {
+    pieces.clear();
+    line = withoutReturn(line);
+    const auto fits = [&](std::string_view s) {
+        return widths_(withoutTrailingBlanks(s)) <= kTextWidth;
+    };
+    while (!line.empty()) {
+        if (fits(line)) {
+            pieces.push_back(line);
+            return;
+        }
+        // The longest run of whole words that fits; the blank it breaks at is not drawn.
+        size_t cut = std::string_view::npos;
+        for (size_t blank = line.find(' '); blank != std::string_view::npos;
+             blank = line.find(' ', blank + 1)) {
+            if (blank == 0) continue;
+            if (!fits(line.substr(0, blank))) break;
+            cut = blank;
+        }
+        if (cut == std::string_view::npos) {
+            // One word wider than the column: as many of its characters as fit.
+            size_t low = 1;
+            size_t high = line.find(' ', 1);
+            if (high == std::string_view::npos) high = line.size();
+            while (low < high) {
+                const size_t mid = (low + high + 1) / 2;
+                if (fits(line.substr(0, mid))) {
+                    low = mid;
+                } else {
+                    high = mid - 1;
+                }
+            }
+            pieces.push_back(line.substr(0, low));
+            line.remove_prefix(low);
+        } else {
+            pieces.push_back(line.substr(0, cut));
+            line.remove_prefix(cut + 1);
+        }
+    }
+}
+
+void SectionFlow::drawRecommendations() {
+    while (itemsLeft_ > 0) {
+        const std::string_view note = text(record_.notes[item_]);
+        const int lines = countLineFeeds(note) + 1;
+        while (line_ < lines) {
+            const std::string_view line = fullLine(line_, note);
+            if (line.size() > kShortLine) {
+                wrap(line, pieces_);
+                const int pieces = static_cast<int>(pieces_.size());
+                // Pieces of one wrapped line count as lines of their own: each moves the
+                // cursor down and may fill the page.
+                while (piece_ < pieces) {
+                    drawLine(pieces_[piece_], ui::FontId::ReportBody);
+                    noteDrewLine_ = true;
+                    ++piece_;
+                    if (piece_ < pieces && y_ >= kPageFull) {
+                        pageFull_ = true;
+                        return;
+                    }
+                }
+                piece_ = 0;
+            }
+            ++line_;
+            if (y_ >= kPageFull) {
+                pageFull_ = true;
+                break;
+            }
+        }
+        if (line_ < lines) return;
+        // The note is done: a blank line before the next note that prints anything.
+        if (noteDrewLine_ && itemsLeft_ > 1) y_ += kLineHeight;
+        ++item_;
+        --itemsLeft_;
+        line_ = 0;
+        noteDrewLine_ = false;
+        if (pageFull_) return;
+    }
+}
+
+std::string SectionFlow::comparisonText() const {
+    std::array<int, kAreas> pass{};
+    std::array<int, kAreas> emerging{};
+    for (int a = 0; a < kAreas; ++a) {
+        const int first = firstItem(kAreaOrder[a], scaleAt(scale_));
+        const int length = itemsPerScale(kAreaOrder[a]);
+        pass[a] = countScores(record_, first, length, kPass);
+        emerging[a] = countScores(record_, first, length, kEmerging);
+    }
+    const auto ending = narrative::comparisonEnding(pass, emerging);
+    const std::string& opening =
+        record_.gender == kGenderFemale ? t_.comparisonOpeningFemale : t_.comparisonOpeningMale;
+    return opening + t_.comparisonEndings[static_cast<int>(ending)];
+}
+
+void SectionFlow::runSteps() {
+    while (!pageFull_ && scale_ < kScales) {
+        switch (step_) {
+            case Step::Title:
+                if (y_ + kLineHeight > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                if (drawing_) {
+                    page_.setFont(ui::FontId::ReportTitle);
+                    page_.drawText(t_.sectionTitles[scale_],
+                                   {kTextLeft, y_, kTextRight, y_ + kLineHeight}, ui::text::kLeft);
+                }
+                y_ += 2 * kLineHeight;
+                area_ = 0;
+                advance(Step::Description);
+                if (y_ + kLineHeight > kPageFull) pageFull_ = true;
+                break;
+            case Step::Description:
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                if (drawTextLines(t_.descriptions[scale_], ui::FontId::ReportBody)) {
+                    y_ += kLineHeight;
+                    advance(Step::AreaHeading);
+                }
+                break;
+            case Step::AreaHeading:
+                if (area_ > 0 && line_ == 0 && y_ > kHeadingBlankAbove) y_ += kLineHeight;
+                if (y_ >= kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                if (drawTextLines(t_.areaHeadings[area_], ui::FontId::ReportTitle)) {
+                    advance(Step::AreaText);
+                }
+                break;
+            case Step::AreaText:
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                if (drawTextLines(t_.areaTexts[area_], ui::FontId::ReportBody)) {
+                    y_ += kLineHeight;
+                    advance(Step::FailLine);
+                }
+                break;
+            case Step::FailLine:
+            case Step::EmergingLine:
+            case Step::PassLine: {
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                const int which = static_cast<int>(step_) - static_cast<int>(Step::FailLine);
+                drawCountLine(which);
+                advance(static_cast<Step>(static_cast<int>(step_) + 1));
+                break;
+            }
+            case Step::RecommendationsHeading:
+                // The blank line above "Wskazania:" is added again when the page ends here.
+                y_ += kLineHeight;
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                drawLine(t_.recommendationsHeading, ui::FontId::ReportBody);
+                item_ = firstItemOfArea();
+                itemsLeft_ = itemsOfArea();
+                piece_ = 0;
+                noteDrewLine_ = false;
+                advance(Step::Recommendations);
+                if (y_ > kPageFull) pageFull_ = true;
+                break;
+            case Step::Recommendations:
+                drawRecommendations();
+                if (itemsLeft_ > 0) break;
+                if (area_ < kAreas - 1) {
+                    ++area_;
+                    advance(Step::AreaHeading);
+                } else {
+                    advance(Step::Comparison);
+                }
+                break;
+            case Step::Comparison:
+                if (drawTextLines(comparisonText(), ui::FontId::ReportBody)) {
+                    y_ += kLineHeight;
+                    advance(Step::EndOfScale);
+                    // The report ends with the last scale's comparison: no page is started
+                    // for the blank lines after it.
+                    if (scale_ == kScales - 1) scale_ = kScales;
+                }
+                break;
+            case Step::EndOfScale:
+                // When the page ends here, the next page adds the blank line again, so the
+                // next title starts there at y 80.
+                y_ += kLineHeight;
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                ++scale_;
+                advance(Step::Title);
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+void NarrativeReport::composePage(ui::Surface& page, ui::ImageSource& images,
+                                  const ExamineeRecord& record, const CoverTexts& cover,
+                                  int pageNumber) {
+    const ReportTexts& t = reportTexts();
+    page.setBackgroundMode(ui::BackgroundMode::Transparent);
+    page.setTextColour(ui::kBlack);
+    page.setLineColour(ui::kBlack);
+    page.setFillColour(ui::kWhite);
+    page.setFont(ui::FontId::ReportBody);
+
+    if (pageNumber <= 3) {
+        page.fill(kWholePage, ui::kWhite);
+        if (pageNumber == 1) composeCover(page, images, record, cover, t);
+        if (pageNumber == 2) composePersonalData(page, record, t);
+        if (pageNumber == 3) composeGeneralRemarks(page, record, t);
+        return;
+    }
+    // Any change of the page's metrics changes this width.
+    const int probe = page.textWidth(t.widthProbe, ui::FontId::ReportBody);
+    if (probe != widthProbe_) {
+        noteLineWidths_.clear();
+        widthProbe_ = probe;
+    }
+    SectionFlow flow(page, record, t, NoteLineWidths(page, noteLineWidths_));
+    if (const int total = flow.run(pageNumber); total > 0) {
+        pageCount_ = total;
+        if (pageNumber > total) {
+            page.fill(kWholePage, ui::kWhite);
+            whiteBox(page, kFrame);
+        }
+    }
+}
+
+void NarrativeReport::drawSignatureBlock(ui::Surface& page) {
+    const ReportTexts& t = reportTexts();
+    page.setFillColour(ui::kWhite);
+    page.setLineColour(ui::kBlack);
+    page.box(kFrame);
+    page.setFont(ui::FontId::ReportBody);
+    page.setBackgroundMode(ui::BackgroundMode::Transparent);
+    page.setTextColour(ui::kBlack);
+    page.drawText(t.signatureLine, {600, 720, 900, 760}, ui::text::kCenter);
+    page.drawText(t.signatureCaption, {600, 740, 900, 760}, ui::text::kCenter);
+}
+
+int countLineFeeds(std::string_view text) {
+    int feeds = 0;
+    for (char c : text) {
+        if (c == '\n') ++feeds;
+    }
+    return feeds;
+}
+
+std::string lineOf(int n, std::string_view text) {
+    if (n < 0) return {};
+    const std::string_view line = fullLine(n, text);
+    return std::string(line.substr(0, kLineBufferLimit));
+}
+
+}  // namespace lun4::reports
