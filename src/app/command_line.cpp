@@ -161,11 +161,11 @@ std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record
     return std::nullopt;
 }
 
-// The offscreen platform has no session: its note about the runtime folder is not for the
-// user, who expects silence on success.
+// The command line says what went wrong in one line of its own; the toolkit's notes (the
+// offscreen platform's runtime folder, a painter that could not start) are not for the user.
 QtMessageHandler defaultHandler = nullptr;
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
     if (defaultHandler) defaultHandler(type, context, message);
 }
 

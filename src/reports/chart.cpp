@@ -56,9 +56,11 @@ struct ChartTexts {
     std::string leftGraphTitle = cp(u8"Obszar umiejętności rozwojowych");
     std::string diagnosticianCaption = cp(u8"Imię i nazwisko osoby diagnozującej");
     std::string permitCaption = cp(u8"Nr uprawnień");
+    // Broken after "wartości" as on the summary form: the printed sheet takes page 2 up to
+    // x 952 only, and a longer first line would lose its last word on paper.
     std::string warning = cp(
         u8"Uwaga! Wykres, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru jej "
-        u8"uprawnień, nie ma wartości merytorycznej \ni nie może być podstawą do oceny "
+        u8"uprawnień, nie ma wartości\nmerytorycznej i nie może być podstawą do oceny "
         u8"umiejętności osoby diagnozowanej.");
 
     ChartTexts() {

@@ -187,6 +187,12 @@ TEST_F(PdfTest, TwoPagesOfSearchableTextWithTheJobName) {
     const std::string text = run("pdftotext -enc UTF-8 '" + out.string() + "' - 2>/dev/null");
     EXPECT_NE(text.find("Zażółć gęślą jaźń"), std::string::npos) << text;
     EXPECT_NE(text.find("UW"), std::string::npos);
+    // The second page shows only the text's rectangle: nothing of the page around it.
+    const std::string second =
+        run("pdftotext -f 2 -l 2 -enc UTF-8 '" + out.string() + "' - 2>/dev/null");
+    EXPECT_NE(second.find("Zażółć gęślą jaźń"), std::string::npos) << second;
+    EXPECT_EQ(second.find("UW"), std::string::npos) << second;
+    EXPECT_EQ(second.find("prawa"), std::string::npos) << second;
     EXPECT_NE(run("pdfinfo '" + out.string() + "'").find("LUN - drukowanie"), std::string::npos);
     EXPECT_NE(run("pdffonts '" + out.string() + "'").find("Liberation"), std::string::npos);
 }

@@ -457,7 +457,7 @@ TEST(ChartPages, PreviewShowsTheBackgroundAndPrintShowsTheHeaderAndSignatureBloc
     setText(record->diagnosticianPermitNo, "123/45");
     const std::string warning =
         cp("Uwaga! Wykres, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru "
-           "jej uprawnień, nie ma wartości merytorycznej \ni nie może być podstawą do oceny "
+           "jej uprawnień, nie ma wartości\nmerytorycznej i nie może być podstawą do oceny "
            "umiejętności osoby diagnozowanej.");
 
     for (int pageNumber : {1, 2}) {
@@ -699,6 +699,34 @@ TEST(ChartOverview, KeepsBothPrintedPagesAndStretchesThemOntoTheSheet) {
     }
     EXPECT_EQ(back0.lineColour(), ui::kBlack);
     EXPECT_EQ(back0.backgroundMode(), ui::BackgroundMode::Opaque);
+}
+
+}  // namespace
+}  // namespace lun4::reports
+
+namespace lun4::reports {
+namespace {
+
+// The printed sheet takes page 1 from x 47 to 977 and page 2 from x 47 to 952: a left-aligned
+// text line that runs further would lose its end on paper.
+TEST(ChartPages, EveryPrintedTextLineEndsInsideThePrintedArea) {
+    auto record = blankRecord();
+    setText(record->diagnosticianName, "Anna Nowak");
+    ui::QtSurface measure;
+    for (const auto& [calls, right] : {std::pair{page1(*record, ChartMode::Print), 977},
+                                       std::pair{page2(*record, ChartMode::Print), 952}}) {
+        for (const DrawCall& c : calls) {
+            if (c.kind != DrawCall::Text || c.flags != ui::text::kLeft) continue;
+            size_t start = 0;
+            while (start <= c.name.size()) {
+                const size_t end = std::min(c.name.find('\n', start), c.name.size());
+                const std::string line = c.name.substr(start, end - start);
+                EXPECT_LE(c.rect.left + measure.textWidth(line, c.font), right)
+                    << cp1250::toUtf8(line);
+                start = end + 1;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -130,7 +130,9 @@ void expectFlowPageShape(const ui::RecordingSurface& page, int pageNumber) {
         const bool sectionTitle = std::find(std::begin(kSectionTitles), std::end(kSectionTitles),
                                             cp1250::toUtf8(c.name)) != std::end(kSectionTitles);
         EXPECT_EQ(c.rect, (ui::Rect{115, y, 922, sectionTitle ? y + 20 : 760})) << escaped(c.name);
-        if (sectionTitle) EXPECT_EQ(c.font, ui::FontId::ReportTitle);
+        if (sectionTitle) {
+            EXPECT_EQ(c.font, ui::FontId::ReportTitle);
+        }
         EXPECT_EQ(c.flags, ui::text::kLeft);
         EXPECT_EQ(c.mode, ui::BackgroundMode::Transparent);
         EXPECT_EQ(c.colour, ui::kBlack);

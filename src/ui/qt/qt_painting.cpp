@@ -49,6 +49,34 @@ TextStyle styleOf(const DrawCall& call) {
     return {call.font, call.colour, call.mode, call.background};
 }
 
+// Where a call can set pixels, in frame coordinates; an empty rectangle for calls that may
+// draw anywhere. A little generous: it only decides what need not be replayed.
+QRectF reachOf(const DrawCall& call) {
+    const Rect& r = call.rect;
+    switch (call.kind) {
+        case DrawCall::Line: {
+            const int pad = std::max(call.width, 1);
+            return QRectF(QPointF(std::min(r.left, r.right) - pad, std::min(r.top, r.bottom) - pad),
+                          QPointF(std::max(r.left, r.right) + pad, std::max(r.top, r.bottom) + pad));
+        }
+        case DrawCall::Text: {
+            if (call.flags & text::kNoClip) return {};
+            // Lines start at the top of the rectangle, one cell each (wrapped text may use the
+            // whole rectangle).
+            int lines = 1;
+            for (char c : call.name) lines += c == '\n';
+            const int bottom = (call.flags & text::kWordBreak)
+                                   ? r.bottom
+                                   : std::min(r.bottom, r.top + lines * fontSpec(call.font).cellHeight + 2);
+            return QRectF(QPointF(r.left, r.top), QPointF(r.right, bottom));
+        }
+        case DrawCall::TextOut:
+            return {};
+        default:
+            return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom));
+    }
+}
+
 // Replays a copy or stretch of another recording: its calls, mapped from the source
 // rectangle onto the target rectangle and clipped to the target.
 void replayContent(QPainter& painter, const DrawCall& call) {
@@ -154,7 +182,14 @@ void replayOnto(QPainter& painter, const std::vector<DrawCall>& calls, Rect sour
 }
 
 void replayCalls(QPainter& painter, const std::vector<DrawCall>& calls) {
+    // Calls wholly outside the clip are left out: a PDF would otherwise carry every page's
+    // hidden texts under each printed rectangle, and a text reader would find them.
+    const QRectF visible = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
     for (const DrawCall& call : calls) {
+        if (!visible.isNull()) {
+            const QRectF reach = reachOf(call);
+            if (!reach.isNull() && !reach.intersects(visible)) continue;
+        }
         switch (call.kind) {
             case DrawCall::Image:
                 if (const QImage* image = imageOf(call.image)) {
