@@ -109,6 +109,12 @@ void QtTextControl::setVisible(bool visible) {
 bool QtTextControl::isVisible() const {
     return widget()->isVisible();
 }
+void QtTextControl::setPlaceholder(std::string_view utf8) {
+    const QString hint = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    if (line_) line_->setPlaceholderText(hint);
+    if (multi_) multi_->setPlaceholderText(hint);
+}
+
 void QtTextControl::setFocus() {
     widget()->setFocus();
 }

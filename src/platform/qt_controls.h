@@ -31,6 +31,7 @@ class QtTextControl : public ui::TextControl {
     std::string text() const override;
     std::vector<std::string> displayedLines() const override;
     void setFocus() override;
+    void setPlaceholder(std::string_view utf8) override;
 
     void place(const FrameMapping& mapping);
     QWidget* widget() const;

@@ -94,7 +94,10 @@ void composeCover(ui::Surface& page, ui::ImageSource& images, const ExamineeReco
     drawFixedText(page, ui::FontId::ReportText, t.dateCaption, {100, 120, 924, 600}, kRight);
     drawFixedText(page, ui::FontId::ReportEmphasis, t.coverHeading, {100, 160, 924, 600}, kCenter);
     whiteBox(page, {260, 225, 780, 291});
-    drawFixedText(page, ui::FontId::ReportBody, cover.institution, {100, 228, 924, 600}, kCenter);
+    // The institution's name wraps as report box A, which lies over this frame, shows it: what
+    // the user typed there is what the page prints, inside the frame.
+    drawFixedText(page, ui::FontId::ReportBody, cover.institution, {280, 228, 750, 291},
+                  kCenter | kWordBreak);
     drawFixedText(page, ui::FontId::ReportText, t.institutionCaption, {100, 298, 924, 600},
                   kCenter);
     drawFixedText(page, ui::FontId::ReportBody, t.diagnosticianLine, {100, 348, 924, 600}, kLeft);
@@ -151,8 +154,10 @@ void composePersonalData(ui::Surface& page, const ExamineeRecord& record, const 
             drawFixedText(page, ui::FontId::ReportEmphasis, t.examinationKind, cells.valueText,
                           kCenter);
         } else {
+            // Addresses and notes typed in the data form's wide boxes wrap inside their cell
+            // instead of running out of it.
             drawFixedText(page, ui::FontId::ReportSmallBold, values[row], cells.valueText,
-                          row < 2 ? kCenter : kLeft);
+                          row < 2 ? kCenter : kLeft | kWordBreak);
         }
     }
 }
@@ -166,8 +171,10 @@ void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, cons
         {100, 52, 374, 110}, {373, 60, 648, 110}, {647, 60, 922, 110}};
     constexpr ui::Rect kListCells[3] = {
         {100, 109, 374, 239}, {373, 109, 648, 239}, {647, 109, 922, 239}};
+    // The six lines of each list need 120 pixels from y 114: they may reach the cell's foot
+    // (238) rather than stop at 229 with the last line cut through.
     constexpr ui::Rect kListTexts[3] = {
-        {115, 114, 369, 229}, {388, 114, 643, 229}, {662, 114, 917, 229}};
+        {115, 114, 369, 238}, {388, 114, 643, 238}, {662, 114, 917, 238}};
     for (int i = 0; i < 3; ++i) {
         greyBox(page, kHeadingCells[i]);
         drawFixedText(page, ui::FontId::ReportEmphasis, t.areaColumnHeadings[i], kHeadingTexts[i],

@@ -65,6 +65,8 @@ class TextControl {
     // The lines as the control displays them, wrapped lines counted as lines of their own.
     virtual std::vector<std::string> displayedLines() const = 0;
     virtual void setFocus() = 0;
+    // A grey hint the empty control shows (UTF-8); it is never part of the text.
+    virtual void setPlaceholder(std::string_view /*utf8*/) {}
 };
 
 class CheckBox {

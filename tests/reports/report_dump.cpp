@@ -42,6 +42,8 @@ std::string alignment(unsigned flags) {
     if (flags == ui::text::kLeft) return "left";
     if (flags == ui::text::kCenter) return "centre";
     if (flags == ui::text::kRight) return "right";
+    if (flags == (ui::text::kLeft | ui::text::kWordBreak)) return "left wrap";
+    if (flags == (ui::text::kCenter | ui::text::kWordBreak)) return "centre wrap";
     return "flags" + std::to_string(flags);
 }
 

@@ -102,15 +102,20 @@ TEST_F(ViewersTest, SummarySheetsComeFromTheirPageBuffers) {
     struct Case {
         int page;
         std::string buffer;
-        int top;
+        ui::Rect source;
+        ui::Rect target;
     };
-    for (const Case& c : {Case{0, "back1", 50}, Case{1, "back2", 50}, Case{2, "back1", 50},
-                          Case{5, "back2", 50}, Case{6, "back1", 1}}) {
+    const ui::Rect sheet{60, 50, 960, 610};
+    const ui::Rect place{50, 70, 950, 630};
+    // The last sheet shows everything from its first band to the red warning at y 596.
+    for (const Case& c : {Case{0, "back1", sheet, place}, Case{1, "back2", sheet, place},
+                          Case{2, "back1", sheet, place}, Case{5, "back2", sheet, place},
+                          Case{6, "back1", {60, 10, 960, 600}, {50, 65, 950, 655}}}) {
         show([&] { viewers.showSummaryPreview(c.page); });
         const ui::DrawCall copy = lastCopy();
         EXPECT_EQ(copy.name, c.buffer) << c.page;
-        EXPECT_EQ(copy.source, (ui::Rect{60, c.top, 960, c.top + 560})) << c.page;
-        EXPECT_EQ(copy.rect, (ui::Rect{50, 70, 950, 630})) << c.page;
+        EXPECT_EQ(copy.source, c.source) << c.page;
+        EXPECT_EQ(copy.rect, c.target) << c.page;
         EXPECT_EQ(labels(),
                   std::vector<std::string>{"STRONA " + std::to_string(c.page + 1) + "/7"});
         EXPECT_EQ(drew("Data\\BMP\\poprzednie"), c.page != 0) << c.page;

@@ -121,10 +121,13 @@ void DocumentViewers::showSummaryPreview(int page) {
     drawButton(b.back);
     drawButton(b.print);
     if (page != kLastSummaryPage) drawButton(b.nextPage);
-    // Sheet 7 starts at the top of its picture; the others leave a margin above.
-    const bool odd = page % 2 == 1;
-    const int top = page == kLastSummaryPage ? 1 : 50;
-    target.copyFrom(back(odd ? 2 : 1), {60, top, 960, top + 560}, 50, 70);
+    if (page == kLastSummaryPage) {
+        // Sheet 7 runs from its first band at y 20 to the red warning at y 596: all of it is
+        // shown, 30 pixels taller than the other sheets, so the warning is never cut off.
+        target.copyFrom(back(1), {60, 10, 960, 600}, 50, 65);
+    } else {
+        target.copyFrom(back(page % 2 == 1 ? 2 : 1), {60, 50, 960, 610}, 50, 70);
+    }
     reports::drawPageLabel(target, page + 1, reports::kSummarySheetCount);
     showOnScreen(screen::kSummaryPreview);
 }
@@ -140,8 +143,16 @@ reports::CoverTexts DocumentViewers::coverTexts() {
 }
 
 void DocumentViewers::showCoverBoxes(bool visible) {
-    frame().control(ui::ControlId::ReportBoxA).setVisible(visible);
-    frame().control(ui::ControlId::ReportBoxB).setVisible(visible);
+    ui::TextControl& institution = frame().control(ui::ControlId::ReportBoxA);
+    ui::TextControl& placeAndDate = frame().control(ui::ControlId::ReportBoxB);
+    if (visible) {
+        // The boxes lie on the white page without a frame of their own: the hints say what
+        // belongs there until something is typed.
+        institution.setPlaceholder("wpisz nazwę placówki");
+        placeAndDate.setPlaceholder("wpisz miejscowość i datę");
+    }
+    institution.setVisible(visible);
+    placeAndDate.setVisible(visible);
 }
 
 void DocumentViewers::showReportPreview(int page) {
