@@ -250,7 +250,8 @@ void FileScreens::clickFileList(int x, int y) {
     if (b.fileOpen.clickTest(x, y)) {
         press(b.fileOpen, 50, true);
         const std::string name = rows_[selectedRow_].name;
-        if (name.empty() || !load(controller_.state().record, pathOf(name))) {
+        if (name.empty() ||
+            load(controller_.state().record, pathOf(name)) == ReadOutcome::Refused) {
             showWrongFormat();
             return;
         }
