@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "files/file_system.h"
+#include "files/recovery_file.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
 
@@ -511,6 +513,50 @@ TEST_F(ExamineeFile, ReplacingKeepsPermissionsAndWritesThroughALink) {
     ASSERT_EQ(::chmod((folder_ / "shared" / "real.pcn").c_str(), 0444), 0);
     EXPECT_FALSE(save(ExamineeRecord{}, file("link.pcn")));
     EXPECT_EQ(readBytes(folder_ / "shared" / "real.pcn"), encode(r));
+}
+
+TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
+    RecoveryStore store(folder_ / "odzysk");
+    ExamineeRecord r;
+    setText(r.firstName, "Jan");
+    ASSERT_TRUE(store.write(r, ""));
+    ASSERT_TRUE(store.write(r,
+                            "Kowalski \xA3\xF3"
+                            "d\x9F"));  // cp1250 "Kowalski Łódź"
+    EXPECT_EQ(listing(), std::set<std::string>{"odzysk"});
+    std::set<std::string> copies;
+    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
+    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn"});
+    EXPECT_EQ(readBytes(store.folder() / "Kowalski Łódź.pcn"), encode(r));
+    const auto found = store.find();
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->name,
+              "Kowalski \xA3\xF3"
+              "d\x9F");
+    ExamineeRecord back;
+    ASSERT_TRUE(store.read(*found, back));
+    EXPECT_EQ(encode(back), encode(r));
+
+    // Killed between putting a copy in place and removing the earlier one: the newer counts.
+    writeBytes(store.folder() / "Stary.pcn", encode(ExamineeRecord{}));
+    fs::last_write_time(store.folder() / "Stary.pcn",
+                        fs::last_write_time(found->path) - std::chrono::minutes(5));
+    writeBytes(store.folder() / ".Nowy.pcn.0.tmp", "half");
+    EXPECT_EQ(store.find()->name,
+              "Kowalski \xA3\xF3"
+              "d\x9F");
+    const fs::path aside = store.setAside(*store.find());
+    EXPECT_EQ(aside.filename(), "Kowalski Łódź.pcn.uszkodzony");
+    EXPECT_EQ(store.find()->name, "Stary");
+    store.clear();
+    EXPECT_FALSE(store.find().has_value());
+    copies.clear();
+    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
+    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn.uszkodzony"});
+
+    // A name too long for a file name is not kept: the copy is nameless, not lost.
+    ASSERT_TRUE(store.write(r, std::string(240, 'a')));
+    EXPECT_EQ(store.find()->name, "");
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ DataForm::DataForm(ScreenController& controller) : controller_(controller) {
         f.checkBox(chosen).setChecked(true);
         f.checkBox(other).setChecked(false);
         controller_.state().record.gender = gender;
+        controller_.recordChanged();
     };
     frame.checkBox(CheckBoxId::Male).setOnClicked([choose] {
         choose(CheckBoxId::Male, CheckBoxId::Female, kGenderMale);
@@ -125,6 +126,7 @@ bool DataForm::clickOk(int x, int y) {
 
 void DataForm::acceptDataForm() {
     storeBoxes();
+    controller_.recordChanged();
     ui::SkinButton& ok = controller_.buttons().ok;
     controller_.feedback(ok);
     controller_.state().screenId = screen::kMainMenu;
@@ -134,12 +136,19 @@ void DataForm::acceptDataForm() {
     shown_ = false;
 }
 
-void DataForm::storeAndHide() {
-    if (!shown_) return;
+bool DataForm::keepEditsBeforeExit(int) {
+    if (!shown_) return true;
     storeBoxes();
+    controller_.recordChanged();
     controller_.buttons().ok.setPosition(kOkHome.x, kOkHome.y);
     setFormVisible(false);
     shown_ = false;
+    return true;
+}
+
+bool DataForm::resumeAfterExitQuestion(int) {
+    showDataForm();
+    return true;
 }
 
 void DataForm::storeBoxes() {
