@@ -181,7 +181,14 @@ class TextWriter {
         bytes_ += c;
     }
     void text(std::string_view t) {
-        for (char c : t) put(c);
+        // In runs up to each line feed: a worked record is tens of kilobytes, written after
+        // every score.
+        for (size_t lf = t.find('\n'); lf != std::string_view::npos; lf = t.find('\n')) {
+            bytes_.append(t.data(), lf);
+            bytes_ += "\r\n";
+            t.remove_prefix(lf + 1);
+        }
+        bytes_.append(t);
     }
     void field(std::string_view t) {
         text(t);

@@ -233,7 +233,8 @@ TEST_F(ControlsTest, OverFullBoxesCanAlwaysBeShortened) {
         ControlId id;
         QString text;
     };
-    const Case cases[] = {{ControlId::NoteEditor, thirtyLines.chopped(1)},
+    const Case cases[] = {{ControlId::NoteEditor, thirtyLines},
+                          {ControlId::NoteEditor, thirtyLines.chopped(1)},
                           {ControlId::NoteEditor, paragraph},
                           {ControlId::HomeAddress, thirtyLines.left(300)},
                           {ControlId::BirthDate, QString(60, QChar('9'))}};

@@ -96,7 +96,8 @@ void DataForm::showDataForm() {
     forEachField(record, [&](int box, const auto& field) {
         frame.control(kBoxes[box]).setText(text(field));
     });
-    // Read back what the boxes took: a box that cannot show all of a long text keeps less.
+    // Read back what the boxes took (line breaks and spaces as the box gives them back), so
+    // that a box left as it was is recognised when the form is closed.
     for (int i = 0; i < kBoxCount; ++i) filled_[i] = frame.control(kBoxes[i]).text();
 
     frame.checkBox(CheckBoxId::Male).setChecked(record.gender == kGenderMale);
