@@ -2,19 +2,26 @@
 // text), with the generated data folder of the build. Run with scripts/bench.sh.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "files/recovery_file.h"
 #include "model/catalogue.h"
 #include "model/default_recommendations.h"
 #include "platform/main_window.h"
 #include "reports/chart.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
+#include "screens/assessment/data_form.h"
 #include "screens/assessment/item_screens.h"
 #include "screens/controller/screen_controller.h"
+#include "screens/filescreens/crash_recovery.h"
+#include "screens/filescreens/file_screens.h"
 #include "screens/screen_ids.h"
 #include "ui/recording_surface.h"
 
@@ -248,6 +255,64 @@ void BM_ReportLastPageLongReportFirstShow(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_ReportLastPageLongReportFirstShow);
+
+// ---------------------------------------------------------------------------------------------
+// Crash recovery: a score click on the item page, with the recovery copy written after it
+// (on) and without (off). The record is a worked one: half the items scored, with their notes.
+
+struct ScoringProgram {
+    explicit ScoringProgram(bool recoveryOn)
+        : store(std::filesystem::temp_directory_path() /
+                ("lun4_bench_recovery_" + std::to_string(::getpid()))) {
+        controller.addModule(files);
+        controller.addModule(form);
+        controller.addModule(items);
+        if (recoveryOn) recovery.emplace(controller, files, store);
+        for (int k = 1; k <= kItemCount; k += 2) {
+            state.record.scores[k] = kFail;
+            setText(state.record.notes[k], defaultRecommendation(RecommendationKind::Fail, k));
+        }
+        state.screenId = screen::kItemPage;
+        state.currentItem = 14;
+        controller.compose();
+    }
+    ~ScoringProgram() { std::filesystem::remove_all(store.folder()); }
+    void click(const ui::SkinButton& button) {
+        const int x = button.x() + button.width() / 2;
+        const int y = button.y() + button.height() / 2;
+        state.lastMouse = {x, y};
+        controller.mouseMoved(x, y);  // a button acts only when the mouse is on it
+        controller.leftButtonDown(x, y);
+    }
+
+    platform::DataPaths paths{LUN4_RUN_DIR};
+    platform::MainWindow window{paths, 32};
+    AppState state;
+    Buttons buttons{window.images()};
+    ScreenController controller{window, buttons, state};
+    DataForm form{controller};
+    FileScreens files{controller, form, std::filesystem::temp_directory_path()};
+    ItemScreens items{controller};
+    RecoveryStore store;
+    std::optional<CrashRecovery> recovery;
+};
+
+// Green and yellow in turn: each click changes the score (yellow also the note) and composes
+// the item page again.
+void BM_ScoreClick(benchmark::State& st, bool recoveryOn) {
+    ScoringProgram p(recoveryOn);
+    bool green = true;
+    for (auto _ : st) {
+        p.click(green ? p.buttons.green : p.buttons.yellow);
+        green = !green;
+    }
+    if (p.state.record.scores[14] != kPass && p.state.record.scores[14] != kEmerging) {
+        st.SkipWithError("the clicks did not score the item");
+    }
+    if (recoveryOn && !p.store.find()) st.SkipWithError("no recovery copy was written");
+}
+BENCHMARK_CAPTURE(BM_ScoreClick, recovery_off, false);
+BENCHMARK_CAPTURE(BM_ScoreClick, recovery_on, true);
 
 }  // namespace
 

@@ -6,10 +6,12 @@
 #include <filesystem>
 
 #include "app/command_line.h"
+#include "files/recovery_file.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/main_window.h"
 #include "platform/qt_image_source.h"
+#include "platform/state_folder.h"
 #include "screens/app_state.h"
 #include "screens/assessment/data_form.h"
 #include "screens/assessment/help_pages.h"
@@ -17,6 +19,7 @@
 #include "screens/assessment/recommendation_editor.h"
 #include "screens/buttons.h"
 #include "screens/controller/screen_controller.h"
+#include "screens/filescreens/crash_recovery.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/filescreens/file_screens.h"
 #include "screens/viewers/document_viewers.h"
@@ -75,6 +78,10 @@ int main(int argc, char** argv) {
     fileScreens.setPrintChoiceHandler(
         [&](lun4::FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
 
+    // Every change to the record is copied to the user's state folder until it is saved.
+    lun4::RecoveryStore recoveryStore(lun4::platform::recoveryFolder());
+    lun4::CrashRecovery recovery(controller, fileScreens, recoveryStore);
+
     controller.setExitHandler([&] { fileScreens.showExitQuestion(); });
     // Closing the window by the system asks the exit question instead of dropping the record.
     window.setCloseHandler([&] { fileScreens.showExitQuestion(); });
@@ -94,5 +101,6 @@ int main(int argc, char** argv) {
                                              "Nie można utworzyć folderu \"pacjenci\" na pliki "
                                              "badanych. Zapisywanie badań nie będzie możliwe."));
     }
+    recovery.offerAtStart();
     return app.exec();
 }

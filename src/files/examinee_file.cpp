@@ -1,8 +1,9 @@
 #include "files/examinee_file.h"
 
 #include <algorithm>
-#include <fstream>
+#include <array>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -18,8 +19,6 @@ constexpr int kCR = 0x0D;
 constexpr int kLF = 0x0A;
 constexpr int kSeparatorByte = 0xA7;
 constexpr std::string_view kSignature = "\xA7\xA7\xA7\xA7";
-// Stands for a gender or score byte that the data ended before.
-constexpr char kMissingByte = '\xFF';
 
 // Raw bytes as they are on disk, from memory or from a file.
 class MemorySource {
@@ -37,15 +36,27 @@ class MemorySource {
 
 class FileSource {
   public:
-    explicit FileSource(std::filebuf& file) : file_(file) {}
-    int next() { return asByte(file_.sbumpc()); }
-    int peek() { return asByte(file_.sgetc()); }
+    explicit FileSource(RegularFile& file) : file_(file) {}
+    int next() {
+        const int c = peek();
+        if (c != kEnd) ++pos_;
+        return c;
+    }
+    int peek() {
+        if (pos_ == size_ && !refill()) return kEnd;
+        return static_cast<unsigned char>(buffer_[pos_]);
+    }
 
   private:
-    static int asByte(std::filebuf::int_type c) {
-        return c == std::filebuf::traits_type::eof() ? kEnd : c;
+    bool refill() {
+        size_ = file_.read(buffer_.data(), buffer_.size());
+        pos_ = 0;
+        return size_ > 0;
     }
-    std::filebuf& file_;
+    RegularFile& file_;
+    std::array<char, 16384> buffer_;
+    size_t pos_ = 0;
+    size_t size_ = 0;
 };
 
 // The reading side of the text-file translation: CR LF becomes LF, a lone CR stays, and 0x1A
@@ -108,16 +119,18 @@ bool readSignature(Reader& in) {
 }
 
 template <class Source>
-bool decodeFrom(Source& source, ExamineeRecord& r) {
+ReadOutcome decodeFrom(Source& source, ExamineeRecord& r) {
     TextReader<Source> in(source);
-    if (!readSignature(in)) return false;
+    if (!readSignature(in)) return ReadOutcome::Refused;
 
+    // Whatever the file does not reach stays as in a new record, never as it was before.
+    r.clear();
     readField(in, r.examDate);
     readField(in, r.firstName);
     readField(in, r.lastName);
     readField(in, r.birthDate);
     const int gender = in.get();
-    r.gender = gender == kEnd ? kMissingByte : static_cast<char>(gender);
+    if (gender != kEnd) r.gender = static_cast<char>(gender);
     in.get();  // the gender's separator, not checked
     readField(in, r.homeAddress);
     readField(in, r.phoneContacts);
@@ -130,20 +143,19 @@ bool decodeFrom(Source& source, ExamineeRecord& r) {
 
     for (int k = 1; k <= kItemCount; ++k) {
         const int code = in.get();
-        if (code == kEnd) {
-            // Later scores and every note keep what they held.
-            r.scores[k] = kMissingByte;
-            return true;
-        }
+        // The scores the file does not hold stay "not scored".
+        if (code == kEnd) return ReadOutcome::EndedEarly;
         r.scores[k] = static_cast<char>(code);
     }
 
     // The text before the first separator (empty in every file we write) goes to entry 0,
-    // which holds no item. An entry receives a text only when a separator precedes it.
-    for (int k = 0; k <= kItemCount; ++k) {
-        if (readField(in, r.notes[k]) == FieldEnd::DataEnd) break;
+    // which holds no item. An entry receives a text only when a separator precedes it; the
+    // last note runs to the end of the data.
+    for (int k = 0; k < kItemCount; ++k) {
+        if (readField(in, r.notes[k]) == FieldEnd::DataEnd) return ReadOutcome::EndedEarly;
     }
-    return true;
+    readField(in, r.notes[kItemCount]);
+    return ReadOutcome::Complete;
 }
 
 template <class Source>
@@ -169,7 +181,14 @@ class TextWriter {
         bytes_ += c;
     }
     void text(std::string_view t) {
-        for (char c : t) put(c);
+        // In runs up to each line feed: a worked record is tens of kilobytes, written after
+        // every score.
+        for (size_t lf = t.find('\n'); lf != std::string_view::npos; lf = t.find('\n')) {
+            bytes_.append(t.data(), lf);
+            bytes_ += "\r\n";
+            t.remove_prefix(lf + 1);
+        }
+        bytes_.append(t);
     }
     void field(std::string_view t) {
         text(t);
@@ -180,13 +199,6 @@ class TextWriter {
   private:
     std::string bytes_;
 };
-
-bool openForReading(std::filebuf& file, const std::filesystem::path& path) {
-    std::error_code ignored;
-    // A folder opens on some systems but holds no examinee.
-    if (std::filesystem::is_directory(path, ignored)) return false;
-    return file.open(path, std::ios::in | std::ios::binary) != nullptr;
-}
 
 std::filesystem::path temporaryPath(const std::filesystem::path& target, int attempt) {
     // Hidden, and not matching "*.pcn", so the file list never shows a half-written file.
@@ -253,12 +265,10 @@ std::string storageProblem(const ExamineeRecord& r) {
     return {};
 }
 
-bool save(const ExamineeRecord& record, const std::filesystem::path& path, std::string* error) {
-    return save(record, path, systemFileSystem(), error);
-}
+namespace {
 
-bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fs,
-          std::string* error) {
+bool replaceAtomically(const ExamineeRecord& record, const std::filesystem::path& path,
+                       FileSystem& fs, bool flush, std::string* error) {
     const auto fail = [error](std::string why) {
         if (error) *error = std::move(why);
         return false;
@@ -266,8 +276,13 @@ bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileS
     if (std::string problem = storageProblem(record); !problem.empty()) return fail(problem);
     if (path.filename().empty()) return fail("no file name in " + path.string());
     std::error_code ec;
-    if (!fs.mayReplace(path, ec))
-        return fail(path.string() + " cannot be replaced: " + ec.message());
+    const std::optional<std::filesystem::path> resolved = fs.saveTarget(path, ec);
+    if (!resolved) {
+        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message());
+    }
+    const std::filesystem::path& target = *resolved;
+    if (!fs.mayReplace(target, ec))
+        return fail(target.string() + " cannot be replaced: " + ec.message());
 
     const std::string bytes = encode(record);
 
@@ -275,18 +290,20 @@ bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileS
     std::unique_ptr<WritableFile> file;
     // A file left by an interrupted save keeps its name; take the next one.
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = temporaryPath(path, attempt);
+        temp = temporaryPath(target, attempt);
         ec.clear();
         file = fs.createNew(temp, ec);
         if (!file && ec != std::errc::file_exists) break;
     }
     if (!file)
-        return fail("cannot create a temporary file next to " + path.string() + ": " +
+        return fail("cannot create a temporary file next to " + target.string() + ": " +
                     ec.message());
 
+    // The replacement keeps who may read and write the examinee's file.
+    file->copyOwnershipFrom(target);
     const char* step = "writing";
     bool written = file->write(bytes, ec);
-    if (written) {
+    if (written && flush) {
         step = "flushing";
         written = file->sync(ec);
     }
@@ -301,30 +318,48 @@ bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileS
         fs.remove(temp);
         return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message());
     }
-    if (!fs.rename(temp, path, ec)) {
+    if (!fs.rename(temp, target, ec)) {
         fs.remove(temp);
-        return fail("cannot put the new file in place of " + path.string() + ": " + ec.message());
+        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message());
     }
-    fs.syncFolder(path.parent_path());
+    if (flush) fs.syncFolder(target.parent_path());
     return true;
 }
 
-bool decode(std::string_view bytes, ExamineeRecord& record) {
+}  // namespace
+
+bool save(const ExamineeRecord& record, const std::filesystem::path& path, std::string* error) {
+    return save(record, path, systemFileSystem(), error);
+}
+
+bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fs,
+          std::string* error) {
+    return replaceAtomically(record, path, fs, true, error);
+}
+
+bool saveWithoutFlush(const ExamineeRecord& record, const std::filesystem::path& path,
+                      FileSystem& fs, std::string* error) {
+    return replaceAtomically(record, path, fs, false, error);
+}
+
+ReadOutcome decode(std::string_view bytes, ExamineeRecord& record) {
     MemorySource source(bytes);
     return decodeFrom(source, record);
 }
 
-bool load(ExamineeRecord& record, const std::filesystem::path& path) {
-    std::filebuf file;
-    if (!openForReading(file, path)) return false;
-    FileSource source(file);
+ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path) {
+    std::error_code ignored;
+    const std::unique_ptr<RegularFile> file = RegularFile::open(path, ignored);
+    if (!file) return ReadOutcome::Refused;
+    FileSource source(*file);
     return decodeFrom(source, record);
 }
 
 HeaderPeek peekHeader(const std::filesystem::path& path) {
-    std::filebuf file;
-    if (!openForReading(file, path)) return {};
-    FileSource source(file);
+    std::error_code ignored;
+    const std::unique_ptr<RegularFile> file = RegularFile::open(path, ignored);
+    if (!file) return {};
+    FileSource source(*file);
     return peekFrom(source);
 }
 

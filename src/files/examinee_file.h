@@ -33,23 +33,40 @@ std::string encode(const ExamineeRecord& record);
 std::string storageProblem(const ExamineeRecord& record);
 
 // Writes `record` to `path` atomically: the bytes go to a temporary file in the same folder,
-// are flushed to the disk, and only then replace the file at `path`. Returns false, with the
-// previous file untouched and no temporary file left behind, when any step fails, when the
-// file at `path` is read-only, or when storageProblem reports something (nothing is written
-// then). `error`, when given, receives the reason.
+// are flushed to the disk, and only then replace the file at `path`, which keeps its
+// permissions. A symbolic link at `path` stays: the file it leads to is the one replaced. Returns
+// false, with the previous file untouched and no temporary file left behind, when any step
+// fails, when the file at `path` is read-only or not a regular file, when a link leads nowhere,
+// or when storageProblem reports something (nothing is written then). `error`, when given,
+// receives the reason.
 bool save(const ExamineeRecord& record, const std::filesystem::path& path,
           std::string* error = nullptr);
 bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fileSystem,
           std::string* error = nullptr);
 
-// Reads the file's bytes (as on disk, before translation) into `record`. Returns false and
-// leaves the record untouched when the bytes do not start with the signature. The record is
-// not cleared first: a file that ends early leaves the scores after its end and the notes it
-// does not reach as they were. Texts longer than their field are cut to capacity - 1 bytes.
-bool decode(std::string_view bytes, ExamineeRecord& record);
+// The same atomic replacement without waiting for the disk: the file survives the end of the
+// program (a crash, a kill) but not necessarily a power cut. For the recovery copy, written
+// after every change to the record.
+bool saveWithoutFlush(const ExamineeRecord& record, const std::filesystem::path& path,
+                      FileSystem& fileSystem, std::string* error = nullptr);
 
-// decode on the file at `path`; false, with the record untouched, when it cannot be opened.
-bool load(ExamineeRecord& record, const std::filesystem::path& path);
+// What reading a file gave.
+enum class ReadOutcome {
+    Refused,    // not an examinee file (or unreadable): the record was not touched
+    Complete,   // every field, score and note was in the file
+    EndedEarly  // the file was cut off: the record holds what it had, the rest is blank
+};
+
+// Reads the file's bytes (as on disk, before translation) into `record`. A refused file
+// leaves the record untouched. Otherwise the record is cleared first, so a file that ends
+// early never leaves anything of the examinee in memory: the fields, scores and notes it does
+// not reach are empty, "not scored" and unset, as in a new record. Texts longer than their
+// field are cut to capacity - 1 bytes.
+ReadOutcome decode(std::string_view bytes, ExamineeRecord& record);
+
+// decode on the file at `path`; Refused, with the record untouched, when it cannot be opened
+// or is not a regular file (opening never waits on a named pipe).
+ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path);
 
 // The first three texts of a file, for the file list's preview. Texts are cp1250, cut to
 // 199 bytes; they are empty unless the signature matched.

@@ -4,6 +4,7 @@
 #include "files/file_system.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,6 +21,17 @@ class PosixFile final : public WritableFile {
     explicit PosixFile(int fd) : fd_(fd) {}
     ~PosixFile() override {
         if (fd_ >= 0) ::close(fd_);
+    }
+
+    void copyOwnershipFrom(const std::filesystem::path& replaced) override {
+        struct stat old {};
+        if (::stat(replaced.c_str(), &old) != 0) return;
+        // The group first: changing it may clear the set-group bit that the mode then restores.
+        struct stat mine {};
+        if (::fstat(fd_, &mine) == 0 && mine.st_gid != old.st_gid) {
+            [[maybe_unused]] const int ignored = ::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
+        }
+        ::fchmod(fd_, old.st_mode & 07777);
     }
 
     bool write(std::string_view bytes, std::error_code& error) override {
@@ -56,6 +68,19 @@ class PosixFile final : public WritableFile {
 
 class SystemFileSystem final : public FileSystem {
   public:
+    std::optional<std::filesystem::path> saveTarget(const std::filesystem::path& path,
+                                                    std::error_code& error) override {
+        namespace fs = std::filesystem;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+            error.clear();
+            return path;
+        }
+        // Every link on the way is followed; the file at the end must exist.
+        fs::path target = fs::canonical(path, error);
+        if (error) return std::nullopt;
+        return target;
+    }
+
     std::unique_ptr<WritableFile> createNew(const std::filesystem::path& path,
                                             std::error_code& error) override {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -114,6 +139,38 @@ class SystemFileSystem final : public FileSystem {
 FileSystem& systemFileSystem() {
     static SystemFileSystem fileSystem;
     return fileSystem;
+}
+
+std::unique_ptr<RegularFile> RegularFile::open(const std::filesystem::path& path,
+                                               std::error_code& error) {
+    // Without O_NONBLOCK, opening a named pipe waits for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = lastError();
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::operation_not_supported);
+        ::close(fd);
+        return nullptr;
+    }
+    // A regular file never blocks; plain reads from here on.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return std::unique_ptr<RegularFile>(new RegularFile(fd));
+}
+
+RegularFile::~RegularFile() {
+    ::close(fd_);
+}
+
+size_t RegularFile::read(char* buffer, size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, size);
+        if (n >= 0) return static_cast<size_t>(n);
+        if (errno != EINTR) return 0;
+    }
 }
 
 }  // namespace lun4

@@ -1,10 +1,12 @@
 #pragma once
 // The few file-system steps an atomic save needs, behind an interface so that tests can make
 // each of them fail (a full disk after N bytes, a failing flush, a refused rename) and check
-// that the previous examinee file survives.
+// that the previous examinee file survives; and the reading of an examinee file, which must
+// never block on something that is not a regular file.
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -14,6 +16,10 @@ namespace lun4 {
 class WritableFile {
   public:
     virtual ~WritableFile() = default;
+    // Gives the file the permission bits (and, where the system lets us, the group) of the file
+    // it is about to replace; nothing when there is none. Best effort: a file system without
+    // permissions refuses, which does not stop a save.
+    virtual void copyOwnershipFrom(const std::filesystem::path& replaced) = 0;
     // Writes all of `bytes` or fails.
     virtual bool write(std::string_view bytes, std::error_code& error) = 0;
     // Pushes the written data to the disk itself, not only to the system's cache.
@@ -24,6 +30,11 @@ class WritableFile {
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
+    // The file a save to `path` writes: `path` itself, or, when it is a symbolic link, the
+    // file the link leads to (the link stays a link). nullopt (and `error`) for a link that
+    // leads nowhere.
+    virtual std::optional<std::filesystem::path> saveTarget(const std::filesystem::path& path,
+                                                            std::error_code& error) = 0;
     // Creates a file that must not exist yet; nullptr (and `error`) when it cannot.
     virtual std::unique_ptr<WritableFile> createNew(const std::filesystem::path& path,
                                                     std::error_code& error) = 0;
@@ -41,5 +52,25 @@ class FileSystem {
 
 // The real file system of the machine.
 FileSystem& systemFileSystem();
+
+// A regular file opened for reading. Opening never waits: a named pipe or a device put where
+// an examinee file was listed is refused instead of blocking the program until a writer
+// appears.
+class RegularFile {
+  public:
+    // nullptr (and `error`) when the path cannot be opened or is not a regular file.
+    static std::unique_ptr<RegularFile> open(const std::filesystem::path& path,
+                                             std::error_code& error);
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    // Reads up to `size` bytes; 0 at the end of the file or on an error.
+    size_t read(char* buffer, size_t size);
+
+  private:
+    explicit RegularFile(int fd) : fd_(fd) {}
+    int fd_;
+};
 
 }  // namespace lun4

@@ -129,6 +129,23 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text) {
     box.exec();
 }
 
+bool MainWindow::ask(std::string_view caption, std::string_view text, std::string_view first,
+                     std::string_view second) {
+    const QString c = ui::toQString(caption);
+    const QString t = ui::toQString(text);
+    const QString a = ui::toQString(first);
+    const QString b = ui::toQString(second);
+    if (question_) return question_(c, t, a, b);
+    QMessageBox box(QMessageBox::Question, c, t, QMessageBox::NoButton, this);
+    QPushButton* chosenByEnter = box.addButton(a, QMessageBox::AcceptRole);
+    // Neither answer is Escape's: a question that decides about the examinee's data is
+    // answered, not waved away.
+    QPushButton* other = box.addButton(b, QMessageBox::DestructiveRole);
+    box.setDefaultButton(chosenByEnter);
+    box.exec();
+    return box.clickedButton() != other;
+}
+
 void MainWindow::quit() {
     quitting_ = true;
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);

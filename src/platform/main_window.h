@@ -36,6 +36,8 @@ class MainWindow : public QWidget, public ui::Frame {
     ui::PrintTarget& printer() override { return printer_; }
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
+    bool ask(std::string_view caption, std::string_view text, std::string_view first,
+             std::string_view second) override;
     void quit() override;
 
     // Wiring.
@@ -53,6 +55,11 @@ class MainWindow : public QWidget, public ui::Frame {
         message_ = std::move(f);
     }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
+    // Answers ask() in place of the question box: receives caption, text and the two answers.
+    void setQuestionFunction(
+        std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
+        question_ = std::move(f);
+    }
 
     // Covers the screen the window is on (with or without a window manager) and shows it.
     void showOnWholeScreen();
@@ -93,6 +100,7 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void(int)> pauseFunction_;
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;
+    std::function<bool(const QString&, const QString&, const QString&, const QString&)> question_;
 };
 
 // The window's icon, drawn by the program.

@@ -1,18 +1,27 @@
 #include "platform/qt_controls.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QFontMetrics>
-#include <QTextBlock>
+#include <QFontMetricsF>
+#include <QMimeData>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QValidator>
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "model/cp1250.h"
+#include "model/examinee_record.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
 namespace {
+
+// Room between a multi-line box's edge and its text, in frame pixels.
+constexpr int kDocumentMargin = 2;
+// A single-line box's text starts 1 pixel in (its text margin) and the line edit keeps 2 more
+// on each side; the cursor after the last character needs one pixel of its own.
+constexpr int kLineEditSideRoom = 2 * (1 + 2) + 1;
 
 QRect mapped(const ui::Rect& r, const FrameMapping& m) {
     const int left = m.offsetX + static_cast<int>(std::lround(r.left * m.scale));
@@ -26,18 +35,112 @@ std::string toCp1250(const QString& text) {
     return cp1250::fromUtf8Lossy(text.toStdString());
 }
 
-// Single-line boxes: a validator keeps out what cannot be stored and what does not fit.
+// The multi-line boxes take only plain text from the clipboard or a drop. The toolkit's own
+// insertion reads the first of the offered formats without asking whether there is one, and
+// an empty X11 clipboard offers data with no format at all: Ctrl+V with nothing copied ended
+// the program. Here nothing is taken unless there is text.
+class PlainTextBox final : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source != nullptr && source->hasText();
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source == nullptr || !source->hasText()) return;
+        const QString text = source->text();
+        // Filtered and fitted like typing once the box sees the change.
+        if (!text.isEmpty()) insertPlainText(text);
+    }
+};
+
+// Single-line boxes: every change passes the control's judgement, which may cut or clean it.
 class FieldValidator : public QValidator {
   public:
-    explicit FieldValidator(const QtTextControl& control)
-        : QValidator(nullptr), control_(control) {}
-    State validate(QString& input, int&) const override {
-        return control_.accepts(input) ? Acceptable : Invalid;
+    using Judge = std::function<QtTextControl::Edit(const QString&)>;
+    explicit FieldValidator(Judge judge) : QValidator(nullptr), judge_(std::move(judge)) {}
+    State validate(QString& input, int& cursor) const override {
+        const QtTextControl::Edit edit = judge_(input);
+        if (edit.text != input) {
+            input = edit.text;
+            cursor = edit.cursor;
+        }
+        return Acceptable;
     }
 
   private:
-    const QtTextControl& control_;
+    Judge judge_;
 };
+
+QTextOption wrapOption(ui::Alignment alignment) {
+    QTextOption option;
+    option.setAlignment(alignment == ui::Alignment::Center  ? Qt::AlignHCenter
+                        : alignment == ui::Alignment::Right ? Qt::AlignRight
+                                                            : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// The control's font in the frame. Without kerning a text is exactly as wide as its characters
+// together, which the screen font below relies on.
+QFont frameFont(ui::FontId id) {
+    QFont font = ui::qtFont(id);
+    font.setKerning(false);
+    return font;
+}
+
+// Height of one line of a multi-line box, as the box's own layout stacks them.
+qreal lineHeight(const QFont& font) {
+    QTextLayout probe(QStringLiteral("Xg"), font);
+    probe.beginLayout();
+    QTextLine line = probe.createLine();
+    line.setLeadingIncluded(true);
+    line.setLineWidth(1000);
+    probe.endLayout();
+    qreal height = line.height();
+    if (line.leading() < 0) height += std::ceil(line.leading());
+    return height > 0 ? height : QFontMetricsF(font).lineSpacing();
+}
+
+// The font a box shows its text in on a frame drawn at `scale`. Font sizes come in whole
+// pixels, so no font wraps exactly as the frame's does at every scale; this is the largest
+// whose every character is no wider, and whose lines are no taller, than the frame font's
+// scaled. A text then needs no more lines on the screen than in the frame, and what the box
+// holds in the frame is on the screen whole, without scrolling.
+QFont screenFont(ui::FontId id, double scale) {
+    static std::map<std::pair<int, double>, QFont> made;
+    const auto key = std::make_pair(static_cast<int>(id), scale);
+    if (const auto found = made.find(key); found != made.end()) return found->second;
+
+    const QFont frame = frameFont(id);
+    QFont screen = frame;
+    if (scale != 1.0) {
+        const QFontMetricsF frameMetrics(frame);
+        const qreal frameLine = lineHeight(frame);
+        const auto fitsUnder = [&](const QFont& font) {
+            if (lineHeight(font) > frameLine * scale) return false;
+            const QFontMetricsF metrics(font);
+            for (int byte = 0x20; byte <= 0xFF; ++byte) {
+                const auto c = cp1250::toUnicode(static_cast<unsigned char>(byte));
+                if (!c || *c == 0x7F) continue;
+                const QChar ch(static_cast<char16_t>(*c));
+                if (metrics.horizontalAdvance(ch) > frameMetrics.horizontalAdvance(ch) * scale) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        int pixels = std::max(1, static_cast<int>(std::floor(frame.pixelSize() * scale)));
+        for (; pixels > 1; --pixels) {
+            screen.setPixelSize(pixels);
+            if (fitsUnder(screen)) break;
+        }
+        screen.setPixelSize(pixels);
+    }
+    made.emplace(key, screen);
+    return screen;
+}
 
 }  // namespace
 
@@ -51,34 +154,59 @@ bool storable(const QString& text) {
     return true;
 }
 
+QString storableInput(const QString& text, bool multiLine) {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == QChar('\r') && i + 1 < text.size() && text[i + 1] == QChar('\n')) continue;
+        if (c == QChar('\r') || c == QChar(QChar::LineSeparator) ||
+            c == QChar(QChar::ParagraphSeparator)) {
+            c = QChar('\n');
+        }
+        if (c == QChar('\n')) {
+            // A single-line box puts a blank between pasted lines and drops a closing break.
+            if (multiLine) {
+                kept += c;
+            } else if (i + 1 < text.size()) {
+                kept += QChar(' ');
+            }
+            continue;
+        }
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) continue;
+        if (!cp1250::fromUnicode(c.unicode())) continue;
+        kept += c;
+    }
+    // The record's own rule for what a text may hold: "§" is written "par.".
+    return ui::toQString(storableText(toCp1250(kept)));
+}
+
 QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
-    const Qt::Alignment align = layout.alignment == ui::Alignment::Center  ? Qt::AlignHCenter
-                                : layout.alignment == ui::Alignment::Right ? Qt::AlignRight
-                                                                           : Qt::AlignLeft;
+    const QTextOption option = wrapOption(layout.alignment);
     if (layout.multiLine) {
-        multi_ = new QPlainTextEdit(parent);
+        multi_ = new PlainTextBox(parent);
         multi_->setFrameStyle(QFrame::NoFrame);
         multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        multi_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        multi_->document()->setDocumentMargin(2);
-        QTextOption option = multi_->document()->defaultTextOption();
-        option.setAlignment(align);
         multi_->document()->setDefaultTextOption(option);
+        multi_->document()->setDocumentMargin(kDocumentMargin);
         multi_->setTabChangesFocus(true);
         QObject::connect(multi_, &QPlainTextEdit::textChanged, multi_, [this] { onEdited(); });
-        QObject::connect(multi_, &QPlainTextEdit::cursorPositionChanged, multi_, [this] {
-            if (!restoring_ && multi_->toPlainText() == lastAccepted_) {
-                lastCursor_ = multi_->textCursor().position();
-            }
-        });
+        const int room = layout.rect.height() - 2 * kDocumentMargin;
+        visibleLines_ = std::max(1, static_cast<int>(room / lineHeight(frameFont(layout.font))));
     } else {
         line_ = new QLineEdit(parent);
         line_->setFrame(false);
-        line_->setAlignment(align | Qt::AlignVCenter);
+        line_->setAlignment(option.alignment() | Qt::AlignVCenter);
         line_->setTextMargins(1, 0, 1, 0);
-        line_->setValidator(new FieldValidator(*this));
+        // Text set by the program passes as it is; only editing is judged.
+        line_->setValidator(new FieldValidator([this](const QString& input) {
+            return restoring_ ? Edit{input, line_->cursorPosition()} : judge(lastAccepted_, input);
+        }));
+        QObject::connect(line_, &QLineEdit::textChanged, line_, [this](const QString& now) {
+            if (!restoring_) lastAccepted_ = now;
+        });
     }
     QWidget* w = widget();
     w->setAutoFillBackground(true);
@@ -100,7 +228,8 @@ QWidget* QtTextControl::widget() const {
 
 void QtTextControl::place(const FrameMapping& mapping) {
     widget()->setGeometry(mapped(layout_.rect, mapping));
-    widget()->setFont(ui::qtFontScaled(layout_.font, mapping.scale));
+    widget()->setFont(screenFont(layout_.font, mapping.scale));
+    if (multi_) multi_->document()->setDocumentMargin(kDocumentMargin * mapping.scale);
 }
 
 void QtTextControl::setVisible(bool visible) {
@@ -119,70 +248,45 @@ void QtTextControl::setFocus() {
     widget()->setFocus();
 }
 
+QString QtTextControl::current() const {
+    if (!multi_) return line_->text();
+    // The raw text keeps a no-break space as it is; blocks are separated by U+2029.
+    QString text = multi_->document()->toRawText();
+    text.replace(QChar(QChar::ParagraphSeparator), QChar('\n'));
+    text.replace(QChar(QChar::LineSeparator), QChar('\n'));
+    return text;
+}
+
 void QtTextControl::setText(std::string_view text) {
     QString value = ui::toQString(text);
     value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Text set by the program is shown whole, also when it holds more than the box shows.
     restoring_ = true;
     if (multi_) {
         multi_->setPlainText(value);
     } else {
-        // Text set by the program is shown as it is; the validator only judges typing.
-        line_->setValidator(nullptr);
         line_->setText(value);
-        line_->setValidator(new FieldValidator(*this));
         line_->setCursorPosition(0);
     }
     restoring_ = false;
-    lastAccepted_ = multi_ ? multi_->toPlainText() : line_->text();
-    lastCursor_ = 0;
+    lastAccepted_ = current();
 }
 
 std::string QtTextControl::text() const {
-    QString value = multi_ ? multi_->toPlainText() : line_->text();
+    QString value = current();
     value.replace(QChar('\n'), QStringLiteral("\r\n"));
     return toCp1250(value);
 }
 
-void QtTextControl::layOut() const {
-    auto* documentLayout =
-        qobject_cast<QPlainTextDocumentLayout*>(multi_->document()->documentLayout());
-    if (!documentLayout) return;
-    for (QTextBlock block = multi_->document()->begin(); block.isValid(); block = block.next()) {
-        documentLayout->ensureBlockLayout(block);
-    }
-}
-
-std::vector<std::string> QtTextControl::displayedLines() const {
-    std::vector<std::string> lines;
-    if (!multi_) {
-        lines.push_back(toCp1250(line_->text()));
-        return lines;
-    }
-    layOut();
-    const QTextDocument* document = multi_->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* layout = block.layout();
-        const QString text = block.text();
-        if (!layout || layout->lineCount() == 0) {
-            lines.push_back(toCp1250(text));
-            continue;
-        }
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            lines.push_back(toCp1250(text.mid(line.textStart(), line.textLength())));
-        }
-    }
-    return lines;
-}
-
-std::vector<QString> QtTextControl::wrappedLines(const QString& candidate) const {
-    // The lines the box would show for this text: each paragraph laid out at the box's width
-    // the way the box itself wraps it.
+std::vector<QString> QtTextControl::frameLines(const QString& candidate) const {
+    // Each paragraph laid out at the box's width in the frame, with the frame's font, as the
+    // box wraps it on a 1024x768 screen.
     std::vector<QString> lines;
-    const qreal width = multi_->viewport()->width() - 2 * multi_->document()->documentMargin();
-    QTextOption option = multi_->document()->defaultTextOption();
+    const qreal width = layout_.rect.width() - 2 * kDocumentMargin;
+    const QTextOption option = wrapOption(layout_.alignment);
+    const QFont font = frameFont(layout_.font);
     for (const QString& paragraph : candidate.split(QChar('\n'))) {
-        QTextLayout layout(paragraph, multi_->font());
+        QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -198,52 +302,88 @@ std::vector<QString> QtTextControl::wrappedLines(const QString& candidate) const
     return lines;
 }
 
-bool QtTextControl::accepts(const QString& candidate) const {
-    if (!storable(candidate)) return false;
+std::vector<std::string> QtTextControl::displayedLines() const {
+    std::vector<std::string> lines;
+    if (!multi_) {
+        lines.push_back(toCp1250(line_->text()));
+        return lines;
+    }
+    for (const QString& line : frameLines(current())) lines.push_back(toCp1250(line));
+    return lines;
+}
+
+bool QtTextControl::fits(const QString& candidate) const {
     if (!multi_) {
         if (candidate.contains(QChar('\n'))) return false;
         if (candidate.size() > layout_.maxChars) return false;
         // A box without scrolling holds only what it shows.
-        const QFontMetrics metrics(line_->font());
-        const int room = line_->contentsRect().width() - 4;
-        return metrics.horizontalAdvance(candidate) <= room;
+        const qreal room = layout_.rect.width() - kLineEditSideRoom;
+        return QFontMetricsF(frameFont(layout_.font)).horizontalAdvance(candidate) <= room;
     }
-    const std::vector<QString> lines = wrappedLines(candidate);
-    // The note editor's text is kept as its displayed lines, each followed by "\r\n"; the other
-    // boxes keep their text with "\r\n" line breaks.
+    const std::vector<QString> lines = frameLines(candidate);
+    // The note editor's text is kept as its lines, each followed by "\r\n"; the other boxes
+    // keep their text with "\r\n" line breaks.
     qsizetype stored = candidate.size() + candidate.count(QChar('\n'));
     if (layout_.id == ui::ControlId::NoteEditor) {
         stored = 0;
         for (const QString& line : lines) stored += line.size() + 2;
     }
     if (stored > layout_.maxChars) return false;
-    // Only as many lines as the box shows, at the line height the box itself lays out.
-    layOut();
-    const QTextBlock first = multi_->document()->begin();
-    const auto* documentLayout = multi_->document()->documentLayout();
-    const int firstLines = first.layout() ? std::max(1, first.layout()->lineCount()) : 1;
-    qreal lineHeight = documentLayout->blockBoundingRect(first).height() / firstLines;
-    if (lineHeight <= 0) lineHeight = QFontMetricsF(multi_->font()).lineSpacing();
-    const qreal room = multi_->viewport()->height() - 2 * multi_->document()->documentMargin();
-    const int visibleLines = std::max(1, static_cast<int>(room / lineHeight));
-    return static_cast<int>(lines.size()) <= visibleLines;
+    return static_cast<int>(lines.size()) <= visibleLines_;
+}
+
+bool QtTextControl::accepts(const QString& candidate) const {
+    return storable(candidate) && fits(candidate);
+}
+
+QtTextControl::Edit QtTextControl::judge(const QString& before, const QString& after) const {
+    // The change is what lies between the text the two share at their start and at their end.
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == after[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    const QString start = after.left(head);
+    const QString end = after.right(tail);
+    const QString inserted =
+        storableInput(after.mid(head, after.size() - head - tail), multi_ != nullptr);
+    // A deletion, or a change that does not make the text longer, always stands: a box that
+    // holds more than it shows can always be shortened. Anything longer must fit.
+    const auto stands = [&](qsizetype n) {
+        const QString candidate = start + inserted.left(n) + end;
+        return candidate.size() <= before.size() || fits(candidate);
+    };
+    qsizetype kept = inserted.size();
+    if (!stands(kept)) {
+        // As much of the insertion as fits, as if it were typed character by character. With
+        // nothing inserted the change is a deletion and stands.
+        qsizetype low = 0;
+        qsizetype high = kept;
+        while (high - low > 1) {
+            const qsizetype middle = (low + high) / 2;
+            (stands(middle) ? low : high) = middle;
+        }
+        kept = low;
+    }
+    return {start + inserted.left(kept) + end, static_cast<int>(head + kept)};
 }
 
 void QtTextControl::onEdited() {
     if (restoring_) return;
-    const QString now = multi_->toPlainText();
-    if (accepts(now)) {
-        lastAccepted_ = now;
-        lastCursor_ = multi_->textCursor().position();
-        return;
-    }
-    // Refused: put back the last text the control could hold.
+    const QString now = current();
+    if (now == lastAccepted_) return;
+    const Edit edit = judge(lastAccepted_, now);
+    lastAccepted_ = edit.text;
+    if (edit.text == now) return;
+    // Cut or cleaned: the box shows what it keeps, the cursor after the part that went in.
     restoring_ = true;
-    const int cursor = std::min(lastCursor_, static_cast<int>(lastAccepted_.size()));
-    multi_->setPlainText(lastAccepted_);
-    QTextCursor c = multi_->textCursor();
-    c.setPosition(cursor);
-    multi_->setTextCursor(c);
+    multi_->setPlainText(edit.text);
+    QTextCursor cursor = multi_->textCursor();
+    cursor.setPosition(std::min(edit.cursor, static_cast<int>(edit.text.size())));
+    multi_->setTextCursor(cursor);
     restoring_ = false;
 }
 

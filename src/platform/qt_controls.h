@@ -1,7 +1,12 @@
 #pragma once
 // The edit controls and check boxes laid over the frame. They sit exactly over their frame
-// rectangles at any scale of the frame, accept only what they show (no scrolling), never
-// more than their field holds, and refuse "§" and characters cp1250 cannot carry.
+// rectangles at any scale of the frame. What they hold is judged as it lies in the 1024x768
+// frame, whatever the display's size: a box accepts only what it shows there (no scrolling),
+// never more than its field holds, and the note editor's lines are its lines in the frame.
+// Typed and pasted text is filtered the same way: "§" becomes "par.", characters cp1250 cannot
+// carry are left out, and what would not fit is cut off. Editing never traps: a box that holds
+// more than it shows (text from a file written elsewhere) accepts every edit that does not make
+// the text longer.
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -29,6 +34,7 @@ class QtTextControl : public ui::TextControl {
     bool isVisible() const override;
     void setText(std::string_view cp1250) override;
     std::string text() const override;
+    // The lines as they wrap in the frame (not on the scaled screen).
     std::vector<std::string> displayedLines() const override;
     void setFocus() override;
     void setPlaceholder(std::string_view utf8) override;
@@ -36,20 +42,29 @@ class QtTextControl : public ui::TextControl {
     void place(const FrameMapping& mapping);
     QWidget* widget() const;
 
-    // Whether a candidate text (Unicode, "\n" line breaks) may stand in the control.
+    // Whether a candidate text (Unicode, "\n" line breaks) may stand in the control: every
+    // character storable, and it fits the box in the frame.
     bool accepts(const QString& candidate) const;
+
+    // What an edit from `before` to `after` leaves in the box, and where the cursor goes.
+    struct Edit {
+        QString text;
+        int cursor = 0;
+    };
+    Edit judge(const QString& before, const QString& after) const;
 
   private:
     void onEdited();
-    void layOut() const;  // brings the multi-line layout up to date
-    std::vector<QString> wrappedLines(const QString& candidate) const;
+    bool fits(const QString& candidate) const;
+    std::vector<QString> frameLines(const QString& candidate) const;
+    QString current() const;
 
     ui::ControlLayout layout_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* multi_ = nullptr;
     QString lastAccepted_;
-    int lastCursor_ = 0;
     bool restoring_ = false;
+    int visibleLines_ = 1;  // lines the box shows in the frame
 };
 
 class QtCheckBox : public ui::CheckBox {
@@ -75,5 +90,9 @@ class QtCheckBox : public ui::CheckBox {
 // True when every character of the text can be stored: cp1250 holds it and it is not the
 // file's separator "§".
 bool storable(const QString& text);
+
+// Typed or pasted text as a box may take it: line breaks as "\n" (or none in a single-line
+// box), "§" as "par.", and no character cp1250 cannot carry nor any other control character.
+QString storableInput(const QString& text, bool multiLine);
 
 }  // namespace lun4::platform

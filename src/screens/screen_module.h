@@ -19,6 +19,15 @@ class ScreenModule {
     // answer here; a click may change the screen, and the new screen's rules then see it).
     virtual void hoverFirst(int /*x*/, int /*y*/) {}
     virtual void clickFirst(int /*x*/, int /*y*/) {}
+
+    // The program is about to ask whether to save before it ends while one of the module's
+    // screens is on display (the window is being closed): what is being typed there is kept
+    // as the screen's OK would keep it, and its controls are hidden. False when it cannot be
+    // kept; the screen then stays as it is and has told the user why.
+    virtual bool keepEditsBeforeExit(int /*screenId*/) { return true; }
+    // The exit question was cancelled: a screen on which something was being typed is shown
+    // again with what was typed (true); other screens are not resumed (false).
+    virtual bool resumeAfterExitQuestion(int /*screenId*/) { return false; }
 };
 
 }  // namespace lun4

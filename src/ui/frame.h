@@ -36,6 +36,10 @@ class Frame {
 
     // A plain message box with an OK button; texts are cp1250.
     virtual void showMessage(std::string_view caption, std::string_view text) = 0;
+    // A question with two answers, `first` chosen by Enter; false only when `second` is
+    // chosen. Texts are cp1250.
+    virtual bool ask(std::string_view caption, std::string_view text, std::string_view first,
+                     std::string_view second) = 0;
     // Ends the program after the current event.
     virtual void quit() = 0;
 };

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <set>
+#include <vector>
 
 #include "files/file_system.h"
+#include "files/recovery_file.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
 
@@ -71,7 +75,7 @@ TEST_F(ExamineeFile, BlankRecordIs354BytesAndCrLfTextsComeBack) {
     ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn")));
     EXPECT_EQ(readBytes(file("a.pcn")), blank);
     ExamineeRecord r = filledRecord();
-    ASSERT_TRUE(load(r, file("a.pcn")));
+    ASSERT_EQ(load(r, file("a.pcn")), ReadOutcome::Complete);
     EXPECT_TRUE(sameContent(r, ExamineeRecord{}));
     EXPECT_EQ(text(r.notes[0]), "");
 
@@ -82,44 +86,77 @@ TEST_F(ExamineeFile, BlankRecordIs354BytesAndCrLfTextsComeBack) {
     EXPECT_NE(bytes.find("5\r\r\n00"), std::string::npos);
     EXPECT_TRUE(bytes.ends_with("\xA7Ostatnia\r\r\nnotatka"));
     ExamineeRecord back;
-    ASSERT_TRUE(load(back, file("a.pcn")));
+    ASSERT_EQ(load(back, file("a.pcn")), ReadOutcome::Complete);
     EXPECT_TRUE(sameContent(back, r));
 }
 
 TEST(ExamineeFileDecode, TextModeRulesEarlyEndAndOddBytes) {
     // A lone CR stays, CR LF becomes LF, 0x1A ends the data in the middle of the surname;
-    // fields that start at the end become empty, the gender and first score read 255.
+    // everything after it is as in a new record, nothing of the examinee before.
     ExamineeRecord r = filledRecord();
-    ASSERT_TRUE(decode(seps(4) + "a\rb\xA7" + "c\r\nd\xA7" + "e\x1A" + "f\xA7", r));
+    ASSERT_EQ(decode(seps(4) + "a\rb\xA7" + "c\r\nd\xA7" + "e\x1A" + "f\xA7", r),
+              ReadOutcome::EndedEarly);
     EXPECT_EQ(text(r.examDate), "a\rb");
     EXPECT_EQ(text(r.firstName), "c\nd");
     EXPECT_EQ(text(r.lastName), "e");
     EXPECT_EQ(text(r.diagnosticianPermitNo), "");
-    EXPECT_EQ(r.gender, '\xFF');
-    EXPECT_EQ(r.scores[1], '\xFF');
-    EXPECT_EQ(r.scores[2], kPass);
+    EXPECT_EQ(r.gender, kGenderUnset);
+    EXPECT_EQ(r.scores[1], kNotScored);
+    EXPECT_EQ(r.scores[2], kNotScored);
+    EXPECT_EQ(text(r.notes[0]), "");
 
     const std::string odd = header(seps(4), 'q') + "\xFFqg" + std::string(165, 'b') + seps(168);
-    ASSERT_TRUE(decode(odd, r));
+    ASSERT_EQ(decode(odd, r), ReadOutcome::Complete);
     EXPECT_EQ(r.gender, 'q');
     EXPECT_EQ(encode(r), odd);  // odd bytes are kept and saved back as they were
 }
 
-TEST(ExamineeFileDecode, FileEndingInsideTheScores) {
-    ExamineeRecord r = filledRecord();
-    ASSERT_TRUE(decode(header() + std::string(10, 'r'), r));
-    EXPECT_EQ(text(r.firstName), "");
-    EXPECT_EQ(r.scores[10], kFail);
-    EXPECT_EQ(r.scores[11], '\xFF');
-    EXPECT_EQ(r.scores[12], kPass);
-    for (const auto& note : r.notes) EXPECT_EQ(text(note), "old");
+// A full examinee in memory, then a file cut off: what the file holds, on a cleared record.
+TEST(ExamineeFileDecode, FileEndingEarlyNeverMixesTwoExaminees) {
+    ExamineeRecord full = filledRecord();
+    setText(full.homeAddress, "ul. Stara 1");
+    struct Cut {
+        std::string bytes;
+        std::string firstName;
+        char gender;
+        std::string scores;  // of items 1, 2, ... as far as the file holds them
+        std::string note1, note2;
+    };
+    const Cut cuts[] = {
+        {seps(4) + "2026\xA7" + "Ewa", "Ewa", kGenderUnset, "", "", ""},
+        {header(seps(1) + "Ewa" + seps(3), 'k'), "Ewa", 'k', "", "", ""},
+        {header() + "rgy", "", 'x', "rgy", "", ""},
+        {header() + std::string(168, 'g') + "\xA7Pierwsza\xA7" + "Dru", "", 'x',
+         std::string(168, 'g'), "Pierwsza", "Dru"},
+    };
+    for (const Cut& cut : cuts) {
+        SCOPED_TRACE(cut.bytes.size());
+        ExamineeRecord r = full;
+        ASSERT_EQ(decode(cut.bytes, r), ReadOutcome::EndedEarly);
+        EXPECT_EQ(text(r.firstName), cut.firstName);
+        EXPECT_EQ(r.gender, cut.gender);
+        EXPECT_EQ(text(r.homeAddress), "");
+        EXPECT_EQ(text(r.diagnosticianPermitNo), "");
+        EXPECT_EQ(text(r.notes[0]), "");
+        for (int k = 1; k <= kItemCount; ++k) {
+            const size_t i = static_cast<size_t>(k - 1);
+            ASSERT_EQ(r.scores[k], i < cut.scores.size() ? cut.scores[i] : kNotScored) << k;
+            ASSERT_EQ(text(r.notes[k]), k == 1 ? cut.note1 : k == 2 ? cut.note2 : "") << k;
+        }
+    }
+    // The whole file, up to its last note, is complete.
+    const std::string whole = header() + std::string(168, 'g') + seps(168) + "koniec";
+    ExamineeRecord r = full;
+    EXPECT_EQ(decode(whole, r), ReadOutcome::Complete);
+    EXPECT_EQ(text(r.notes[168]), "koniec");
+    EXPECT_EQ(decode(whole.substr(0, whole.size() - 7), r), ReadOutcome::EndedEarly);
 }
 
 TEST(ExamineeFileDecode, FirstNameAtAndBeyondItsCapacity) {
     for (const std::string& name : {std::string(199, 'a'), std::string(250, 'b')}) {
         const std::string bytes = header("2024\xA7" + name + "\xA7Nowak" + seps(2));
         ExamineeRecord r;
-        ASSERT_TRUE(decode(bytes, r));
+        ASSERT_NE(decode(bytes, r), ReadOutcome::Refused);
         EXPECT_EQ(text(r.firstName), name.substr(0, 199));
         EXPECT_EQ(text(r.lastName), "Nowak");
         const HeaderPeek peek = peekHeaderBytes(bytes);
@@ -134,14 +171,15 @@ TEST_F(ExamineeFile, RefusedFilesLeaveTheRecordUntouched) {
         SCOPED_TRACE(bytes);
         writeBytes(file("bad.pcn"), bytes);
         ExamineeRecord r = filledRecord();
-        EXPECT_FALSE(load(r, file("bad.pcn")));
+        EXPECT_EQ(load(r, file("bad.pcn")), ReadOutcome::Refused);
         EXPECT_TRUE(sameContent(r, filledRecord()));
         EXPECT_EQ(text(r.notes[0]), "old");
         const HeaderPeek peek = peekHeader(file("bad.pcn"));
         EXPECT_TRUE(peek.opened && !peek.signatureMatched);
     }
     ExamineeRecord r = filledRecord();
-    EXPECT_FALSE(load(r, file("missing.pcn")) || load(r, folder_));
+    EXPECT_EQ(load(r, file("missing.pcn")), ReadOutcome::Refused);
+    EXPECT_EQ(load(r, folder_), ReadOutcome::Refused);
     EXPECT_FALSE(peekHeader(file("missing.pcn")).opened);
     EXPECT_TRUE(sameContent(r, filledRecord()));
 }
@@ -151,7 +189,7 @@ TEST(ExamineeFileDecode, SampleFilesSaveBackByteForByte) {
         std::ifstream in(fs::path(SAMPLE_FILES_DIR) / name, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         ExamineeRecord r;
-        ASSERT_TRUE(decode(bytes, r)) << name;
+        ASSERT_EQ(decode(bytes, r), ReadOutcome::Complete) << name;
         EXPECT_EQ(encode(r), bytes) << name;
         if (name == std::string("notes.pcn")) {
             EXPECT_EQ(cp1250::toUtf8(text(r.lastName)), "Kowalski-Żółć");
@@ -189,7 +227,7 @@ TEST_F(ExamineeFile, RandomRecordsSaveAndLoadBackEqual) {
         r.gender = rng() % 4 ? "xmk"[rng() % 3] : byte(false);
         ASSERT_TRUE(save(r, file("r.pcn")));
         ExamineeRecord back = filledRecord();
-        ASSERT_TRUE(load(back, file("r.pcn")));
+        ASSERT_EQ(load(back, file("r.pcn")), ReadOutcome::Complete);
         ASSERT_TRUE(sameContent(back, r)) << i;
         ASSERT_EQ(encode(back), readBytes(file("r.pcn"))) << i;
     }
@@ -214,6 +252,9 @@ class FailingFileSystem final : public FileSystem, public WritableFile {
     FailingFileSystem(Step failAt, size_t bytesBeforeFailure)
         : failAt_(failAt), bytesBeforeFailure_(bytesBeforeFailure) {}
 
+    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
+        return real_.saveTarget(path, e);
+    }
     std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
         if (fails(Step::Create, e) || !(file_ = real_.createNew(path, e))) return nullptr;
         return std::make_unique<Handle>(*this);
@@ -232,12 +273,14 @@ class FailingFileSystem final : public FileSystem, public WritableFile {
         file_->write(bytes.substr(0, bytesBeforeFailure_), e);  // then the disk is full
         return !fails(Step::Write, e);
     }
+    void copyOwnershipFrom(const fs::path& p) override { file_->copyOwnershipFrom(p); }
     bool sync(std::error_code& e) override { return !fails(Step::Sync, e) && file_->sync(e); }
     bool close(std::error_code& e) override { return file_->close(e) && !fails(Step::Close, e); }
 
   private:
     struct Handle final : WritableFile {
         explicit Handle(FailingFileSystem& fs) : fs(fs) {}
+        void copyOwnershipFrom(const fs::path& p) override { fs.copyOwnershipFrom(p); }
         bool write(std::string_view b, std::error_code& e) override { return fs.write(b, e); }
         bool sync(std::error_code& e) override { return fs.sync(e); }
         bool close(std::error_code& e) override { return fs.close(e); }
@@ -294,6 +337,226 @@ TEST_F(ExamineeFile, MissingFolderAndReadOnlyFileAreRefused) {
     ASSERT_EQ(::chmod(file("a.pcn").c_str(), 0444), 0);
     EXPECT_FALSE(save(ExamineeRecord{}, file("a.pcn")));
     EXPECT_EQ(readBytes(file("a.pcn")), encode(r));
+}
+
+// Every step of a save as the file-system seam sees it.
+class RecordingFileSystem final : public FileSystem {
+  public:
+    std::vector<std::string> steps;
+
+    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
+        steps.push_back("target " + path.filename().string());
+        return real_.saveTarget(path, e);
+    }
+    std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
+        steps.push_back("create " + path.filename().string());
+        auto file = real_.createNew(path, e);
+        return file ? std::make_unique<File>(*this, std::move(file)) : nullptr;
+    }
+    bool mayReplace(const fs::path& path, std::error_code& e) override {
+        steps.push_back("check " + path.filename().string());
+        return real_.mayReplace(path, e);
+    }
+    bool rename(const fs::path& from, const fs::path& to, std::error_code& e) override {
+        steps.push_back("rename " + from.filename().string() + " " + to.filename().string());
+        return real_.rename(from, to, e);
+    }
+    void remove(const fs::path& path) override {
+        steps.push_back("remove " + path.filename().string());
+        real_.remove(path);
+    }
+    void syncFolder(const fs::path& folder) override {
+        steps.push_back("sync folder " + folder.filename().string());
+        real_.syncFolder(folder);
+    }
+
+  private:
+    struct File final : WritableFile {
+        File(RecordingFileSystem& fs, std::unique_ptr<WritableFile> real)
+            : fs(fs), real(std::move(real)) {}
+        void copyOwnershipFrom(const fs::path& p) override {
+            fs.steps.push_back("ownership of " + p.filename().string());
+            real->copyOwnershipFrom(p);
+        }
+        bool write(std::string_view b, std::error_code& e) override {
+            fs.steps.push_back("write " + std::to_string(b.size()));
+            return real->write(b, e);
+        }
+        bool sync(std::error_code& e) override {
+            fs.steps.push_back("flush");
+            return real->sync(e);
+        }
+        bool close(std::error_code& e) override {
+            fs.steps.push_back("close");
+            return real->close(e);
+        }
+        RecordingFileSystem& fs;
+        std::unique_ptr<WritableFile> real;
+    };
+    FileSystem& real_ = systemFileSystem();
+};
+
+TEST_F(ExamineeFile, SaveStepsComeInTheOrderThatMakesThemAtomic) {
+    RecordingFileSystem recording;
+    ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn"), recording));
+    const std::string folderName = folder_.filename().string();
+    EXPECT_EQ(recording.steps,
+              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .a.pcn.0.tmp",
+                                        "ownership of a.pcn", "write 354", "flush", "close",
+                                        "rename .a.pcn.0.tmp a.pcn", "sync folder " + folderName}));
+    // The recovery copy is replaced the same way, without waiting for the disk.
+    recording.steps.clear();
+    ASSERT_TRUE(saveWithoutFlush(ExamineeRecord{}, file("a.pcn"), recording));
+    EXPECT_EQ(recording.steps,
+              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .a.pcn.0.tmp",
+                                        "ownership of a.pcn", "write 354", "close",
+                                        "rename .a.pcn.0.tmp a.pcn"}));
+}
+
+// Written here byte by byte, not by the program's writer.
+TEST(ExamineeFileDecode, HandWrittenFileGivesEveryFieldByName) {
+    std::string bytes = "\xA7\xA7\xA7\xA7";
+    for (const char* t : {"12.05.2026", "Jan", "Kowalski", "01.02.2003"}) {
+        bytes += t;
+        bytes += '\xA7';
+    }
+    bytes += "m\xA7";
+    for (const char* t : {"ul. Polna 1\r\r\n00-001 Warszawa", "tel. 600", "SOSW nr 2", "brat Piotr",
+                          "matka Anna", "uwagi", "mgr Ewa Lis", "123/45"}) {
+        bytes += t;
+        bytes += '\xA7';
+    }
+    std::string scores(168, 'b');
+    scores[0] = 'g';
+    scores[79] = 'y';   // item 80
+    scores[160] = 'r';  // item 161
+    scores[167] = 'g';  // item 168
+    bytes += scores;
+    for (int k = 1; k <= 168; ++k) {
+        bytes += '\xA7';
+        if (k == 80) bytes += "Zalecenie 80\r\r\n";
+        if (k == 168) bytes += "Ostatnie";
+    }
+    ASSERT_EQ(bytes.size(),
+              4u + 11 + 4 + 9 + 11 + 2 + 30 + 9 + 10 + 11 + 11 + 6 + 12 + 7 + 168 + 168 + 15 + 8);
+
+    ExamineeRecord r;
+    ASSERT_EQ(decode(bytes, r), ReadOutcome::Complete);
+    EXPECT_EQ(text(r.examDate), "12.05.2026");
+    EXPECT_EQ(text(r.firstName), "Jan");
+    EXPECT_EQ(text(r.lastName), "Kowalski");
+    EXPECT_EQ(text(r.birthDate), "01.02.2003");
+    EXPECT_EQ(r.gender, 'm');
+    EXPECT_EQ(text(r.homeAddress), "ul. Polna 1\r\n00-001 Warszawa");
+    EXPECT_EQ(text(r.phoneContacts), "tel. 600");
+    EXPECT_EQ(text(r.facilityAddress), "SOSW nr 2");
+    EXPECT_EQ(text(r.siblings), "brat Piotr");
+    EXPECT_EQ(text(r.guardians), "matka Anna");
+    EXPECT_EQ(text(r.additionalInfo), "uwagi");
+    EXPECT_EQ(text(r.diagnosticianName), "mgr Ewa Lis");
+    EXPECT_EQ(text(r.diagnosticianPermitNo), "123/45");
+    for (int k = 1; k <= kItemCount; ++k) {
+        const char expected = k == 1 || k == 168 ? 'g' : k == 80 ? 'y' : k == 161 ? 'r' : 'b';
+        EXPECT_EQ(r.scores[k], expected) << k;
+        EXPECT_EQ(text(r.notes[k]), k == 80 ? "Zalecenie 80\r\n" : k == 168 ? "Ostatnie" : "") << k;
+    }
+    EXPECT_EQ(encode(r), bytes);
+}
+
+TEST_F(ExamineeFile, APipeOrDeviceWhereAFileWasListedIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(file("pipe.pcn").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", file("device.pcn"));
+    // Opening either the old way would block (or read forever); the alarm ends a hung test.
+    ::alarm(20);
+    for (const char* name : {"pipe.pcn", "device.pcn"}) {
+        SCOPED_TRACE(name);
+        ExamineeRecord r = filledRecord();
+        EXPECT_EQ(load(r, file(name)), ReadOutcome::Refused);
+        EXPECT_TRUE(sameContent(r, filledRecord()));
+        EXPECT_FALSE(peekHeader(file(name)).opened);
+    }
+    ::alarm(0);
+    std::string error;
+    EXPECT_FALSE(save(ExamineeRecord{}, file("pipe.pcn"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_fifo(file("pipe.pcn")));
+}
+
+TEST_F(ExamineeFile, ReplacingKeepsPermissionsAndWritesThroughALink) {
+    ExamineeRecord r;
+    setText(r.firstName, "Jan");
+    for (const mode_t mode : {0600, 0640, 0664}) {
+        SCOPED_TRACE(mode);
+        ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn")));
+        ASSERT_EQ(::chmod(file("a.pcn").c_str(), mode), 0);
+        ASSERT_TRUE(save(r, file("a.pcn")));
+        struct stat info {};
+        ASSERT_EQ(::stat(file("a.pcn").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+    }
+
+    // A link stays a link; the file it leads to, in another folder, gets the new record.
+    fs::create_directories(folder_ / "shared");
+    ASSERT_TRUE(save(ExamineeRecord{}, folder_ / "shared" / "real.pcn"));
+    fs::create_symlink(folder_ / "shared" / "real.pcn", file("link.pcn"));
+    ASSERT_TRUE(save(r, file("link.pcn")));
+    EXPECT_TRUE(fs::is_symlink(file("link.pcn")));
+    EXPECT_EQ(readBytes(folder_ / "shared" / "real.pcn"), encode(r));
+    EXPECT_EQ(listing(), (std::set<std::string>{"a.pcn", "link.pcn", "shared"}));
+
+    // A link to nothing, or to a read-only file, is refused and left as it was.
+    fs::create_symlink(folder_ / "gone.pcn", file("dangling.pcn"));
+    std::string error;
+    EXPECT_FALSE(save(r, file("dangling.pcn"), &error));
+    EXPECT_NE(error.find("link"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(folder_ / "gone.pcn"));
+    ASSERT_EQ(::chmod((folder_ / "shared" / "real.pcn").c_str(), 0444), 0);
+    EXPECT_FALSE(save(ExamineeRecord{}, file("link.pcn")));
+    EXPECT_EQ(readBytes(folder_ / "shared" / "real.pcn"), encode(r));
+}
+
+TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
+    RecoveryStore store(folder_ / "odzysk");
+    ExamineeRecord r;
+    setText(r.firstName, "Jan");
+    ASSERT_TRUE(store.write(r, ""));
+    ASSERT_TRUE(store.write(r,
+                            "Kowalski \xA3\xF3"
+                            "d\x9F"));  // cp1250 "Kowalski Łódź"
+    EXPECT_EQ(listing(), std::set<std::string>{"odzysk"});
+    std::set<std::string> copies;
+    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
+    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn"});
+    EXPECT_EQ(readBytes(store.folder() / "Kowalski Łódź.pcn"), encode(r));
+    const auto found = store.find();
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->name,
+              "Kowalski \xA3\xF3"
+              "d\x9F");
+    ExamineeRecord back;
+    ASSERT_TRUE(store.read(*found, back));
+    EXPECT_EQ(encode(back), encode(r));
+
+    // Killed between putting a copy in place and removing the earlier one: the newer counts.
+    writeBytes(store.folder() / "Stary.pcn", encode(ExamineeRecord{}));
+    fs::last_write_time(store.folder() / "Stary.pcn",
+                        fs::last_write_time(found->path) - std::chrono::minutes(5));
+    writeBytes(store.folder() / ".Nowy.pcn.0.tmp", "half");
+    EXPECT_EQ(store.find()->name,
+              "Kowalski \xA3\xF3"
+              "d\x9F");
+    const fs::path aside = store.setAside(*store.find());
+    EXPECT_EQ(aside.filename(), "Kowalski Łódź.pcn.uszkodzony");
+    EXPECT_EQ(store.find()->name, "Stary");
+    store.clear();
+    EXPECT_FALSE(store.find().has_value());
+    copies.clear();
+    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
+    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn.uszkodzony"});
+
+    // A name too long for a file name is not kept: the copy is nameless, not lost.
+    ASSERT_TRUE(store.write(r, std::string(240, 'a')));
+    EXPECT_EQ(store.find()->name, "");
 }
 
 }  // namespace

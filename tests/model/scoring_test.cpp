@@ -94,5 +94,35 @@ TEST(Scoring, UnknownByteIsGreyAndCountedNowhere) {
     EXPECT_EQ(countScores(r, 124, 0, kPass), 0);
 }
 
+TEST(Scoring, TheLastBlockItems161To168) {
+    ExamineeRecord r;
+    score(r, 161, "yrgbgryg");
+    EXPECT_EQ(firstItem(A::SchoolWork, scaleAt(kScaleCount - 1)), 161);
+    const ScoreBlock block = chartBlock(A::SchoolWork, scaleAt(kScaleCount - 1));
+    EXPECT_EQ(block, (ScoreBlock{161, 8}));
+    EXPECT_EQ(areaScaleCounts(r, A::SchoolWork, scaleAt(kScaleCount - 1)),
+              (AreaScaleCounts{3, 2, 2}));
+    EXPECT_EQ(scaleTotals(r, scaleAt(kScaleCount - 1)), (ScaleTotals{3, 2, 2}));
+    EXPECT_EQ(barSlots(r, block),
+              (std::vector<int>{163, 165, 168, 161, 167, 162, 166, kEmptySlot}));
+    EXPECT_EQ(countScores(r, 161, 8, kPass), 3);
+    EXPECT_EQ(countScores(r, 161, 9, kPass), 3);  // nothing beyond item 168 counts
+    r.scores[168] = kFail;
+    EXPECT_EQ(areaScaleCounts(r, A::SchoolWork, scaleAt(kScaleCount - 1)),
+              (AreaScaleCounts{2, 2, 3}));
+}
+
+TEST(Scoring, ScoreColourOfEveryCode) {
+    EXPECT_EQ(scoreColour('g'), (ScoreRgb{55, 181, 55}));
+    EXPECT_EQ(scoreColour('y'), (ScoreRgb{255, 255, 30}));
+    EXPECT_EQ(scoreColour('r'), (ScoreRgb{255, 10, 10}));
+    EXPECT_EQ(scoreColour('b'), (ScoreRgb{255, 255, 255}));
+    for (int code = 0; code < 256; ++code) {
+        const char c = static_cast<char>(code);
+        if (c == 'g' || c == 'y' || c == 'r' || c == 'b') continue;
+        EXPECT_EQ(scoreColour(c), (ScoreRgb{180, 180, 180})) << code;
+    }
+}
+
 }  // namespace
 }  // namespace lun4

@@ -1,9 +1,12 @@
 #include "platform/bmp_reader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QImageReader>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace lun4::platform {
@@ -62,6 +65,23 @@ TEST(BmpReaderTest, RefusesWhatItCannotReadDirectly) {
     EXPECT_TRUE(readPlainBitmap(bytes).isNull());
     EXPECT_TRUE(readPlainBitmap("BM").isNull());
     EXPECT_TRUE(readBitmapFile("/nonexistent/x.bmp").isNull());
+}
+
+// A top-down file (negative height) on disk: the size query and the loader agree with it.
+TEST(BmpReaderTest, TopDownFileThroughTheSizeQueryAndTheLoader) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("lun4_topdown_" + std::to_string(::getpid()) + ".bmp");
+    for (int bits : {24, 32}) {
+        SCOPED_TRACE(bits);
+        std::ofstream(path, std::ios::binary) << bitmapBytes(5, 3, bits, true);
+        EXPECT_EQ(bitmapFileSize(path), QSize(5, 3));
+        const QImage image = readBitmapFile(path);
+        ASSERT_EQ(image.size(), QSize(5, 3));
+        // Row 0 of the picture is the first row in the file.
+        EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, qRgb(100, 0, 0) & 0xFFFFFFu);
+        EXPECT_EQ(image.pixel(4, 2) & 0xFFFFFF, qRgb(106, 40, 40) & 0xFFFFFFu);
+    }
+    std::filesystem::remove(path);
 }
 
 }  // namespace

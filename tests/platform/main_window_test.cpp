@@ -6,11 +6,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include "model/cp1250.h"
+#include "platform/state_folder.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
 
@@ -197,6 +202,55 @@ TEST_F(MainWindowTest, NoteEditorReadsBackWrappedLinesAndHoldsOnlyWhatItShows) {
     auto* edit = static_cast<QPlainTextEdit*>(editor.widget());
     EXPECT_EQ(edit->verticalScrollBar()->maximum(), 0);  // every accepted line is in view
     EXPECT_FALSE(editor.accepts(QStringLiteral(u"paragraf § 5")));
+}
+
+// The restore question at the start: Enter chooses the first answer, Escape neither.
+TEST_F(MainWindowTest, TheTwoAnswerQuestionTakesEnterForTheFirstAndIgnoresEscape) {
+    const std::string first = cp1250::fromUtf8Lossy("Przywróć");
+    const std::string second = cp1250::fromUtf8Lossy("Odrzuć");
+    const auto answerWith = [](std::vector<int> keys, QString button = {}) {
+        QTimer::singleShot(0, [keys, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->defaultButton()->text(), QStringLiteral(u"Przywróć"));
+            for (int key : keys) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(box, &press);
+            }
+            if (box->isVisible()) {
+                for (QAbstractButton* b : box->buttons()) {
+                    if (b->text() == button) b->click();
+                }
+            }
+        });
+    };
+    answerWith({Qt::Key_Return});
+    EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
+    answerWith({}, QStringLiteral(u"Odrzuć"));
+    EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second));
+    // Escape leaves the question open; it is then answered.
+    answerWith({Qt::Key_Escape}, QStringLiteral(u"Odrzuć"));
+    EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second));
+    answerWith({Qt::Key_Escape, Qt::Key_Return});
+    EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
+}
+
+TEST(StateFolderTest, TheRecoveryCopyLivesInTheUsersStateFolder) {
+    QStandardPaths::setTestModeEnabled(true);
+    const fs::path folder = recoveryFolder();
+    QStandardPaths::setTestModeEnabled(false);
+    EXPECT_TRUE(folder.is_absolute()) << folder;
+    EXPECT_EQ(folder.filename(), "odzysk");
+    const fs::path stateRoot = QStandardPaths::writableLocation(
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+                                   QStandardPaths::StateLocation
+#else
+                                   QStandardPaths::AppLocalDataLocation
+#endif
+                                   )
+                                   .toStdString();
+    EXPECT_NE(folder.parent_path(), stateRoot);  // the test mode's folder, not the user's
+    EXPECT_EQ(recoveryFolder(), stateRoot / "odzysk");
 }
 
 }  // namespace

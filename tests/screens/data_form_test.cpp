@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <span>
+
 #include "file_screens_fixture.h"
 
 namespace lun4 {
@@ -127,11 +130,77 @@ TEST_F(DataFormTest, ClosingTheWindowFromTheFormKeepsWhatWasTyped) {
     state.screenId = screen::kMainMenu;
     moveAndClick(buttons.editData);
     type(ControlId::FullName, "Ewa Lis");
+    type(ControlId::Siblings, "brat");
     files.showExitQuestion();
     EXPECT_EQ(state.screenId, screen::kExitQuestion);
     EXPECT_EQ(text(state.record.lastName), "Lis");
+    EXPECT_EQ(text(state.record.siblings), "brat");
     EXPECT_FALSE(frame.fakeControl(ControlId::FullName).isVisible());
     EXPECT_FALSE(form.isShown());
+    // "Anuluj" returns to the form with what was typed.
+    moveAndClick(buttons.cancel);
+    EXPECT_EQ(state.screenId, screen::kDataForm);
+    EXPECT_TRUE(form.isShown());
+    EXPECT_EQ(box(ControlId::FullName), "Ewa Lis");
+    EXPECT_EQ(box(ControlId::Siblings), "brat");
+}
+
+// Each box with the record field it shows and stores.
+struct BoxField {
+    ControlId box;
+    const char* name;
+    std::span<char> (*field)(ExamineeRecord&);
+};
+const BoxField kBoxFields[] = {
+    {ControlId::BirthDate, "birthDate",
+     [](ExamineeRecord& r) { return std::span<char>(r.birthDate); }},
+    {ControlId::ExamDate, "examDate",
+     [](ExamineeRecord& r) { return std::span<char>(r.examDate); }},
+    {ControlId::HomeAddress, "homeAddress",
+     [](ExamineeRecord& r) { return std::span<char>(r.homeAddress); }},
+    {ControlId::Contacts, "phoneContacts",
+     [](ExamineeRecord& r) { return std::span<char>(r.phoneContacts); }},
+    {ControlId::FacilityAddress, "facilityAddress",
+     [](ExamineeRecord& r) { return std::span<char>(r.facilityAddress); }},
+    {ControlId::Siblings, "siblings",
+     [](ExamineeRecord& r) { return std::span<char>(r.siblings); }},
+    {ControlId::Guardians, "guardians",
+     [](ExamineeRecord& r) { return std::span<char>(r.guardians); }},
+    {ControlId::AdditionalInfo, "additionalInfo",
+     [](ExamineeRecord& r) { return std::span<char>(r.additionalInfo); }},
+    {ControlId::Diagnostician, "diagnosticianName",
+     [](ExamineeRecord& r) { return std::span<char>(r.diagnosticianName); }},
+    {ControlId::PermitNumber, "diagnosticianPermitNo",
+     [](ExamineeRecord& r) { return std::span<char>(r.diagnosticianPermitNo); }},
+};
+std::string fieldText(std::span<char> field) {
+    return std::string(field.begin(), std::find(field.begin(), field.end(), '\0'));
+}
+void setField(std::span<char> field, const std::string& value) {
+    std::fill(field.begin(), field.end(), '\0');
+    std::copy(value.begin(), value.end(), field.begin());
+}
+
+TEST_F(DataFormTest, EveryBoxShowsAndStoresItsOwnField) {
+    ExamineeRecord& r = state.record;
+    for (const BoxField& f : kBoxFields) setField(f.field(r), std::string("shown ") + f.name);
+    setText(r.firstName, "Anna");
+    setText(r.lastName, "Nowak");
+    state.screenId = screen::kMainMenu;
+    moveAndClick(buttons.editData);
+    EXPECT_EQ(box(ControlId::FullName), "Anna Nowak");
+    for (const BoxField& f : kBoxFields) {
+        EXPECT_EQ(box(f.box), std::string("shown ") + f.name) << f.name;
+        type(f.box, std::string("typed ") + f.name);
+    }
+    type(ControlId::FullName, "Ewa Lis");
+    moveAndClick(buttons.ok);
+    EXPECT_EQ(text(r.firstName), "Ewa");
+    EXPECT_EQ(text(r.lastName), "Lis");
+    for (const BoxField& f : kBoxFields) {
+        EXPECT_EQ(fieldText(f.field(r)), std::string("typed ") + f.name) << f.name;
+    }
+    EXPECT_EQ(std::size(kBoxFields) + 1, 11u);  // with the full name, all eleven boxes
 }
 
 }  // namespace

@@ -77,7 +77,9 @@ class FileScreensTest : public ::testing::Test {
     }
     std::string loadedFirstName(std::string_view utf8Name) {
         ExamineeRecord r;
-        if (!load(r, folder / (std::string(utf8Name) + ".pcn"))) return "<unreadable>";
+        if (load(r, folder / (std::string(utf8Name) + ".pcn")) == ReadOutcome::Refused) {
+            return "<unreadable>";
+        }
         return cp1250::toUtf8(text(r.firstName));
     }
     void typeSaveName(std::string_view utf8) {

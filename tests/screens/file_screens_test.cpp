@@ -1,4 +1,5 @@
 #include "file_screens_fixture.h"
+#include "model/catalogue.h"
 
 namespace lun4 {
 namespace {
@@ -291,12 +292,18 @@ TEST_F(ExitTest, CancellingTheSaveOrTheQuestionKeepsTheProgramRunning) {
     EXPECT_FALSE(saveBoxVisible());
     EXPECT_FALSE(files.quitAfterSave());
 
-    // The window is closed while the save screen waits: the question again, no pending end.
+    // The window is closed while the save screen waits: the question again, no pending end;
+    // cancelling it goes back to the save screen with the name being typed.
     moveAndClick(buttons.quit);
     moveAndClick(buttons.yes);
     ASSERT_TRUE(files.quitAfterSave());
+    typeSaveName("w trakcie");
     files.showExitQuestion();
     EXPECT_FALSE(saveBoxVisible());
+    EXPECT_FALSE(files.quitAfterSave());
+    moveAndClick(buttons.cancel);
+    EXPECT_EQ(state.screenId, screen::kSave);
+    EXPECT_EQ(saveBoxText(), "w trakcie");
     moveAndClick(buttons.cancel);
     EXPECT_EQ(state.screenId, screen::kMainMenu);
 
@@ -376,6 +383,200 @@ TEST_F(MenuTest, AreaDescriptionsAndPrintMenu) {
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kMainMenu);
     EXPECT_EQ(buttons.nextPage.x(), 665);
+}
+
+// Every field of a record, by name, against a new record's.
+void expectNewRecord(const ExamineeRecord& r) {
+    EXPECT_EQ(text(r.examDate), "");
+    EXPECT_EQ(text(r.firstName), "");
+    EXPECT_EQ(text(r.lastName), "");
+    EXPECT_EQ(text(r.birthDate), "");
+    EXPECT_EQ(r.gender, kGenderUnset);
+    EXPECT_EQ(text(r.homeAddress), "");
+    EXPECT_EQ(text(r.phoneContacts), "");
+    EXPECT_EQ(text(r.facilityAddress), "");
+    EXPECT_EQ(text(r.siblings), "");
+    EXPECT_EQ(text(r.guardians), "");
+    EXPECT_EQ(text(r.additionalInfo), "");
+    EXPECT_EQ(text(r.diagnosticianName), "");
+    EXPECT_EQ(text(r.diagnosticianPermitNo), "");
+    for (int k = 0; k < kItemSlots; ++k) {
+        EXPECT_EQ(r.scores[k], kNotScored) << k;
+        EXPECT_EQ(text(r.notes[k]), "") << k;
+    }
+}
+
+// A record with every field filled, saved as `name` in the folder.
+ExamineeRecord fullRecord() {
+    ExamineeRecord r;
+    for (auto* field : {&r.examDate, &r.firstName, &r.lastName, &r.birthDate, &r.diagnosticianName,
+                        &r.diagnosticianPermitNo}) {
+        setText(*field, "pole");
+    }
+    for (auto* field : {&r.homeAddress, &r.phoneContacts, &r.facilityAddress, &r.siblings,
+                        &r.guardians, &r.additionalInfo}) {
+        setText(*field, "adres\r\n2");
+    }
+    r.gender = kGenderMale;
+    for (int k = 0; k < kItemSlots; ++k) {
+        r.scores[k] = kFail;
+        setText(r.notes[k], "zalecenie");
+    }
+    return r;
+}
+
+class OpenTest : public FileListTest {
+  protected:
+    void openFile(int row) {
+        openList();
+        clickRow(row);
+        moveAndClick(buttons.fileOpen);
+    }
+    bool saidIncomplete() { return frame.back(0).drewText("Wczytano niepełny plik"); }
+};
+
+TEST_F(OpenTest, AFileCutOffLoadsIntoAClearedRecordAndSaysSo) {
+    state.record = fullRecord();
+    // Jan's file, cut off after the tenth score.
+    ExamineeRecord jan;
+    setText(jan.firstName, "Jan");
+    jan.scores.fill(kPass);
+    const std::string whole = encode(jan);
+    const size_t scoresStart = whole.size() - 168 - 168;
+    std::ofstream(folder / "jan.pcn", std::ios::binary) << whole.substr(0, scoresStart + 10);
+    openFile(0);
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_TRUE(saidIncomplete());
+    EXPECT_EQ(text(state.record.firstName), "Jan");
+    for (int k = 1; k <= kItemCount; ++k) {
+        ASSERT_EQ(state.record.scores[k], k <= 10 ? kPass : kNotScored) << k;
+        ASSERT_EQ(text(state.record.notes[k]), "") << k;
+    }
+    ExamineeRecord expected;
+    setText(expected.firstName, "Jan");
+    for (int k = 1; k <= 10; ++k) expected.scores[k] = kPass;
+    EXPECT_TRUE(sameContent(state.record, expected));
+    EXPECT_EQ(files.currentFileName(), "jan");
+    // Composed again (after a window repaint) it still says so.
+    controller.compose();
+    EXPECT_TRUE(saidIncomplete());
+
+    // A whole file says plainly that it was loaded.
+    moveAndClick(buttons.ok);
+    std::ofstream(folder / "jan.pcn", std::ios::binary) << whole;
+    frame.back(0).clearCalls();
+    openFile(0);
+    EXPECT_TRUE(frame.back(0).drewImage("Data\\wczytalem.bmp"));
+    EXPECT_FALSE(saidIncomplete());
+    EXPECT_TRUE(sameContent(state.record, jan));
+}
+
+TEST_F(OpenTest, ANewRecordAfterALoadedOneIsANewRecordInEveryFieldAndBox) {
+    ASSERT_TRUE(save(fullRecord(), folder / "pelny.pcn"));
+    openFile(0);
+    ASSERT_EQ(text(state.record.firstName), "pole");
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.editData);  // the form shows the loaded examinee
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.newRecord);
+    moveAndClick(buttons.ok);
+    ASSERT_EQ(state.screenId, screen::kDataForm);
+    expectNewRecord(state.record);
+    for (int i = 0; i < ui::kControlCount; ++i) {
+        const auto id = static_cast<ui::ControlId>(i);
+        if (id == ui::ControlId::NoteEditor || id == ui::ControlId::ReportBoxA ||
+            id == ui::ControlId::ReportBoxB) {
+            continue;
+        }
+        EXPECT_EQ(frame.fakeControl(id).text(), "") << i;
+    }
+    EXPECT_FALSE(frame.fakeCheckBox(ui::CheckBoxId::Male).isChecked());
+    EXPECT_FALSE(frame.fakeCheckBox(ui::CheckBoxId::Female).isChecked());
+    EXPECT_TRUE(files.currentFileName().empty());
+}
+
+TEST_F(OpenTest, TheFileThatWasOpenedIsTheFileThatIsSaved) {
+    writeExaminee("Nowak", "Stary");
+    fs::rename(folder / "Nowak.pcn", folder / "Nowak.PCN");
+    openFile(0);
+    ASSERT_EQ(files.currentFileName(), "Nowak");
+    moveAndClick(buttons.ok);
+    setText(state.record.firstName, "Nowy");
+    moveAndClick(buttons.save);
+    EXPECT_EQ(saveBoxText(), "Nowak");
+    moveAndClick(buttons.ok);
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_EQ(filesInFolder(), 1u);
+    ExamineeRecord r;
+    ASSERT_EQ(load(r, folder / "Nowak.PCN"), ReadOutcome::Complete);
+    EXPECT_EQ(text(r.firstName), "Nowy");
+
+    // A new record given that name is asked about, then replaces the same file.
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.newRecord);
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.ok);
+    setText(state.record.firstName, "Trzeci");
+    saveAs("Nowak");
+    EXPECT_EQ(state.screenId, screen::kFileExists);
+    moveAndClick(buttons.ok);
+    EXPECT_EQ(filesInFolder(), 1u);
+    ASSERT_EQ(load(r, folder / "Nowak.PCN"), ReadOutcome::Complete);
+    EXPECT_EQ(text(r.firstName), "Trzeci");
+
+    // With "Nowak.pcn" beside it, the file opened is still the one written.
+    writeExaminee("Nowak", "Inny");
+    moveAndClick(buttons.ok);
+    openFile(1);
+    ASSERT_EQ(text(state.record.firstName), "Trzeci");
+    moveAndClick(buttons.ok);
+    setText(state.record.firstName, "Czwarty");
+    saveAs("Nowak");
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    ASSERT_EQ(load(r, folder / "Nowak.PCN"), ReadOutcome::Complete);
+    EXPECT_EQ(text(r.firstName), "Czwarty");
+    EXPECT_EQ(loadedFirstName("Nowak"), "Inny");
+}
+
+TEST_F(OpenTest, SavingBackIsAllowedUnderANameANewFileCouldNotHave) {
+    writeExaminee("con", "Obcy");  // copied from a system where the name is allowed
+    saveAs("con");
+    EXPECT_EQ(state.screenId, screen::kSave);  // a new file of that name is refused
+    EXPECT_EQ(frame.messages.size(), 1u);
+    moveAndClick(buttons.cancel);
+
+    openFile(0);
+    moveAndClick(buttons.ok);
+    setText(state.record.firstName, "Zmieniony");
+    saveAs("con");
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(loadedFirstName("con"), "Zmieniony");
+
+    // The exit question treats it the same way.
+    moveAndClick(buttons.ok);
+    setText(state.record.firstName, "Na koniec");
+    moveAndClick(buttons.quit);
+    moveAndClick(buttons.yes);
+    EXPECT_TRUE(frame.quitRequested);
+    EXPECT_EQ(loadedFirstName("con"), "Na koniec");
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
+TEST_F(ExitTest, YesFromTheSaveScreenConfirmsTheNameBeingTyped) {
+    saveAs("stara");
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.save);
+    typeSaveName("nowa");
+    files.showExitQuestion();
+    moveAndClick(buttons.yes);
+    EXPECT_EQ(state.screenId, screen::kSave);
+    EXPECT_EQ(saveBoxText(), "nowa");
+    EXPECT_TRUE(files.quitAfterSave());
+    EXPECT_FALSE(frame.quitRequested);
+    moveAndClick(buttons.ok);
+    EXPECT_TRUE(fs::exists(folder / "nowa.pcn"));
+    EXPECT_TRUE(frame.quitRequested);
 }
 
 }  // namespace

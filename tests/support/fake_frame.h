@@ -3,6 +3,7 @@
 // their text, a pause that only counts, and message boxes that are remembered.
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -113,6 +114,21 @@ class FakeFrame : public ui::Frame {
     FakePrintTarget& fakePrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override {
         messages.emplace_back(caption, text);
+    }
+    // Questions are answered from `answers`, first in first out; "first" when none is left.
+    struct Question {
+        std::string caption, text, first, second;
+    };
+    std::vector<Question> questions;
+    std::deque<bool> answers;
+    bool ask(std::string_view caption, std::string_view text, std::string_view first,
+             std::string_view second) override {
+        questions.push_back(
+            {std::string(caption), std::string(text), std::string(first), std::string(second)});
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     void quit() override { quitRequested = true; }
 

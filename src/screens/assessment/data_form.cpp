@@ -57,6 +57,7 @@ DataForm::DataForm(ScreenController& controller) : controller_(controller) {
         f.checkBox(chosen).setChecked(true);
         f.checkBox(other).setChecked(false);
         controller_.state().record.gender = gender;
+        controller_.recordChanged();
     };
     frame.checkBox(CheckBoxId::Male).setOnClicked([choose] {
         choose(CheckBoxId::Male, CheckBoxId::Female, kGenderMale);
@@ -95,7 +96,8 @@ void DataForm::showDataForm() {
     forEachField(record, [&](int box, const auto& field) {
         frame.control(kBoxes[box]).setText(text(field));
     });
-    // Read back what the boxes took: a box that cannot show all of a long text keeps less.
+    // Read back what the boxes took (line breaks and spaces as the box gives them back), so
+    // that a box left as it was is recognised when the form is closed.
     for (int i = 0; i < kBoxCount; ++i) filled_[i] = frame.control(kBoxes[i]).text();
 
     frame.checkBox(CheckBoxId::Male).setChecked(record.gender == kGenderMale);
@@ -125,6 +127,7 @@ bool DataForm::clickOk(int x, int y) {
 
 void DataForm::acceptDataForm() {
     storeBoxes();
+    controller_.recordChanged();
     ui::SkinButton& ok = controller_.buttons().ok;
     controller_.feedback(ok);
     controller_.state().screenId = screen::kMainMenu;
@@ -134,12 +137,19 @@ void DataForm::acceptDataForm() {
     shown_ = false;
 }
 
-void DataForm::storeAndHide() {
-    if (!shown_) return;
+bool DataForm::keepEditsBeforeExit(int) {
+    if (!shown_) return true;
     storeBoxes();
+    controller_.recordChanged();
     controller_.buttons().ok.setPosition(kOkHome.x, kOkHome.y);
     setFormVisible(false);
     shown_ = false;
+    return true;
+}
+
+bool DataForm::resumeAfterExitQuestion(int) {
+    showDataForm();
+    return true;
 }
 
 void DataForm::storeBoxes() {

@@ -38,9 +38,11 @@ class DataForm : public ScreenModule {
     bool clickOk(int x, int y);
     // Stores the boxes into the record, gives the click feedback and returns to the main menu.
     void acceptDataForm();
-    // Stores the boxes and hides the form without composing anything (the window is being
-    // closed while the form is open). Does nothing when the form is hidden.
-    void storeAndHide();
+    // The window is closed while the form is open: the boxes are stored as OK stores them and
+    // the form is hidden, without composing anything.
+    bool keepEditsBeforeExit(int screenId) override;
+    // The form again, showing what was stored.
+    bool resumeAfterExitQuestion(int screenId) override;
     bool isShown() const { return shown_; }
 
   private:

@@ -325,14 +325,17 @@ void ItemScreens::clickItemPage(int x, int y) {
     } else if (b.green.clickTest(x, y)) {
         // Scoring has no click pause; a pass keeps the last recommendation text.
         record.scores[k] = kPass;
+        controller_.recordChanged();
         controller_.compose();
     } else if (b.yellow.clickTest(x, y)) {
         record.scores[k] = kEmerging;
         setText(record.notes[k], defaultRecommendation(RecommendationKind::Emerging, k));
+        controller_.recordChanged();
         controller_.compose();
     } else if (b.red.clickTest(x, y)) {
         record.scores[k] = kFail;
         setText(record.notes[k], defaultRecommendation(RecommendationKind::Fail, k));
+        controller_.recordChanged();
         controller_.compose();
     } else if (hasKeyPage(k) && b.key.clickTest(x, y)) {
         controller_.feedback(b.key);

@@ -67,22 +67,48 @@ void RecommendationEditor::hover(int x, int y) {
     controller_.hoverAndRedraw(controller_.buttons().ok, x, y);
 }
 
-void RecommendationEditor::click(int x, int y) {
-    ui::SkinButton& ok = controller_.buttons().ok;
-    if (!ok.clickTest(x, y)) return;
+bool RecommendationEditor::storeNote() {
     AppState& state = controller_.state();
     ui::TextControl& editor = controller_.frame().control(ui::ControlId::NoteEditor);
-
     const std::string note = noteFromDisplayedLines(editor.displayedLines());
     if (note.size() > kLongestNote) {
         refuseTooLong(note.size());
-        return;
+        return false;
     }
     setText(state.record.notes[state.currentItem], note);
-    editor.setVisible(false);
+    controller_.recordChanged();
+    return true;
+}
+
+void RecommendationEditor::click(int x, int y) {
+    ui::SkinButton& ok = controller_.buttons().ok;
+    if (!ok.clickTest(x, y)) return;
+    if (!storeNote()) return;
+    controller_.frame().control(ui::ControlId::NoteEditor).setVisible(false);
     controller_.feedback(ok);
+    controller_.state().screenId = screen::kItemPage;
+    controller_.compose();
+}
+
+bool RecommendationEditor::keepEditsBeforeExit(int) {
+    ui::TextControl& editor = controller_.frame().control(ui::ControlId::NoteEditor);
+    if (!editor.isVisible()) return true;
+    if (!storeNote()) return false;
+    editor.setVisible(false);
+    return true;
+}
+
+bool RecommendationEditor::resumeAfterExitQuestion(int) {
+    AppState& state = controller_.state();
     state.screenId = screen::kItemPage;
     controller_.compose();
+    // Shown before composing, the editor keeps its text instead of taking the stored note.
+    ui::TextControl& editor = controller_.frame().control(ui::ControlId::NoteEditor);
+    editor.setVisible(true);
+    state.screenId = screen::kRecommendationEditor;
+    controller_.compose();
+    editor.setFocus();
+    return true;
 }
 
 // Every displayed line is stored with its own line break, so a full editor can hold more

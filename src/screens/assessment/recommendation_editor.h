@@ -24,8 +24,16 @@ class RecommendationEditor : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // The window is closed while the editor is open: the note is stored as OK stores it (or,
+    // when too long, refused as OK refuses it, and the editor stays).
+    bool keepEditsBeforeExit(int screenId) override;
+    // Back to the editor over the item page, with the text as it was typed.
+    bool resumeAfterExitQuestion(int screenId) override;
 
   private:
+    // Stores the editor's text as the current item's note; false, with the reason shown, when
+    // it is too long.
+    bool storeNote();
     void refuseTooLong(size_t length);
 
     ScreenController& controller_;

@@ -30,6 +30,16 @@ void ScreenController::compose() {
     }
 }
 
+bool ScreenController::keepEditsBeforeExit() {
+    ScreenModule* module = ownerOf(state_.screenId);
+    return module == nullptr || module->keepEditsBeforeExit(state_.screenId);
+}
+
+bool ScreenController::resumeAfterExitQuestion(int screenId) {
+    ScreenModule* module = ownerOf(screenId);
+    return module != nullptr && module->resumeAfterExitQuestion(screenId);
+}
+
 void ScreenController::mouseMoved(int x, int y) {
     for (ScreenModule* module : modules_) module->hoverFirst(x, y);
     const int id = state_.screenId;

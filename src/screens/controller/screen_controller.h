@@ -36,11 +36,32 @@ class ScreenController {
     // What the main menu's quit button does; by default the program ends.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
 
+    // Every change to the record (a score, a note, the data form, a gender box, a loaded or a
+    // new record) is reported here once it is made; so are a successful save and the end of
+    // the program through the exit question.
+    enum class RecordEvent { Changed, Saved, ProgramEnds };
+    void setRecordObserver(std::function<void(RecordEvent)> observer) {
+        recordObserver_ = std::move(observer);
+    }
+    void recordChanged() { report(RecordEvent::Changed); }
+    void recordSaved() { report(RecordEvent::Saved); }
+    void programEnds() { report(RecordEvent::ProgramEnds); }
+
+    // The current screen's module keeps what is being typed before the exit question; false
+    // when it cannot (see ScreenModule).
+    bool keepEditsBeforeExit();
+    // Shows `screenId` again after the exit question was cancelled; false when it is not a
+    // screen that is resumed.
+    bool resumeAfterExitQuestion(int screenId);
+
     ui::Frame& frame() { return frame_; }
     Buttons& buttons() { return buttons_; }
     AppState& state() { return state_; }
 
   private:
+    void report(RecordEvent event) {
+        if (recordObserver_) recordObserver_(event);
+    }
     ScreenModule* ownerOf(int screenId) const;
     void composeOwn(int screenId);
     void hoverOwn(int x, int y);
@@ -54,6 +75,7 @@ class ScreenController {
     AppState& state_;
     std::vector<ScreenModule*> modules_;
     std::function<void()> exitHandler_;
+    std::function<void(RecordEvent)> recordObserver_;
 };
 
 // The small header with the examinee's name and examination date (main menu and most file

@@ -17,6 +17,13 @@ constexpr ui::Point kOkHome{664, 657};
 constexpr ui::Rgb kHighlight{60, 147, 173};
 constexpr size_t kMaxTypedName = 299;
 
+// Over the loaded picture (at 287, 278) when the file was cut off: its words covered, ours
+// written.
+constexpr ui::Rect kIncompleteTextArea{372, 298, 745, 404};
+constexpr ui::Rect kIncompleteTitle{377, 304, 740, 330};
+constexpr ui::Rect kIncompleteMessage{377, 336, 740, 402};
+constexpr ui::Rgb kWarningRed{170, 20, 20};
+
 // The preview of the selected file: examination date, first name, surname.
 constexpr ui::Rect kPreviewDate{459, 274, 599, 294};
 constexpr ui::Rect kPreviewFirstName{459, 355, 599, 375};
@@ -82,6 +89,9 @@ void FileScreens::compose(int id) {
                 case Information::Loaded:
                     showLoaded();
                     break;
+                case Information::LoadedIncomplete:
+                    showLoadedIncomplete();
+                    break;
                 case Information::AreaDescription:
                     showAreaDescription(describedArea_);
                     break;
@@ -107,6 +117,33 @@ void FileScreens::compose(int id) {
 
 fs::path FileScreens::pathOf(std::string_view name) const {
     return examineePath(folder_, name);
+}
+
+fs::path FileScreens::fileFor(const std::string& name) const {
+    if (name == currentFileName_ && !currentFile_.empty()) return pathOf(currentFile_);
+    // "Nowak.PCN" copied from elsewhere is the file of the name "Nowak": never a second one.
+    std::string found;
+    for (const std::string& file : listExamineeFiles(folder_)) {
+        if (file.size() != name.size() + kExamineeExtension.size() || !file.starts_with(name)) {
+            continue;
+        }
+        if (file.ends_with(kExamineeExtension)) return pathOf(file);
+        if (found.empty()) found = file;
+    }
+    return pathOf(found.empty() ? name + std::string(kExamineeExtension) : found);
+}
+
+void FileScreens::setCurrentFileName(std::string name) {
+    currentFileName_ = std::move(name);
+    currentFile_.clear();
+    // Still in the folder, the file of that name is the record's own.
+    if (currentFileName_.empty()) return;
+    const fs::path file = fileFor(currentFileName_);
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(file, ec))) {
+        const std::u8string name = file.filename().u8string();
+        currentFile_ = cp1250::fromUtf8(std::string(name.begin(), name.end())).value_or("");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -250,12 +287,20 @@ void FileScreens::clickFileList(int x, int y) {
     if (b.fileOpen.clickTest(x, y)) {
         press(b.fileOpen, 50, true);
         const std::string name = rows_[selectedRow_].name;
-        if (name.empty() || !load(controller_.state().record, pathOf(name))) {
+        const ReadOutcome outcome =
+            name.empty() ? ReadOutcome::Refused : load(controller_.state().record, pathOf(name));
+        if (outcome == ReadOutcome::Refused) {
             showWrongFormat();
             return;
         }
         currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
-        showLoaded();
+        currentFile_ = name;
+        controller_.recordChanged();
+        if (outcome == ReadOutcome::Complete) {
+            showLoaded();
+        } else {
+            showLoadedIncomplete();
+        }
         return;
     }
     const bool up = b.fileUp.clickTest(x, y);
@@ -317,6 +362,22 @@ void FileScreens::composeInformation(Information kind, std::string_view image) {
     controller_.state().screenId = screen::kInformation;
     drawGrey();
     drawDialog(image, 287, 278);
+    if (kind == Information::LoadedIncomplete) {
+        // The picture says only that the examination was loaded; its words give way to ours.
+        ui::Surface& target = backBuffer();
+        target.fill(kIncompleteTextArea, ui::kWhite);
+        target.setBackgroundMode(ui::BackgroundMode::Transparent);
+        target.setFont(ui::FontId::ReportHeading);
+        target.setTextColour(kWarningRed);
+        target.drawText(polish("Wczytano niepełny plik"), kIncompleteTitle,
+                        ui::text::kLeft | ui::text::kSingleLine);
+        target.setFont(ui::FontId::ReportText);
+        target.setTextColour(ui::kBlack);
+        target.drawText(polish("Plik urywa się przed końcem. Wczytano tylko to, co zawiera: "
+                               "brakujące dane i zalecenia są puste, a brakujące oceny "
+                               "nieocenione. Sprawdź badanie przed zapisaniem."),
+                        kIncompleteMessage, ui::text::kLeft | ui::text::kWordBreak);
+    }
     place(buttons().ok, 470, 410);
     drawNameBox();
     frame().present();
@@ -333,6 +394,11 @@ void FileScreens::showDeleted() {
 
 void FileScreens::showLoaded() {
     composeInformation(Information::Loaded, "Data\\wczytalem.bmp");
+    backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
+}
+
+void FileScreens::showLoadedIncomplete() {
+    composeInformation(Information::LoadedIncomplete, "Data\\wczytalem.bmp");
     backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
 }
 
@@ -370,9 +436,15 @@ void FileScreens::showAreaDescription(int area) {
 }
 
 void FileScreens::showExitQuestion() {
-    // The window may be closed from any screen: what the form holds is kept, and no control
-    // stays over the question. Leaving for the question also drops a pending end after saving.
-    form_.storeAndHide();
+    // The window may be closed from any screen: what is being typed there is kept first, as
+    // its OK would keep it (a note too long to keep leaves its editor open with the reason),
+    // and no control stays over the question. Leaving for the question also drops a pending
+    // end after saving.
+    const int from = controller_.state().screenId;
+    if (from != screen::kExitQuestion) {
+        if (!controller_.keepEditsBeforeExit()) return;
+        exitFrom_ = from;
+    }
     for (int i = 0; i < ui::kControlCount; ++i) {
         frame().control(static_cast<ui::ControlId>(i)).setVisible(false);
     }
@@ -526,9 +598,11 @@ void FileScreens::clickNewRecordQuestion(int x, int y) {
         press(b.ok);
         b.ok.setPosition(kOkHome.x, kOkHome.y);
         controller_.state().record.clear();
+        currentFileName_.clear();
+        currentFile_.clear();
+        controller_.recordChanged();
         form_.showDataForm();
         frame().control(ui::ControlId::SaveName).setText("");
-        currentFileName_.clear();
     }
 }
 
@@ -539,8 +613,12 @@ void FileScreens::hideSaveBox() {
 bool FileScreens::saveAs(const std::string& name) {
     // The folder may have gone since the start; saving puts it back.
     ensureExamineeFolder(folder_);
-    if (save(controller_.state().record, pathOf(name + std::string(kExamineeExtension)))) {
+    const fs::path file = fileFor(name);
+    if (save(controller_.state().record, file)) {
         currentFileName_ = name;
+        const std::u8string written = file.filename().u8string();
+        currentFile_ = cp1250::fromUtf8(std::string(written.begin(), written.end())).value_or("");
+        controller_.recordSaved();
         return true;
     }
     frame().showMessage(polish("Błąd zapisu"),
@@ -562,14 +640,17 @@ void FileScreens::clickSave(int x, int y) {
     press(b.ok);
     std::string name = frame().control(ui::ControlId::SaveName).text();
     if (name.size() > kMaxTypedName) name.resize(kMaxTypedName);
-    if (const std::string reason = refusedNameReason(name); !reason.empty()) {
+    // Saving back into the file the record came from is always allowed, also under a name
+    // the program would not give a new file ("con.pcn" copied from elsewhere).
+    const bool savingBack = !currentFile_.empty() && name == currentFileName_;
+    if (const std::string reason = refusedNameReason(name); !savingBack && !reason.empty()) {
         frame().showMessage(polish("Nieprawidłowa nazwa pliku"), reason);
         frame().present();  // the save screen stays, with the typed name
         return;
     }
     std::error_code ec;
-    if (name != currentFileName_ &&
-        fs::exists(pathOf(name + std::string(kExamineeExtension)), ec)) {
+    if (!savingBack && name != currentFileName_ &&
+        fs::exists(fs::symlink_status(fileFor(name), ec))) {
         pendingName_ = name;
         showFileExists();
         return;
@@ -580,7 +661,7 @@ void FileScreens::clickSave(int x, int y) {
     }
     hideSaveBox();
     showSaved();
-    if (quitAfterSave_) frame().quit();
+    if (quitAfterSave_) endProgram();
 }
 
 void FileScreens::clickFileExists(int x, int y) {
@@ -599,7 +680,7 @@ void FileScreens::clickFileExists(int x, int y) {
     }
     hideSaveBox();
     showSaved();
-    if (quitAfterSave_) frame().quit();
+    if (quitAfterSave_) endProgram();
 }
 
 void FileScreens::clickDeleteQuestion(int x, int y) {
@@ -621,21 +702,42 @@ void FileScreens::clickDeleteQuestion(int x, int y) {
     showFileList();
 }
 
+void FileScreens::endProgram() {
+    controller_.programEnds();
+    frame().quit();
+}
+
+bool FileScreens::keepEditsBeforeExit(int screenId) {
+    if (screenId == screen::kSave || screenId == screen::kFileExists) {
+        keptSaveName_ = frame().control(ui::ControlId::SaveName).text();
+    }
+    return true;
+}
+
+bool FileScreens::resumeAfterExitQuestion(int screenId) {
+    if (screenId != screen::kSave && screenId != screen::kFileExists) return false;
+    composeSaveScreen(keptSaveName_);
+    return true;
+}
+
 void FileScreens::clickExitQuestion(int x, int y) {
     Buttons& b = buttons();
+    const bool fromSaveScreen = exitFrom_ == screen::kSave || exitFrom_ == screen::kFileExists;
     if (b.cancel.clickTest(x, y)) {
         press(b.cancel);
-        returnToMainMenu();
+        // Back to what was being typed, with the edit kept; from elsewhere to the main menu.
+        if (!controller_.resumeAfterExitQuestion(exitFrom_)) returnToMainMenu();
     } else if (b.no.clickTest(x, y)) {
         press(b.no);
-        frame().quit();
+        endProgram();
     } else if (b.yes.clickTest(x, y)) {
         press(b.yes);
-        if (currentFileName_.empty()) {
+        if (currentFileName_.empty() || fromSaveScreen) {
+            // The name being chosen is confirmed on the save screen, which then ends the program.
             quitAfterSave_ = true;
-            showSaveScreen();
+            composeSaveScreen(fromSaveScreen ? keptSaveName_ : currentFileName_);
         } else if (saveAs(currentFileName_)) {
-            frame().quit();
+            endProgram();
         } else {
             frame().present();  // not saved: the question stays, nothing ends
         }

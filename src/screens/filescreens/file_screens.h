@@ -41,6 +41,10 @@ class FileScreens : public ScreenModule {
     void click(int, int) override {}
     void hoverFirst(int x, int y) override;
     void clickFirst(int x, int y) override;
+    // The window is closed on the save screen: the typed name is kept for when the exit
+    // question is cancelled or answered yes.
+    bool keepEditsBeforeExit(int screenId) override;
+    bool resumeAfterExitQuestion(int screenId) override;
 
     void showFileList();
     void showNewRecordQuestion();
@@ -50,6 +54,8 @@ class FileScreens : public ScreenModule {
     void showDeleteQuestion();
     void showDeleted();
     void showLoaded();
+    // As showLoaded, for a file that was cut off: the screen says the file was incomplete.
+    void showLoadedIncomplete();
     void showWrongFormat();
     void showAreaDescription(int area);  // 0..2
     // The way out of the program: the main menu's quit button and the window's close.
@@ -64,13 +70,15 @@ class FileScreens : public ScreenModule {
     // Name under which the record was last saved or from which it was opened (cp1250,
     // without ".pcn"); empty for a record never saved or opened.
     const std::string& currentFileName() const { return currentFileName_; }
+    // A record given back after a crash keeps the name it had.
+    void setCurrentFileName(std::string name);
     bool quitAfterSave() const { return quitAfterSave_; }
     const std::array<Row, kRowCount>& rows() const { return rows_; }
     int selectedRow() const { return selectedRow_; }
     int listPage() const { return listPage_; }
 
   private:
-    enum class Information { Saved, Deleted, Loaded, AreaDescription };
+    enum class Information { Saved, Deleted, Loaded, LoadedIncomplete, AreaDescription };
 
     ui::Frame& frame() { return controller_.frame(); }
     Buttons& buttons() { return controller_.buttons(); }
@@ -80,6 +88,8 @@ class FileScreens : public ScreenModule {
     // Pressed image, pause, normal state; some buttons are drawn normal on the window again.
     void press(ui::SkinButton& button, int pauseMs = 100, bool redrawNormal = false);
     void returnToMainMenu();
+    // The end of the program through the exit question, saved or not.
+    void endProgram();
 
     void drawGrey();
     void drawNameBox();
@@ -102,6 +112,10 @@ class FileScreens : public ScreenModule {
     void clickExitQuestion(int x, int y);
     void clickPrintMenu(int x, int y);
 
+    // The file a save under `name` writes: the file the current name came from (whatever the
+    // letter case of its extension), else a file of the folder with that name and any case of
+    // ".pcn", else "<name>.pcn".
+    std::filesystem::path fileFor(const std::string& name) const;
     // Writes the record under `name`; reports a failure. True when the file was written.
     bool saveAs(const std::string& name);
     void hideSaveBox();
@@ -110,7 +124,12 @@ class FileScreens : public ScreenModule {
     DataForm& form_;
     std::filesystem::path folder_;
     std::string currentFileName_;
+    // The file in the folder that currentFileName_ came from, with its extension as it is on
+    // disk ("Nowak.PCN"); empty when the name was never read from or written to a file.
+    std::string currentFile_;
     bool quitAfterSave_ = false;
+    int exitFrom_ = 0;          // the screen the exit question was asked from
+    std::string keptSaveName_;  // the save box's text when the exit question was asked
     std::array<Row, kRowCount> rows_;
     int selectedRow_ = 0;
     int listPage_ = 0;

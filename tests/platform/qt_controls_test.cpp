@@ -1,0 +1,279 @@
+#include "platform/qt_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <memory>
+
+#include "model/catalogue.h"
+#include "model/cp1250.h"
+#include "model/default_recommendations.h"
+#include "ui/qt/qt_fonts.h"
+
+namespace lun4::platform {
+namespace {
+
+using ui::ControlId;
+
+// The three display sizes a note must not depend on: 800x600, 1024x768 and 1920x1080.
+constexpr double kScales[] = {800.0 / 1024, 1.0, 1080.0 / 768};
+// More frame scales at which a box must show its text whole.
+constexpr double kMoreScales[] = {1280.0 / 1024, 1366.0 / 1024, 900.0 / 768};
+
+class ControlsTest : public ::testing::Test {
+  protected:
+    ControlsTest() {
+        window.resize(1920, 1080);
+        window.show();
+    }
+    QtTextControl& control(ControlId id, double scale = 1.0) {
+        auto& slot = controls[static_cast<int>(id)];
+        slot = std::make_unique<QtTextControl>(&window, ui::controlLayout(id));
+        slot->place(FrameMapping{scale, 0, 0});
+        slot->setVisible(true);
+        slot->setFocus();
+        QApplication::processEvents();
+        return *slot;
+    }
+    static void key(QtTextControl& c, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                    const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(c.widget(), &press);
+    }
+    static void toEnd(QtTextControl& c) {
+        key(c, Qt::Key_End, Qt::ControlModifier);
+        key(c, Qt::Key_End);
+    }
+    static void toStart(QtTextControl& c) {
+        key(c, Qt::Key_Home, Qt::ControlModifier);
+        key(c, Qt::Key_Home);
+    }
+    static void type(QtTextControl& c, const QString& text) {
+        for (const QChar ch : text) key(c, 0, Qt::NoModifier, QString(ch));
+    }
+    static QString shown(const QtTextControl& c) {
+        QString text = QString::fromStdString(cp1250::toUtf8(c.text()));
+        return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    static void setClipboard(QMimeData* data) { QApplication::clipboard()->setMimeData(data); }
+    static std::string toCp(const QString& text) {
+        return cp1250::fromUtf8Lossy(text.toStdString());
+    }
+
+    QWidget window;
+    std::unique_ptr<QtTextControl> controls[ui::kControlCount];
+};
+
+constexpr ControlId kMultiLine[] = {
+    ControlId::HomeAddress, ControlId::Contacts,   ControlId::FacilityAddress,
+    ControlId::Siblings,    ControlId::Guardians,  ControlId::AdditionalInfo,
+    ControlId::ReportBoxA,  ControlId::NoteEditor,
+};
+
+TEST_F(ControlsTest, PasteFromAnEmptyClipboardChangesNothingInAnyBox) {
+    for (int i = 0; i < ui::kControlCount; ++i) {
+        SCOPED_TRACE(i);
+        QtTextControl& c = control(static_cast<ControlId>(i));
+        c.setText("abc");
+        // What X11 hands over when nothing was copied: data without a single format. Then
+        // data with no text in it, and no data at all.
+        for (QMimeData* data : {new QMimeData, new QMimeData, static_cast<QMimeData*>(nullptr)}) {
+            if (data && !data->formats().isEmpty()) continue;
+            setClipboard(data);
+            key(c, Qt::Key_V, Qt::ControlModifier);
+            key(c, Qt::Key_Insert, Qt::ShiftModifier);
+            EXPECT_EQ(c.text(), "abc");
+        }
+        auto* picture = new QMimeData;
+        picture->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
+        setClipboard(picture);
+        key(c, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c.text(), "abc");
+    }
+}
+
+TEST_F(ControlsTest, PastedTextIsFilteredLikeTypingAndPlainOnly) {
+    const QString copied = QStringLiteral(u"Żółć § 5 mañana £ ø ã ¥\r\nul. Długa\t7");
+    for (ControlId id : kMultiLine) {
+        SCOPED_TRACE(static_cast<int>(id));
+        QtTextControl& c = control(id);
+        auto* data = new QMimeData;
+        data->setText(copied);
+        data->setHtml(QStringLiteral("<b>pogrubione</b>"));
+        setClipboard(data);
+        key(c, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(shown(c), QStringLiteral(u"Żółć par. 5 maana    \nul. Długa7"));
+    }
+    QtTextControl& date = control(ControlId::BirthDate);
+    auto* data = new QMimeData;
+    data->setText(QStringLiteral("01.02\n2003\n"));
+    setClipboard(data);
+    key(date, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(shown(date), QStringLiteral("01.02 2003"));
+    // Typing goes through the same filter.
+    type(date, QStringLiteral(u"ñ§"));
+    EXPECT_EQ(shown(date), QStringLiteral("01.02 2003par."));
+}
+
+TEST_F(ControlsTest, APasteTooLongForTheBoxKeepsWhatFits) {
+    QString words;
+    for (int i = 0; i < 200; ++i) words += QStringLiteral("wyraz%1 ").arg(i);
+    for (ControlId id : {ControlId::HomeAddress, ControlId::NoteEditor, ControlId::FullName}) {
+        SCOPED_TRACE(static_cast<int>(id));
+        QtTextControl& c = control(id);
+        c.setText(cp1250::fromUtf8Lossy("Na początku: "));
+        auto* data = new QMimeData;
+        data->setText(words);
+        setClipboard(data);
+        toEnd(c);
+        key(c, Qt::Key_V, Qt::ControlModifier);
+        const QString now = shown(c);
+        EXPECT_TRUE(now.startsWith(QStringLiteral(u"Na początku: wyraz0 wyraz1")))
+            << now.toStdString();
+        EXPECT_TRUE(c.accepts(now));
+        const QString pasted = now.mid(13);
+        ASSERT_TRUE(words.startsWith(pasted));
+        EXPECT_FALSE(c.accepts(now + words[pasted.size()]));
+    }
+}
+
+// The note is kept as its lines in the 1024x768 frame: the same at every display size.
+TEST_F(ControlsTest, ANotesLinesDoNotDependOnTheDisplaySize) {
+    std::vector<std::string> notes;
+    for (int k : {1, 14, 69, 121, 168}) {
+        notes.emplace_back(defaultRecommendation(RecommendationKind::Fail, k));
+        notes.emplace_back(defaultRecommendation(RecommendationKind::Emerging, k));
+    }
+    std::string paragraph;
+    for (int i = 0; i < 40; ++i) paragraph += "Ćwiczenia " + std::to_string(i * 37) + " ";
+    notes.push_back(cp1250::fromUtf8Lossy(paragraph));
+    for (const std::string& note : notes) {
+        std::vector<std::vector<std::string>> linesAt;
+        for (double scale : kScales) {
+            QtTextControl& editor = control(ControlId::NoteEditor, scale);
+            editor.setText(note);
+            linesAt.push_back(editor.displayedLines());
+        }
+        EXPECT_EQ(linesAt[0], linesAt[1]) << note;
+        EXPECT_EQ(linesAt[2], linesAt[1]) << note;
+        EXPECT_GT(linesAt[1].size(), 1u);
+    }
+}
+
+// The lines a multi-line box shows on the screen, every block laid out.
+int screenLines(QtTextControl& box) {
+    auto* edit = static_cast<QPlainTextEdit*>(box.widget());
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(edit->document()->documentLayout());
+    int lines = 0;
+    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next()) {
+        layout->ensureBlockLayout(b);
+        lines += b.layout()->lineCount();
+    }
+    return lines;
+}
+
+// What fills the box in the frame is on screen whole, without scrolling, at every size; once
+// stored, its lines are the lines on the screen.
+TEST_F(ControlsTest, EveryNoteFitsTheBoxAtEveryDisplaySize) {
+    QtTextControl probe(&window, ui::controlLayout(ControlId::NoteEditor));
+    std::vector<QString> notes;
+    for (int k = 1; k <= kItemCount; ++k) {
+        for (auto kind : {RecommendationKind::Emerging, RecommendationKind::Fail}) {
+            QString t = ui::toQString(defaultRecommendation(kind, k));
+            notes.push_back(t.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        }
+    }
+    QString full;
+    for (int i = 0; probe.accepts(full + QStringLiteral("wiersz %1 ").arg(i).repeated(6)); ++i) {
+        full += QStringLiteral("wiersz %1 ").arg(i).repeated(6);
+    }
+    notes.push_back(full);
+    std::vector<QString> stored;
+    for (const QString& note : notes) {
+        probe.setText(toCp(note));
+        QString lines;
+        for (const std::string& line : probe.displayedLines()) lines += ui::toQString(line) + "\n";
+        stored.push_back(lines.chopped(1));
+    }
+    std::vector<double> scales(std::begin(kScales), std::end(kScales));
+    scales.insert(scales.end(), std::begin(kMoreScales), std::end(kMoreScales));
+    for (double scale : scales) {
+        SCOPED_TRACE(scale);
+        QtTextControl& editor = control(ControlId::NoteEditor, scale);
+        for (size_t i = 0; i < notes.size(); ++i) {
+            editor.setText(toCp(stored[i]));
+            const int frameLines = static_cast<int>(editor.displayedLines().size());
+            ASSERT_EQ(screenLines(editor), frameLines) << stored[i].toStdString();
+            editor.setText(toCp(notes[i]));
+            ASSERT_LE(screenLines(editor), frameLines) << notes[i].toStdString();
+        }
+        auto* edit = static_cast<QPlainTextEdit*>(editor.widget());
+        edit->moveCursor(QTextCursor::End);
+        QApplication::processEvents();
+        EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(edit->verticalScrollBar()->maximum(), 0);
+    }
+}
+
+// Text from a file written elsewhere may hold more than a box shows. Every deletion and every
+// change that does not lengthen it is taken; only additions that do not fit are refused.
+TEST_F(ControlsTest, OverFullBoxesCanAlwaysBeShortened) {
+    QString thirtyLines;
+    for (int i = 1; i <= 30; ++i) thirtyLines += QStringLiteral("wiersz %1\n").arg(i);
+    QString paragraph;
+    while (paragraph.size() < 1490) paragraph += QStringLiteral("zalecenie ");
+    paragraph.truncate(1490);
+    struct Case {
+        ControlId id;
+        QString text;
+    };
+    const Case cases[] = {{ControlId::NoteEditor, thirtyLines},
+                          {ControlId::NoteEditor, thirtyLines.chopped(1)},
+                          {ControlId::NoteEditor, paragraph},
+                          {ControlId::HomeAddress, thirtyLines.left(300)},
+                          {ControlId::BirthDate, QString(60, QChar('9'))}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.text.left(20).toStdString());
+        QtTextControl& c = control(test.id);
+        c.setText(test.text.toStdString());
+        ASSERT_EQ(shown(c), test.text);
+        ASSERT_FALSE(c.accepts(test.text));  // over-full
+
+        toEnd(c);
+        type(c, QStringLiteral("x"));
+        EXPECT_EQ(shown(c), test.text);  // an addition that does not fit
+        key(c, Qt::Key_Backspace);
+        EXPECT_EQ(shown(c), test.text.chopped(1));
+        toStart(c);
+        key(c, Qt::Key_Delete);
+        EXPECT_EQ(shown(c), test.text.mid(1, test.text.size() - 2));
+        // Overtyping a selected character with another one keeps the length.
+        key(c, Qt::Key_Right, Qt::ShiftModifier);
+        type(c, QStringLiteral("Q"));
+        const QString replaced = QStringLiteral("Q") + test.text.mid(2, test.text.size() - 3);
+        EXPECT_EQ(shown(c), replaced);
+
+        // Shortened one character at a time until it fits; from then on it takes typing again.
+        toEnd(c);
+        int removed = 0;
+        while (!c.accepts(shown(c)) && removed < 2000) {
+            key(c, Qt::Key_Backspace);
+            ++removed;
+        }
+        EXPECT_EQ(shown(c), replaced.chopped(removed));
+        EXPECT_TRUE(c.accepts(shown(c)));
+        const QString fitted = shown(c);
+        key(c, Qt::Key_Backspace);
+        type(c, QStringLiteral("z"));
+        EXPECT_EQ(shown(c), fitted.chopped(1) + QStringLiteral("z"));
+    }
+}
+
+}  // namespace
+}  // namespace lun4::platform
