@@ -2,15 +2,14 @@
 
 #include <QGuiApplication>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "files/examinee_file.h"
+#include "files/file_system.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/qt_image_source.h"
@@ -40,8 +39,8 @@ constexpr const char* kUsage =
     "  --place TEKST        miejscowość i data na okładce raportu\n"
     "  --institution TEKST  nazwa placówki na okładce raportu\n"
     "\n"
-    "Kod wyjścia: 0 gotowe, 1 nie można odczytać pliku badanego lub zapisać wyjścia,\n"
-    "2 błędne polecenie.\n";
+    "Kod wyjścia: 0 gotowe (plik badanego urwany w połowie daje dokument i ostrzeżenie),\n"
+    "1 nie można odczytać pliku badanego lub zapisać wyjścia, 2 błędne polecenie.\n";
 
 struct ExportCommand {
     reports::Document document = reports::Document::ProfileChart;
@@ -140,23 +139,27 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
     return command;
 }
 
+// Reads the examinee file without ever waiting on a pipe put in its place. A file cut off
+// early still gives its document, with a warning, as the program's own open does.
 std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return Failure{1, "nie ma pliku badanego " + path.string()};
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf())) {
-        // An empty file reads no bytes at all and is a file in the wrong format.
-        if (in && fs::file_size(path, ec) == 0 && !ec) {
+    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + path.string()};
+    const auto file = RegularFile::open(path, ec);
+    if (!file) return Failure{1, "nie można odczytać pliku badanego " + path.string()};
+    std::string bytes;
+    char buffer[1 << 16];
+    while (const size_t n = file->read(buffer, sizeof buffer)) bytes.append(buffer, n);
+    switch (decode(bytes, record)) {
+        case ReadOutcome::Refused:
             return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
-        }
-        return Failure{1, "nie można odczytać pliku badanego " + path.string()};
-    }
-    record.clear();
-    if (!decode(bytes.str(), record)) {
-        return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
+        case ReadOutcome::EndedEarly:
+            std::fprintf(stderr,
+                         "lun4: uwaga: plik %s jest niepełny (urwany); brakujące oceny i "
+                         "wskazania są puste\n",
+                         path.string().c_str());
+            break;
+        case ReadOutcome::Complete:
+            break;
     }
     return std::nullopt;
 }

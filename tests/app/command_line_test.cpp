@@ -2,6 +2,7 @@
 // it, from a folder of its own, with no display.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QProcess>
@@ -148,6 +149,24 @@ TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
     }
     EXPECT_EQ(files(), (std::vector<std::string>{"katalog.pdf", "lucja.pcn", "obcy.pcn"}));
     EXPECT_TRUE(fs::is_empty(folder / "katalog.pdf"));
+}
+
+TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWaitedOn) {
+    std::string bytes;
+    {
+        std::ifstream in(folder / "lucja.pcn", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::ofstream(folder / "urwany.pcn", std::ios::binary) << bytes.substr(0, 200);
+    Outcome r = lun4({"--export", "summary", "urwany.pcn", "urwany.pdf"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("niepełny"), std::string::npos) << r.err;
+    EXPECT_EQ(pages("urwany.pdf"), 4);
+
+    ASSERT_EQ(::mkfifo((folder / "rura.pcn").c_str(), 0600), 0);
+    r = lun4({"--export", "chart", "rura.pcn", "rura.pdf"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(folder / "rura.pdf"));
 }
 
 TEST_F(CommandLineTest, HelpListsTheOptions) {

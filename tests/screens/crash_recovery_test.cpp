@@ -26,7 +26,7 @@ std::string readBytes(const fs::path& path) {
 
 // One run of the program: everything main() wires, over a fake frame.
 struct Session {
-    Session(const fs::path& examinees, const fs::path& state) : store(state) {
+    Session(const fs::path& examinees, const fs::path& state) : folder(examinees), store(state) {
         controller.addModule(files);
         controller.addModule(form);
         controller.addModule(items);
@@ -35,23 +35,19 @@ struct Session {
         controller.setExitHandler([this] { files.showExitQuestion(); });
         state_.screenId = screen::kMainMenu;
     }
+    fs::path folder;
     testing::FakeFrame frame;
     testing::ImageSizes sizes{frame.fakeImages()};
     Buttons buttons{frame.fakeImages()};
     AppState state_;
     ScreenController controller{frame, buttons, state_};
     DataForm form{controller};
-    FileScreens files{controller, form, examineesFolder()};
+    FileScreens files{controller, form, folder};
     ItemScreens items{controller};
     HelpPages help{controller};
     RecommendationEditor editor{controller};
     RecoveryStore store;
     CrashRecovery recovery{controller, files, store};
-
-    static fs::path& examineesFolder() {
-        static fs::path folder;
-        return folder;
-    }
 };
 
 class RecoveryTest : public ::testing::Test {
@@ -63,7 +59,6 @@ class RecoveryTest : public ::testing::Test {
 
     RecoveryTest() {
         fs::create_directories(examinees);
-        Session::examineesFolder() = examinees;
         start();
     }
     ~RecoveryTest() override { fs::remove_all(root); }
