@@ -211,15 +211,10 @@ constexpr std::string_view kScaleHeadingImages[kScaleCount] = {
     "Data\\BMP\\n_4.bmp", "Data\\BMP\\n_5.bmp", "Data\\BMP\\n_6.bmp",
 };
 
-std::string toCp1250(const char8_t* utf8) {
-    // The tables above hold only characters cp1250 carries; a test checks every one.
-    return cp1250::fromUtf8Lossy(reinterpret_cast<const char*>(utf8));
-}
-
 template <size_t N>
 std::array<std::string, N> convertAll(const char8_t* const (&source)[N]) {
     std::array<std::string, N> out;
-    for (size_t i = 0; i < N; ++i) out[i] = toCp1250(source[i]);
+    for (size_t i = 0; i < N; ++i) out[i] = cp1250::fromLiteral(source[i]);
     return out;
 }
 

@@ -138,4 +138,8 @@ std::string fromUtf8Lossy(std::string_view utf8, char replacement) {
     return out;
 }
 
+std::string fromLiteral(std::u8string_view utf8) {
+    return fromUtf8Lossy(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
+
 }  // namespace lun4::cp1250

@@ -33,4 +33,8 @@ std::optional<std::string> fromUtf8(std::string_view utf8);
 // UTF-8 -> cp1250, replacing every character cp1250 cannot carry by `replacement`.
 std::string fromUtf8Lossy(std::string_view utf8, char replacement = '?');
 
+// The cp1250 text of a u8"..." literal of the program's own (tables of Polish texts written
+// readably in the sources; their tests check that cp1250 carries every character).
+std::string fromLiteral(std::u8string_view utf8);
+
 }  // namespace lun4::cp1250

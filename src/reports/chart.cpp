@@ -43,8 +43,8 @@ constexpr std::array<CaptionText, kScaleCount> kScaleCaptions = {{
     {u8"Zachowania\ninterpersonalne", 450},
 }};
 
-std::string cp(const char8_t* utf8) {
-    return cp1250::fromUtf8Lossy(reinterpret_cast<const char*>(utf8));
+std::string cp(std::u8string_view utf8) {
+    return cp1250::fromLiteral(utf8);
 }
 
 // The texts of the page, converted once.

@@ -9,8 +9,7 @@ namespace lun4::reports::narrative {
 namespace {
 
 std::string cp(std::u8string_view utf8) {
-    return cp1250::fromUtf8Lossy(
-        std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+    return cp1250::fromLiteral(utf8);
 }
 
 template <size_t N>

@@ -18,8 +18,8 @@ using ui::Surface;
 
 constexpr ui::Rgb kGrey = rgb(kHeaderGrey);
 
-std::string cp(const char8_t* utf8) {
-    return cp1250::fromUtf8Lossy(reinterpret_cast<const char*>(utf8));
+std::string cp(std::u8string_view utf8) {
+    return cp1250::fromLiteral(utf8);
 }
 
 // The band and first row of one scale block on its sheet.
