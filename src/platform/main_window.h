@@ -36,6 +36,11 @@ class MainWindow : public QWidget, public ui::Frame {
     ui::PrintTarget& printer() override { return printer_; }
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
+    // Qt's save dialog, opening in the user's documents folder (the home folder when there is
+    // none) with the proposed name; a name typed without the extension gets it.
+    std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
+    bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
+                               std::string& error) override;
     void quit() override;
 
     // Wiring.
@@ -53,6 +58,12 @@ class MainWindow : public QWidget, public ui::Frame {
         message_ = std::move(f);
     }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
+    // Answers the save dialog: given the caption, the proposed path and the file type filter,
+    // returns the chosen path, or an empty string for a cancelled dialog.
+    void setSaveDialogFunction(
+        std::function<QString(const QString&, const QString&, const QString&)> f) {
+        saveDialog_ = std::move(f);
+    }
 
     // Covers the screen the window is on (with or without a window manager) and shows it.
     void showOnWholeScreen();
@@ -77,6 +88,7 @@ class MainWindow : public QWidget, public ui::Frame {
   private:
     void updateMapping();
 
+    DataPaths& paths_;
     QtImageSource images_;
     std::array<std::unique_ptr<ui::QtSurface>, 3> buffers_;
     ui::QtSurface window_;
@@ -93,6 +105,7 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void(int)> pauseFunction_;
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;
+    std::function<QString(const QString&, const QString&, const QString&)> saveDialog_;
 };
 
 // The window's icon, drawn by the program.
