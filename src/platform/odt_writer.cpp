@@ -52,7 +52,12 @@ struct Completion {
     QHash<QString, int> headingStyles;  // the writer's paragraph style "p<n>" -> outline level
     std::vector<bool> labelCells;       // every table cell in document order: a label?
     QSet<QString> tablesOnNewPage;      // the writer's table styles "Table<n>"
+    QSet<QString> droppedParagraphs;    // paragraph styles of empty blocks before tables
 };
+
+// Marks the empty block a table is inserted after: the document keeps one before a table
+// that follows a table (or opens the document); the package needs none.
+constexpr int kSpacerProperty = QTextFormat::UserProperty + 1;
 
 QString headingStyleName(int level) {
     return QStringLiteral("Heading_20_%1").arg(level);
@@ -184,7 +189,14 @@ class Builder {
         format.setCellSpacing(0);
         format.setBorder(1);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        if (!inEmptyBlock_) cursor_.insertBlock(blockFormat(FlowStyle::Body, FlowAlign::Left));
+        // A table goes after the block the cursor is in; an empty one stays before it.
+        if (inEmptyBlock_) {
+            QTextBlockFormat spacer;
+            spacer.setProperty(kSpacerProperty, true);
+            cursor_.setBlockFormat(spacer);
+            completion_.droppedParagraphs.insert(
+                QStringLiteral("p%1").arg(cursor_.block().blockFormatIndex()));
+        }
         QTextTable* table = cursor_.insertTable(rows, columns, format);
         if (block.newPage) {
             completion_.tablesOnNewPage.insert(QStringLiteral("Table%1").arg(table->formatIndex()));
@@ -305,6 +317,11 @@ QByteArray completeContent(const QByteArray& xml, const Completion& completion) 
                 QXmlStreamAttributes attributes = in.attributes();
                 const QString styleName =
                     attributes.value(kText, QStringLiteral("style-name")).toString();
+                if (is(in, kText, QLatin1StringView("p")) &&
+                    completion.droppedParagraphs.contains(styleName)) {
+                    in.skipCurrentElement();
+                    break;
+                }
                 if (is(in, kText, QLatin1StringView("p")) &&
                     completion.headingStyles.contains(styleName)) {
                     const int level = completion.headingStyles.value(styleName);

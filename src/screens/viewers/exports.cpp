@@ -13,7 +13,7 @@ std::string polish(std::string_view utf8) {
 }
 
 // A record's text as part of a file name: what no file system takes ("\ / : * ? " < > |"
-// and control characters) becomes "-", blanks and dots at either end go.
+// and control characters) becomes "-"; blanks, dots and dashes at either end go.
 std::string fileNamePart(std::string_view cp1250Text) {
     std::string out;
     for (char c : cp1250Text) {
@@ -25,7 +25,7 @@ std::string fileNamePart(std::string_view cp1250Text) {
     const size_t first = out.find_first_not_of(" .-");
     if (first == std::string::npos) return {};
     out.erase(0, first);
-    out.erase(out.find_last_not_of(" .") + 1);
+    out.erase(out.find_last_not_of(" .-") + 1);
     return out;
 }
 
