@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
   poppler-utils
+  zlib1g-dev unzip python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,10 +10,13 @@
 
 #include "files/examinee_file.h"
 #include "files/file_system.h"
+#include "files/scores_sheet.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
+#include "platform/odt_writer.h"
 #include "platform/qt_image_source.h"
 #include "platform/qt_print_target.h"
+#include "reports/editable_report.h"
 #include "reports/print_job.h"
 
 namespace lun4::app {
@@ -24,15 +27,16 @@ namespace fs = std::filesystem;
 constexpr const char* kUsage =
     "Użycie:\n"
     "  lun4                      uruchamia program\n"
-    "  lun4 --export DOKUMENT PLIK.pcn WYJŚCIE.pdf [opcje]\n"
-    "                            zapisuje dokument badanego do pliku PDF (A4), bez okna\n"
+    "  lun4 --export DOKUMENT PLIK.pcn WYJŚCIE [opcje]\n"
+    "                            zapisuje dokument badanego do pliku, bez okna\n"
     "  lun4 --help               ten opis\n"
     "\n"
-    "DOKUMENT:\n"
-    "  chart      profil testu (wykres), 1 strona\n"
-    "  summary    zbiorczy formularz wyników, 4 strony\n"
-    "  report     raport opisowy\n"
-    "  aid        pomoc nr N (--aid N, 1-17), strona pozioma\n"
+    "DOKUMENT (rodzaj pliku według rozszerzenia WYJŚCIA):\n"
+    "  chart      profil testu (wykres), 1 strona: .pdf (A4)\n"
+    "  summary    zbiorczy formularz wyników, 4 strony: .pdf (A4)\n"
+    "  report     raport opisowy: .pdf (A4) albo .odt (do edycji w edytorze tekstu)\n"
+    "  aid        pomoc nr N (--aid N, 1-17), strona pozioma: .pdf (A4)\n"
+    "  scores     oceny wszystkich 168 pozycji jako arkusz: .csv (UTF-8, średnik)\n"
     "\n"
     "Opcje:\n"
     "  --aid N              numer pomocy dla dokumentu aid (1-17)\n"
@@ -42,19 +46,28 @@ constexpr const char* kUsage =
     "Kod wyjścia: 0 gotowe (plik badanego urwany w połowie daje dokument i ostrzeżenie),\n"
     "1 nie można odczytać pliku badanego lub zapisać wyjścia, 2 błędne polecenie.\n";
 
+// What the command writes: a printed document as PDF, the report as an editable document,
+// or the scores sheet.
+enum class Output { Pdf, EditableReport, ScoresSheet };
+
 struct ExportCommand {
     reports::Document document = reports::Document::ProfileChart;
+    Output output = Output::Pdf;
     fs::path examinee;
-    fs::path output;
+    fs::path path;            // of the file written
     int aidPage = -1;         // 0..16
     std::string place;        // cp1250
     std::string institution;  // cp1250
+    bool coverGiven = false;  // --place or --institution
 };
 
 struct Failure {
     int status;
     std::string message;  // UTF-8, one line
 };
+
+// The scores sheet is no printed document; it is asked for by its own name.
+constexpr std::string_view kScores = "scores";
 
 std::optional<reports::Document> documentNamed(std::string_view name) {
     if (name == "chart") return reports::Document::ProfileChart;
@@ -64,10 +77,10 @@ std::optional<reports::Document> documentNamed(std::string_view name) {
     return std::nullopt;
 }
 
-bool endsWithPdf(const fs::path& path) {
+std::string extensionOf(const fs::path& path) {
     std::string ext = path.extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".pdf";
+    return ext;
 }
 
 // Cover texts arrive in the terminal's UTF-8 and are drawn as the page draws the boxes' text.
@@ -104,9 +117,12 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
                     return Failure{2, "--aid: numer pomocy musi być liczbą od 1 do 17"};
                 }
                 command.aidPage = static_cast<int>(n) - 1;
-            } else if (auto f = coverText(a.c_str(), *v,
-                                          a == "--place" ? command.place : command.institution)) {
-                return *f;
+            } else {
+                command.coverGiven = true;
+                if (auto f = coverText(a.c_str(), *v,
+                                       a == "--place" ? command.place : command.institution)) {
+                    return *f;
+                }
             }
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return Failure{2, "nieznana opcja " + a + " (zob. lun4 --help)"};
@@ -115,25 +131,38 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
         }
     }
     if (!exportSeen || positional.size() != 3) {
-        return Failure{2,
-                       "oczekiwano: lun4 --export DOKUMENT PLIK.pcn WYJŚCIE.pdf (zob. lun4 "
-                       "--help)"};
+        return Failure{2, "oczekiwano: lun4 --export DOKUMENT PLIK.pcn WYJŚCIE (zob. lun4 --help)"};
     }
     const auto document = documentNamed(positional[0]);
-    if (!document) {
-        return Failure{
-            2, "nieznany dokument \"" + positional[0] + "\": dostępne chart, summary, report, aid"};
+    if (!document && positional[0] != kScores) {
+        return Failure{2, "nieznany dokument \"" + positional[0] +
+                              "\": dostępne chart, summary, report, aid, scores"};
     }
-    command.document = *document;
     command.examinee = positional[1];
-    command.output = positional[2];
-    if (!endsWithPdf(command.output)) {
-        return Failure{2, "plik wyjściowy musi mieć rozszerzenie .pdf: " + positional[2]};
+    command.path = positional[2];
+    const std::string extension = extensionOf(command.path);
+    if (!document) {
+        command.output = Output::ScoresSheet;
+        if (extension != ".csv") {
+            return Failure{2, "arkusz wyników zapisuje się do pliku .csv: " + positional[2]};
+        }
+    } else {
+        command.document = *document;
+        const bool report = command.document == reports::Document::NarrativeReport;
+        if (report && extension == ".odt") {
+            command.output = Output::EditableReport;
+        } else if (extension != ".pdf") {
+            return Failure{2, std::string("plik wyjściowy musi mieć rozszerzenie ") +
+                                  (report ? ".pdf albo .odt: " : ".pdf: ") + positional[2]};
+        }
+    }
+    if (command.output == Output::ScoresSheet && command.coverGiven) {
+        return Failure{2, "--place i --institution dotyczą tylko dokumentu report"};
     }
     if (command.document == reports::Document::AidPicture && command.aidPage < 0) {
         return Failure{2, "dokument aid wymaga numeru pomocy: --aid N (1-17)"};
     }
-    if (command.document != reports::Document::AidPicture && command.aidPage >= 0) {
+    if ((command.document != reports::Document::AidPicture || !document) && command.aidPage >= 0) {
         return Failure{2, "--aid dotyczy tylko dokumentu aid"};
     }
     return command;
@@ -202,19 +231,35 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
     ExamineeRecord record;
     if (auto f = readExaminee(command.examinee, record)) return fail(*f);
 
+    std::string error;
+    if (command.output == Output::ScoresSheet) {
+        if (!writeScoresSheet(record, command.path, systemFileSystem(), &error)) {
+            return fail({1, error});
+        }
+        return 0;
+    }
+
     qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     platform::DataPaths paths(runFolder);
+    if (command.output == Output::EditableReport) {
+        const ui::FlowDocument document =
+            reports::editableReport(record, {command.place, command.institution});
+        if (!platform::writeOdt(document, command.path, paths, systemFileSystem(), error)) {
+            return fail({1, error});
+        }
+        return 0;
+    }
     platform::QtImageSource images(paths, 32);
     reports::NarrativeReport report;
     const reports::PrintSources sources{
         images, record, report, {command.place, command.institution}, std::max(command.aidPage, 0)};
-    const auto target = platform::QtPrintTarget::pdfFile(command.output);
+    const auto target = platform::QtPrintTarget::pdfFile(command.path);
     if (reports::printDocument(command.document, *target, sources) !=
         reports::PrintResult::Printed) {
         const std::string why = target->error();
-        return fail({1, why.empty() ? "nie można zapisać " + command.output.string() : why});
+        return fail({1, why.empty() ? "nie można zapisać " + command.path.string() : why});
     }
     return 0;
 }

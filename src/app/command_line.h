@@ -1,7 +1,11 @@
 #pragma once
-// The command line: the documents written as PDF files without opening the window.
+// The command line: the documents written as files without opening the window: the printed
+// documents as PDF, the report also as an editable document (by the output's extension),
+// and the scores as a sheet.
 //
 //   lun4 --export DOCUMENT EXAMINEE.pcn OUTPUT.pdf [--aid N] [--place TEXT] [--institution TEXT]
+//   lun4 --export report EXAMINEE.pcn OUTPUT.odt [--place TEXT] [--institution TEXT]
+//   lun4 --export scores EXAMINEE.pcn OUTPUT.csv
 //   lun4 --help
 
 #include <filesystem>

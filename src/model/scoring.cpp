@@ -108,4 +108,17 @@ std::array<ScoreBlock, kScaleCount> areaBarBlocks(ObservationArea area) {
     return blocks;
 }
 
+Completeness completeness(const ExamineeRecord& record) {
+    Completeness c;
+    for (int k = 1; k <= kItemCount; ++k) {
+        const char code = record.scores[k];
+        if (code == kPass || code == kEmerging || code == kFail) {
+            ++c.scored;
+        } else {
+            ++c.unscored[indexOf(areaOf(k))];
+        }
+    }
+    return c;
+}
+
 }  // namespace lun4

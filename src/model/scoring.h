@@ -102,4 +102,15 @@ inline std::vector<int> barSlots(const ExamineeRecord& record, ScoreBlock block)
 std::array<ScoreBlock, kAreaCount> scaleBarBlocks(FunctionScale scale);
 std::array<ScoreBlock, kScaleCount> areaBarBlocks(ObservationArea area);
 
+// How far the assessment is scored. An item counts as scored when it holds pass, emerging or
+// fail; an unknown byte is no score, so an item holding one counts among the unscored.
+struct Completeness {
+    int scored = 0;                          // 0..168
+    std::array<int, kAreaCount> unscored{};  // per area, in area order
+    bool complete() const { return scored == kItemCount; }
+    bool operator==(const Completeness&) const = default;
+};
+
+Completeness completeness(const ExamineeRecord& record);
+
 }  // namespace lun4

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -11,14 +14,17 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
 
+#include "files/file_system.h"
+#include "platform/odt_writer.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
 
-MainWindow::MainWindow(DataPaths& paths, int depth) : images_(paths, depth) {
+MainWindow::MainWindow(DataPaths& paths, int depth) : paths_(paths), images_(paths, depth) {
     setWindowTitle(QStringLiteral("LUN4_TORVA"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowIcon(programIcon());
@@ -144,6 +150,43 @@ bool MainWindow::ask(std::string_view caption, std::string_view text, std::strin
     box.setDefaultButton(chosenByEnter);
     box.exec();
     return box.clickedButton() != other;
+}
+
+std::optional<std::filesystem::path> MainWindow::askSavePath(const ui::SaveRequest& request) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const QString caption = ui::toQString(request.caption);
+    const QString proposed = QDir(folder).filePath(ui::toQString(request.proposedName));
+    const QString extension =
+        QString::fromUtf8(request.extension.data(), qsizetype(request.extension.size()));
+    const QString filter =
+        ui::toQString(request.fileType) + QStringLiteral(" (*.") + extension + QLatin1Char(')');
+    QString chosen;
+    if (saveDialog_) {
+        chosen = saveDialog_(caption, proposed, filter);
+    } else {
+        QFileDialog dialog(this, caption, proposed, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(extension);
+        dialog.selectFile(proposed);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().constFirst();
+        }
+        // The frame under the dialog is shown again as it was.
+        update();
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    if (!extension.isEmpty() &&
+        !chosen.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive)) {
+        chosen += QLatin1Char('.') + extension;
+    }
+    return std::filesystem::path(chosen.toStdString());
+}
+
+bool MainWindow::writeEditableDocument(const ui::FlowDocument& document,
+                                       const std::filesystem::path& path, std::string& error) {
+    return writeOdt(document, path, paths_, systemFileSystem(), error);
 }
 
 void MainWindow::quit() {

@@ -38,6 +38,11 @@ class MainWindow : public QWidget, public ui::Frame {
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
              std::string_view second) override;
+    // Qt's save dialog, opening in the user's documents folder (the home folder when there is
+    // none) with the proposed name; a name typed without the extension gets it.
+    std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
+    bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
+                               std::string& error) override;
     void quit() override;
 
     // Wiring.
@@ -59,6 +64,12 @@ class MainWindow : public QWidget, public ui::Frame {
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
         question_ = std::move(f);
+    }
+    // Answers the save dialog: given the caption, the proposed path and the file type filter,
+    // returns the chosen path, or an empty string for a cancelled dialog.
+    void setSaveDialogFunction(
+        std::function<QString(const QString&, const QString&, const QString&)> f) {
+        saveDialog_ = std::move(f);
     }
 
     // Covers the screen the window is on (with or without a window manager) and shows it.
@@ -84,6 +95,7 @@ class MainWindow : public QWidget, public ui::Frame {
   private:
     void updateMapping();
 
+    DataPaths& paths_;
     QtImageSource images_;
     std::array<std::unique_ptr<ui::QtSurface>, 3> buffers_;
     ui::QtSurface window_;
@@ -101,6 +113,7 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;
     std::function<bool(const QString&, const QString&, const QString&, const QString&)> question_;
+    std::function<QString(const QString&, const QString&, const QString&)> saveDialog_;
 };
 
 // The window's icon, drawn by the program.

@@ -5,6 +5,7 @@
 
 #include "model/catalogue.h"
 #include "model/scoring.h"
+#include "reports/narrative_sentences.h"
 #include "reports/narrative_texts.h"
 
 namespace lun4::reports {
@@ -37,9 +38,6 @@ constexpr int kHeadingBlankAbove = 80;
 // lines or leftovers and are not printed.
 constexpr size_t kShortLine = 3;
 constexpr size_t kLineBufferLimit = 399;
-
-const lun4::ObservationArea kAreaOrder[kAreas] = {
-    ObservationArea::DirectObservation, ObservationArea::Home, ObservationArea::SchoolWork};
 
 // Line n of a text without its line feed, however long.
 std::string_view fullLine(int n, std::string_view text) {
@@ -164,7 +162,6 @@ void composePersonalData(ui::Surface& page, const ExamineeRecord& record, const 
 
 void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& t) {
     using namespace ui::text;
-    const bool female = record.gender == kGenderFemale;
     constexpr ui::Rect kHeadingCells[3] = {
         {100, 50, 374, 110}, {373, 50, 648, 110}, {647, 50, 922, 110}};
     constexpr ui::Rect kHeadingTexts[3] = {
@@ -192,9 +189,9 @@ void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, cons
     const auto left = [&](int x, int y, const std::string& line) {
         drawFixedText(page, ui::FontId::ReportBody, line, {x, y, 922, 1062}, kLeft);
     };
-    left(115, 264, record.fullName() + (female ? t.subjectedFemale : t.subjectedMale));
-    left(115, 284, t.preparedBy + std::string(text(record.diagnosticianName)) + ".");
-    left(115, 324, female ? t.assessedFemale : t.assessedMale);
+    left(115, 264, narrative::subjectedSentence(record));
+    left(115, 284, narrative::preparedBySentence(record));
+    left(115, 324, narrative::assessedSentence(record));
     left(115, 364, t.spheresAssessed);
     drawFixedText(page, ui::FontId::ReportEmphasis, t.resultsHeading, {115, 452, 922, 1062},
                   kCenter);
@@ -270,13 +267,6 @@ class SectionFlow {
     // Displayed pieces of a note line: the line itself, or, when it is wider than the text
     // column, the line wrapped at blanks.
     void wrap(std::string_view line, std::vector<std::string_view>& pieces);
-    std::string comparisonText() const;
-
-    int firstItemOfArea() const { return firstItem(kAreaOrder[area_], scaleAt(scale_)); }
-    int itemsOfArea() const { return itemsPerScale(kAreaOrder[area_]); }
-    int count(char code) const {
-        return countScores(record_, firstItemOfArea(), itemsOfArea(), code);
-    }
 
     ui::Surface& page_;
     const ExamineeRecord& record_;
@@ -343,12 +333,8 @@ bool SectionFlow::drawTextLines(std::string_view text, ui::FontId font) {
 }
 
 void SectionFlow::drawCountLine(int which) {
-    static constexpr char kCodes[3] = {kFail, kEmerging, kPass};
-    const int n = count(kCodes[which]);
-    const std::string& suffix = n == 1 ? t_.suffixSingular[which] : t_.suffixPlural[which];
-    // A count above 12 cannot come from an area's items; kept in range all the same.
-    const std::string& phrase = t_.countPhrases[n <= narrative::kMaxCount ? n : 0];
-    drawLine(phrase + suffix, ui::FontId::ReportBody);
+    drawLine(narrative::countLine(record_, scale_, area_, static_cast<narrative::CountLine>(which)),
+             ui::FontId::ReportBody);
     if (y_ > kPageFull) pageFull_ = true;
 }
 
@@ -432,21 +418,6 @@ void SectionFlow::drawRecommendations() {
     }
 }
 
-std::string SectionFlow::comparisonText() const {
-    std::array<int, kAreas> pass{};
-    std::array<int, kAreas> emerging{};
-    for (int a = 0; a < kAreas; ++a) {
-        const int first = firstItem(kAreaOrder[a], scaleAt(scale_));
-        const int length = itemsPerScale(kAreaOrder[a]);
-        pass[a] = countScores(record_, first, length, kPass);
-        emerging[a] = countScores(record_, first, length, kEmerging);
-    }
-    const auto ending = narrative::comparisonEnding(pass, emerging);
-    const std::string& opening =
-        record_.gender == kGenderFemale ? t_.comparisonOpeningFemale : t_.comparisonOpeningMale;
-    return opening + t_.comparisonEndings[static_cast<int>(ending)];
-}
-
 void SectionFlow::runSteps() {
     while (!pageFull_ && scale_ < kScales) {
         switch (step_) {
@@ -515,8 +486,8 @@ void SectionFlow::runSteps() {
                     break;
                 }
                 drawLine(t_.recommendationsHeading, ui::FontId::ReportBody);
-                item_ = firstItemOfArea();
-                itemsLeft_ = itemsOfArea();
+                item_ = narrative::firstItemOf(scale_, area_);
+                itemsLeft_ = narrative::itemCountOf(area_);
                 piece_ = 0;
                 noteDrewLine_ = false;
                 advance(Step::Recommendations);
@@ -533,7 +504,8 @@ void SectionFlow::runSteps() {
                 }
                 break;
             case Step::Comparison:
-                if (drawTextLines(comparisonText(), ui::FontId::ReportBody)) {
+                if (drawTextLines(narrative::comparisonSentence(record_, scale_),
+                                  ui::FontId::ReportBody)) {
                     y_ += kLineHeight;
                     advance(Step::EndOfScale);
                     // The report ends with the last scale's comparison: no page is started

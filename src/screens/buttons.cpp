@@ -16,6 +16,8 @@ Buttons::Buttons(ui::ImageSource& im)
       yes(im, 100, 100, "Data\\tak"),
       no(im, 100, 100, "Data\\nie"),
       aids(im, 100, 100, "Data\\pomoce"),
+      scoresSheet(im, 690, 598, "Data\\arkusz"),
+      saveForEditing(im, 395, 695, "Data\\do_edycji"),
       green(im, 864, 263, "Data\\BMP\\green"),
       yellow(im, 864, 368, "Data\\BMP\\yellow"),
       red(im, 864, 473, "Data\\BMP\\red"),

@@ -19,7 +19,9 @@ struct Buttons {
     B cancel;                                // "Data\BMP\anuluj"
     std::array<std::unique_ptr<B>, 3> next;  // "Data\dalej" first, second, third
     B print, preview, yes, no,
-        aids;  // "Data\drukuj", "Data\podglad", "Data\tak", "Data\nie", "Data\pomoce"
+        aids;          // "Data\drukuj", "Data\podglad", "Data\tak", "Data\nie", "Data\pomoce"
+    B scoresSheet;     // "Data\arkusz": the scores as a sheet, on the print menu
+    B saveForEditing;  // "Data\do_edycji": the report as an editable document
     // Item page.
     B green, yellow, red, key, advice;  // "Data\BMP\green" ... "klucz", "porady"
     // Entry screen and main menu.

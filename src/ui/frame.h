@@ -1,15 +1,28 @@
 #pragma once
 // What screens need from the program's frame: the three back buffers and the window's own
-// buffer, presenting, the click pause, pictures, the controls over the frame, message boxes
-// and the end of the program. The platform implements it on Qt; tests use a fake.
+// buffer, presenting, the click pause, pictures, the controls over the frame, message boxes,
+// the save dialog and the writing of editable documents, and the end of the program. The
+// platform implements it on Qt; tests use a fake.
 
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/controls.h"
+#include "ui/flow_document.h"
 #include "ui/print_target.h"
 #include "ui/surface.h"
 
 namespace lun4::ui {
+
+// What the save dialog shows. Texts are cp1250.
+struct SaveRequest {
+    std::string caption;
+    std::string fileType;      // the description of the one file type offered
+    std::string extension;     // without the dot; added to a name typed without it
+    std::string proposedName;  // a file name, proposed in the user's documents folder
+};
 
 class Frame {
   public:
@@ -40,6 +53,13 @@ class Frame {
     // chosen. Texts are cp1250.
     virtual bool ask(std::string_view caption, std::string_view text, std::string_view first,
                      std::string_view second) = 0;
+
+    // Asks where to save a file: the path chosen, or nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> askSavePath(const SaveRequest& request) = 0;
+    // Writes `document` as an editable text document (OpenDocument text) at `path` in one
+    // step: no partial file is ever left. False with `error` (UTF-8) saying why.
+    virtual bool writeEditableDocument(const FlowDocument& document,
+                                       const std::filesystem::path& path, std::string& error) = 0;
     // Ends the program after the current event.
     virtual void quit() = 0;
 };

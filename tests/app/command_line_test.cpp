@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "files/examinee_file.h"
+#include "files/scores_sheet.h"
 #include "model/cp1250.h"
 
 namespace lun4 {
@@ -123,6 +125,8 @@ TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
 TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
     std::ofstream(folder / "obcy.pcn") << "to nie jest plik badanego";
     fs::create_directories(folder / "katalog.pdf");
+    fs::create_directories(folder / "katalog.odt");
+    fs::create_directories(folder / "katalog.csv");
     struct Case {
         QStringList args;
         int status;
@@ -139,6 +143,17 @@ TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
         {{"--export", "chart", "obcy.pcn", "x.pdf"}, 1},         // wrong format
         {{"--export", "chart", "lucja.pcn", "brak/x.pdf"}, 1},   // folder missing
         {{"--export", "chart", "lucja.pcn", "katalog.pdf"}, 1},  // cannot replace a folder
+        // The editable report and the scores sheet: by the output's extension.
+        {{"--export", "report", "lucja.pcn", "x.txt"}, 2},
+        {{"--export", "chart", "lucja.pcn", "x.csv"}, 2},
+        {{"--export", "scores", "lucja.pcn", "x.pdf"}, 2},
+        {{"--export", "scores", "lucja.pcn", "x.csv", "--place", "Kraków"}, 2},
+        {{"--export", "scores", "lucja.pcn", "x.csv", "--aid", "3"}, 2},
+        {{"--export", "scores", "obcy.pcn", "x.csv"}, 1},
+        {{"--export", "scores", "lucja.pcn", "brak/x.csv"}, 1},
+        {{"--export", "scores", "lucja.pcn", "katalog.csv"}, 1},
+        {{"--export", "report", "lucja.pcn", "brak/x.odt"}, 1},
+        {{"--export", "report", "lucja.pcn", "katalog.odt"}, 1},
     };
     for (const Case& c : cases) {
         const Outcome r = lun4(c.args);
@@ -147,8 +162,36 @@ TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.err.rfind("lun4: ", 0), 0u) << r.err;
     }
-    EXPECT_EQ(files(), (std::vector<std::string>{"katalog.pdf", "lucja.pcn", "obcy.pcn"}));
-    EXPECT_TRUE(fs::is_empty(folder / "katalog.pdf"));
+    EXPECT_EQ(files(), (std::vector<std::string>{"katalog.csv", "katalog.odt", "katalog.pdf",
+                                                 "lucja.pcn", "obcy.pcn"}));
+    for (const char* kept : {"katalog.pdf", "katalog.odt", "katalog.csv"}) {
+        EXPECT_TRUE(fs::is_empty(folder / kept)) << kept;
+    }
+}
+
+TEST_F(CommandLineTest, TheReportForEditingAndTheScoresSheet) {
+    Outcome r = lun4({"--export", "report", "lucja.pcn", "Raport.ODT", "--place",
+                      "Kraków, 3 marca 2026", "--institution", "Poradnia nr 2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    const std::string package = (folder / "Raport.ODT").string();
+    EXPECT_EQ(tool("unzip -p '" + package + "' mimetype"),
+              "application/vnd.oasis.opendocument.text");
+    const std::string content = tool("unzip -p '" + package + "' content.xml");
+    for (const char* expected : {"Kraków, 3 marca 2026", "Poradnia nr 2", "Łucja Wiśniewska",
+                                 "text:outline-level=\"2\"><text:span text:style-name=\"c",
+                                 "Podpis osoby diagnozującej"}) {
+        EXPECT_NE(content.find(expected), std::string::npos) << expected;
+    }
+
+    r = lun4({"--export", "scores", "lucja.pcn", "wyniki.csv"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    ExamineeRecord record;
+    ASSERT_EQ(load(record, folder / "lucja.pcn"), ReadOutcome::Complete);
+    std::ifstream in(folder / "wyniki.csv", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), scoresSheet(record));
+    EXPECT_EQ(files(), (std::vector<std::string>{"Raport.ODT", "lucja.pcn", "wyniki.csv"}));
 }
 
 TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWaitedOn) {
@@ -172,8 +215,8 @@ TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWa
 TEST_F(CommandLineTest, HelpListsTheOptions) {
     const Outcome r = lun4({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option :
-         {"--export", "chart", "summary", "report", "aid", "--aid", "--place", "--institution"}) {
+    for (const char* option : {"--export", "chart", "summary", "report", "aid", "scores", ".odt",
+                               ".csv", "--aid", "--place", "--institution"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
 }

@@ -124,5 +124,27 @@ TEST(Scoring, ScoreColourOfEveryCode) {
     }
 }
 
+// How complete the assessment is: none, one, all but one and all items scored; an unknown
+// byte is no score.
+TEST(Scoring, CompletenessCountsScoredItemsAndWhatIsLeftPerArea) {
+    ExamineeRecord r;
+    EXPECT_EQ(completeness(r), (Completeness{0, {72, 48, 48}}));
+    EXPECT_FALSE(completeness(r).complete());
+
+    r.scores[73] = kFail;  // the first home item
+    EXPECT_EQ(completeness(r), (Completeness{1, {72, 47, 48}}));
+
+    for (int k = 1; k <= kItemCount; ++k) r.scores[k] = "gyr"[k % 3];
+    EXPECT_EQ(completeness(r), (Completeness{168, {0, 0, 0}}));
+    EXPECT_TRUE(completeness(r).complete());
+
+    r.scores[72] = kNotScored;  // the last direct-observation item
+    EXPECT_EQ(completeness(r), (Completeness{167, {1, 0, 0}}));
+    r.scores[72] = kPass;
+    r.scores[121] = '\xFF';  // the first school and work item, from an altered file
+    EXPECT_EQ(completeness(r), (Completeness{167, {0, 0, 1}}));
+    EXPECT_FALSE(completeness(r).complete());
+}
+
 }  // namespace
 }  // namespace lun4

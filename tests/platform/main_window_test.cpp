@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
+#include <fstream>
 
 #include "model/cp1250.h"
 #include "platform/state_folder.h"
@@ -251,6 +252,59 @@ TEST(StateFolderTest, TheRecoveryCopyLivesInTheUsersStateFolder) {
                                    .toStdString();
     EXPECT_NE(folder.parent_path(), stateRoot);  // the test mode's folder, not the user's
     EXPECT_EQ(recoveryFolder(), stateRoot / "odzysk");
+}
+
+// The save dialog opens in the user's documents folder (the home folder when there is none)
+// with the proposed name; a name typed without the extension gets it; a cancelled dialog
+// gives nothing. The editable document it leads to is written where it was asked.
+TEST_F(MainWindowTest, SaveDialogProposesTheNameInTheDocumentsFolder) {
+    const fs::path home = root / "home";
+    fs::create_directories(home);
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / ".config").string()));
+    QString caption, proposed, filter, answer;
+    window.setSaveDialogFunction([&](const QString& c, const QString& p, const QString& f) {
+        caption = c;
+        proposed = p;
+        filter = f;
+        return answer;
+    });
+    const ui::SaveRequest request{cp1250::fromUtf8Lossy("Zapisz raport do edycji"),
+                                  cp1250::fromUtf8Lossy("Dokument tekstowy OpenDocument"), "odt",
+                                  cp1250::fromUtf8Lossy("Łucja Wiśniewska – raport.odt")};
+    EXPECT_FALSE(window.askSavePath(request));
+    EXPECT_EQ(caption, QStringLiteral("Zapisz raport do edycji"));
+    EXPECT_EQ(filter, QStringLiteral("Dokument tekstowy OpenDocument (*.odt)"));
+    EXPECT_EQ(proposed.toStdString(), (home / "Łucja Wiśniewska – raport.odt").string());
+
+    fs::create_directories(home / "Documents");
+    answer = QString::fromStdString((root / "raport").string());
+    const auto chosen = window.askSavePath(request);
+    EXPECT_EQ(proposed.toStdString(),
+              (home / "Documents" / "Łucja Wiśniewska – raport.odt").string());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(*chosen, root / "raport.odt");
+    answer = QString::fromStdString((root / "Raport.ODT").string());
+    EXPECT_EQ(*window.askSavePath(request), root / "Raport.ODT");
+
+    ui::FlowDocument document;
+    document.paragraph(cp1250::fromUtf8Lossy("Zażółć gęślą jaźń"), ui::FlowStyle::Heading1);
+    std::string error;
+    ASSERT_TRUE(window.writeEditableDocument(document, *chosen, error)) << error;
+    std::ifstream in(*chosen, std::ios::binary);
+    std::string start(2, '\0');
+    in.read(start.data(), 2);
+    EXPECT_EQ(start, "PK");
+    EXPECT_FALSE(window.writeEditableDocument(document, root / "brak" / "x.odt", error));
+    EXPECT_NE(error.find("brak"), std::string::npos);
+    qputenv("HOME", oldHome);
+    if (oldConfig.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
 }
 
 }  // namespace

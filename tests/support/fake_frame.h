@@ -1,6 +1,7 @@
 #pragma once
 // A frame for screen tests: recording back buffers and window surface, controls that keep
-// their text, a pause that only counts, and message boxes that are remembered.
+// their text, a pause that only counts, message boxes that are remembered, a save dialog
+// that answers from a queue and editable documents that are kept instead of written.
 
 #include <array>
 #include <deque>
@@ -129,6 +130,31 @@ class FakeFrame : public ui::Frame {
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    // The save dialog's answers, taken in turn (a path, or nullopt for cancel); with none
+    // left the dialog is cancelled. Every request is kept.
+    std::deque<std::optional<std::filesystem::path>> saveAnswers;
+    std::vector<ui::SaveRequest> saveRequests;
+    std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override {
+        saveRequests.push_back(request);
+        if (saveAnswers.empty()) return std::nullopt;
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
+    // Editable documents "written": kept with their paths; failWrite makes the writing fail.
+    bool failWrite = false;
+    std::vector<std::pair<std::filesystem::path, ui::FlowDocument>> writtenDocuments;
+    bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
+                               std::string& error) override {
+        if (failWrite) {
+            error = "dysk pełny";
+            return false;
+        }
+        writtenDocuments.emplace_back(path, document);
+        return true;
     }
     void quit() override { quitRequested = true; }
 

@@ -135,9 +135,13 @@ void scoreDot(QPainter& p, const QPointF& c, qreal r, char code) {
     }
 }
 
-void namePanel(QPainter& p) {
-    const QRect r = layout::kNamePanel;
+void namePanel(QPainter& p, bool withScoredLine) {
+    const QRect r = withScoredLine ? layout::kMainNamePanel : layout::kNamePanel;
     roundedBox(p, r, 8, colour::card, colour::line);
+    if (withScoredLine) {
+        // A divider between the examinee and the count below.
+        hline(p, r.left() + 12, r.right() - 12, layout::kScoredText.top() - 5, colour::line);
+    }
     const QFont f = sans(13);
     const int x = r.left() + 12;
     // The program writes the date from x 710 and the name from x 670; the labels end before.

@@ -47,8 +47,9 @@ void scoreDot(QPainter& p, const QPointF& centre, qreal radius, char code);
 QColor scoreColour(char code);
 
 // The labelled panel behind the examinee's name and examination date, in screen
-// coordinates (the program writes the two texts into it).
-void namePanel(QPainter& p);
+// coordinates (the program writes the two texts into it); the main menu's has a third line
+// for how many items are scored.
+void namePanel(QPainter& p, bool withScoredLine = false);
 // Small program mark used in headers: "LUN4_TORVA" with a teal square.
 void brandMark(QPainter& p, QPoint topLeft, int pixelSize);
 

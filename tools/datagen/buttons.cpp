@@ -159,6 +159,11 @@ void makeButtons(Output& out) {
                labelButton(kPreviewButton, primary(), QStringLiteral("Podgląd"), Icon::Document));
     out.button("Data/drukuj",
                labelButton(kPreviewButton, primary(), QStringLiteral("Drukuj"), Icon::Printer));
+    // No pictogram: the label alone fills the room between "Drukuj" and "Poprzednia".
+    out.button("Data/do_edycji",
+               labelButton(kSaveForEditing, primary(), QStringLiteral("Zapisz do edycji")));
+    out.button("Data/arkusz", labelButton(kScoresSheet, primary(),
+                                          QStringLiteral("Wyniki do arkusza"), Icon::Sheet));
     Look arrow = primary(white);
     arrow.radius = 5;
     out.button("Data/u", labelButton(kListArrow, arrow, QString(), Icon::TriangleUp, 16));

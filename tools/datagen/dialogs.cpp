@@ -244,6 +244,17 @@ QImage printMenu(const QImage& base) {
              Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(kDocs[i].about),
              sans(13), colour::inkSoft);
     }
+    // The band below: the program writes how complete the assessment is on its left; the
+    // scores sheet button stands on its right under a line saying what it gives.
+    const QRect band(c.left() + 1, kPrintBandTop, c.width() - 2, c.bottom() - kPrintBandTop);
+    p.save();
+    p.setClipRect(band);
+    roundedBox(p, c.adjusted(1, 1, -1, -1), 11, colour::background);
+    p.restore();
+    hline(p, c.left() + 1, c.right(), kPrintBandTop, colour::line);
+    text(p, QRect(kScoresSheetAt.x() - 40, kPrintBandTop + 12, kScoresSheet.width() + 80, 18),
+         Qt::AlignCenter, QStringLiteral("Oceny i wskazania 168 pozycji (CSV)"), sans(13),
+         colour::inkSoft);
     p.end();
     return screen.copy(QRect(kPrintDialog.at, kPrintDialog.size));
 }

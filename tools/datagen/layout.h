@@ -31,6 +31,8 @@ inline constexpr QSize kItemStep{90, 42};         // lewo, prawo
 inline constexpr QSize kOpenDocument{150, 44};    // Data/dalej
 inline constexpr QSize kAids{170, 44};            // Data/pomoce
 inline constexpr QSize kPreviewButton{160, 44};   // Data/podglad, Data/drukuj
+inline constexpr QSize kSaveForEditing{150, 44};  // Data/do_edycji: 15 px from its neighbours
+inline constexpr QSize kScoresSheet{230, 44};     // Data/arkusz
 inline constexpr QSize kListArrow{23, 36};        // fixed by the program
 inline constexpr QSize kListButton{197, 41};      // fixed by the program
 
@@ -44,6 +46,11 @@ inline constexpr QPoint kPrintMenu{643, 601}, kQuitAt{809, 18}, kEnterAt{344, 53
 inline constexpr QRect kNameText{670, 175, 180, 15};
 inline constexpr QRect kDateText{710, 150, 140, 20};
 inline constexpr QRect kNamePanel{600, 139, 266, 58};
+// The main menu's panel has a third line: the program writes "Ocenione: N ze 168" into
+// kScoredText and a bar into kScoredBar.
+inline constexpr QRect kMainNamePanel{600, 139, 266, 86};
+inline constexpr QRect kScoredText{612, 202, 158, 16};
+inline constexpr QRect kScoredBar{772, 207, 80, 6};
 
 // Area menus: title centred in this strip, six scale buttons, back at the bottom.
 inline constexpr QRect kAreaTitle{219, 71, 556, 23};
@@ -94,7 +101,9 @@ inline constexpr Dialog kExitDialog{{287, 278},
 inline constexpr Dialog kAreaInfoDialog{{227, 146}, {594, 438}};  // ok 475,515
 inline constexpr QRect kAreaInfoPage{285, 225, 472, 270};
 inline constexpr Dialog kFileListDialog{{175, 167}, {541, 466}};
-inline constexpr Dialog kPrintDialog{{94, 172}, {862, 392}};
+// The print menu's picture reaches down to a band in which the program writes how complete
+// the assessment is (from y 580) and which holds the scores sheet button.
+inline constexpr Dialog kPrintDialog{{94, 172}, {862, 520}};
 
 inline constexpr QPoint kNewRecordOk{594, 400}, kNewRecordCancel{444, 400};
 inline constexpr QPoint kSaveOk{595, 402}, kSaveCancel{447, 402};
@@ -116,6 +125,8 @@ inline constexpr QPoint kListOpen{428, 461}, kListDelete{428, 513}, kListClose{4
 // Print menu.
 inline constexpr QPoint kOpenDocumentAt[3] = {{185, 490}, {445, 490}, {715, 490}};
 inline constexpr QPoint kAidsAt{120, 195}, kPrintBackAt{760, 195};
+inline constexpr QPoint kScoresSheetAt{690, 598};
+inline constexpr int kPrintBandTop = 564;  // the band below the three documents
 
 // Data form: the sixteen controls' rectangles that the picture must frame.
 inline constexpr QRect kFullName{280, 94, 232, 20};

@@ -180,6 +180,8 @@ bool writeMockups(const Output& out, const QString& folder) {
         s.button("Data/BMP/edycja", kEditData);
         s.button("Data/BMP/zakoncz", kQuitAt);
         s.nameBox();
+        s.write(kScoredText, QStringLiteral("Ocenione: 120 ze 168"), cellFont(16, true),
+                QColor(33, 45, 54), false, false);
     });
     shot("03_area_menu", [](Screen& s) {
         s.put("Data/BMP/tlo.bmp", {0, 0});
@@ -292,7 +294,8 @@ bool writeMockups(const Output& out, const QString& folder) {
                 {"Data/dalej", kOpenDocumentAt[1]},
                 {"Data/dalej", kOpenDocumentAt[2]},
                 {"Data/pomoce", kAidsAt},
-                {"Data/BMP/powrot", kPrintBackAt}},
+                {"Data/BMP/powrot", kPrintBackAt},
+                {"Data/arkusz", kScoresSheetAt}},
                false);
     });
     shot("21_data_form", [](Screen& s) {

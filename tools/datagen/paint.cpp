@@ -358,6 +358,13 @@ void icon(QPainter& p, Icon which, const QRectF& box, const QColor& c, qreal str
             p.drawRect(QRectF(12.5, 8, 3, 12));
             p.drawRect(QRectF(17.5, 14, 2, 6));
             break;
+        case Icon::Sheet:
+            p.drawRoundedRect(QRectF(3.5, 4.5, 17, 15), 2, 2);
+            p.drawLine(QPointF(3.5, 9.5), QPointF(20.5, 9.5));
+            p.drawLine(QPointF(3.5, 14.5), QPointF(20.5, 14.5));
+            p.drawLine(QPointF(9.5, 4.5), QPointF(9.5, 19.5));
+            p.drawLine(QPointF(15, 4.5), QPointF(15, 19.5));
+            break;
         case Icon::Calendar:
             p.drawRoundedRect(QRectF(3.5, 5, 17, 15.5), 2, 2);
             p.drawLine(QPointF(3.5, 9.5), QPointF(20.5, 9.5));

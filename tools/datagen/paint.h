@@ -95,6 +95,7 @@ enum class Icon {
     Chart,
     Calendar,
     Enter,
+    Sheet,
 };
 // Line pictogram in a square box, drawn in one colour.
 void icon(QPainter& p, Icon which, const QRectF& box, const QColor& c, qreal stroke = 2.0);

@@ -105,7 +105,7 @@ QImage mainMenu() {
          QStringLiteral("Menu główne"), sans(18), colour::inkSoft);
     caption(p, QPoint(kNew.x(), 98), QStringLiteral("BADANIE"));
     caption(p, QPoint(kNamePanel.left(), kNamePanel.top() - 21), QStringLiteral("OSOBA BADANA"));
-    namePanel(p);
+    namePanel(p, true);
     caption(p, QPoint(kAreaX[0].x(), 228), QStringLiteral("OBSZARY OBSERWACJI"));
     const QString printHint =
         QStringLiteral("Profil wyników, arkusz podsumowania, raport opisowy, pomoce");

@@ -1,6 +1,7 @@
 #include "screens/controller/screen_controller.h"
 
 #include "model/catalogue.h"
+#include "screens/completeness.h"
 #include "screens/screen_ids.h"
 
 namespace lun4 {
@@ -108,6 +109,7 @@ void ScreenController::composeMainMenu() {
         button->draw(target);
     }
     drawExamineeNameBox(target, state_.record);
+    drawScoredCount(target, state_.record);
     frame_.present();
 }
 

@@ -4,8 +4,10 @@
 
 #include "files/examinee_file.h"
 #include "model/cp1250.h"
+#include "screens/completeness.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/screen_ids.h"
+#include "screens/viewers/exports.h"
 
 namespace lun4 {
 namespace {
@@ -473,6 +475,11 @@ void FileScreens::showPrintMenu() {
     place(*b.next[2], 715, 490);
     place(b.aids, 120, 195);
     place(b.back, 760, 195);
+    place(b.scoresSheet, kScoresSheetButton.x, kScoresSheetButton.y);
+    // Which areas still have unscored items, before anything is printed.
+    drawPrintMenuCompleteness(backBuffer(), controller_.state().record);
+    if (!printMenuNotice_.empty()) drawPrintMenuNotice(backBuffer(), printMenuNotice_);
+    printMenuNotice_.clear();
     frame().present();
 }
 
@@ -503,6 +510,7 @@ void FileScreens::hoverFirst(int x, int y) {
             for (auto& next : b.next) controller_.hoverAndRedraw(*next, x, y);
             controller_.hoverAndRedraw(b.back, x, y);
             controller_.hoverAndRedraw(b.aids, x, y);
+            controller_.hoverAndRedraw(b.scoresSheet, x, y);
             break;
         case screen::kExitQuestion:
             controller_.hoverAndRedraw(b.yes, x, y);
@@ -773,6 +781,12 @@ void FileScreens::clickPrintMenu(int x, int y) {
         } else {
             showPrintMenu();
         }
+    } else if (b.scoresSheet.clickTest(x, y)) {
+        press(b.scoresSheet);
+        if (const auto written = saveScoresSheet(frame(), controller_.state().record)) {
+            printMenuNotice_ = savedNotice(*written);
+        }
+        showPrintMenu();
     }
 }
 

@@ -2,8 +2,8 @@
 // The file screens: the main menu's file buttons, the examinee file list with its preview,
 // open and delete, the new-record question, saving under a name with the file-exists
 // question, the information screens, the area descriptions, the wrong-format screen, the
-// exit question and the print menu (screens 3001, 3011-3015, 3020, 3041, 3080). Their mouse
-// handling runs before the current screen's own rules.
+// exit question and the print menu with the scores sheet (screens 3001, 3011-3015, 3020,
+// 3041, 3080). Their mouse handling runs before the current screen's own rules.
 
 #include <array>
 #include <filesystem>
@@ -137,6 +137,8 @@ class FileScreens : public ScreenModule {
     Information information_ = Information::Saved;
     int describedArea_ = 0;
     std::function<void(PrintChoice)> printChoiceHandler_;
+    // Shown once on the print menu after "Wyniki do arkusza" wrote a file (cp1250).
+    std::string printMenuNotice_;
 };
 
 }  // namespace lun4

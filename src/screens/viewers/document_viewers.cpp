@@ -5,6 +5,7 @@
 #include "reports/page_label.h"
 #include "reports/summary_form.h"
 #include "screens/screen_ids.h"
+#include "screens/viewers/exports.h"
 
 namespace lun4 {
 namespace {
@@ -48,6 +49,14 @@ void DocumentViewers::compose(int id) {
 }
 
 void DocumentViewers::openFromPrintMenu(FileScreens::PrintChoice choice) {
+    // A document of an assessment not fully scored says so on its first page, without
+    // stopping the user.
+    notice_.clear();
+    const Completeness scored = completeness(record());
+    if (choice != FileScreens::PrintChoice::Aids && !scored.complete()) {
+        notice_ = incompleteNotice(scored);
+        noticeKind_ = NoticeKind::Warning;
+    }
     switch (choice) {
         case FileScreens::PrintChoice::ProfileChart:
             showChartPreview(1);
@@ -74,6 +83,10 @@ void DocumentViewers::drawButton(SkinButton& button) {
 }
 
 void DocumentViewers::showOnScreen(int screenId) {
+    if (!notice_.empty()) {
+        drawPreviewNotice(back(0), notice_, noticeKind_);
+        notice_.clear();
+    }
     controller_.state().screenId = screenId;
     frame().present();
 }
@@ -174,9 +187,11 @@ void DocumentViewers::showReportPreview(int page) {
     place(b.previous, 560, 695);
     place(b.nextPage, 770, 695);
     place(b.print, 220, 695);
+    place(b.saveForEditing, kSaveForEditingButton.x, kSaveForEditingButton.y);
     if (page != 1) drawButton(b.previous);
     drawButton(b.back);
     drawButton(b.print);
+    drawButton(b.saveForEditing);
     if (page != reportPageCount_) drawButton(b.nextPage);
     reports::drawPageLabel(target, page, reportPageCount_);
     showOnScreen(screen::kReportPreview);
@@ -247,6 +262,7 @@ void DocumentViewers::hover(int x, int y) {
                                                            : reportPageCount_;
             lit(b.back);
             lit(b.print);
+            if (id == screen::kReportPreview) lit(b.saveForEditing);
             if (previewPage_ != first) lit(b.previous);
             if (previewPage_ != last) lit(b.nextPage);
             break;
@@ -303,6 +319,12 @@ void DocumentViewers::click(int x, int y) {
                 showReportPreview(previewPage_ - 1);
             } else if (pressed(b.print)) {
                 printDocument(reports::Document::NarrativeReport);
+                showReportPreview(previewPage_);
+            } else if (pressed(b.saveForEditing)) {
+                if (const auto written = saveEditableReport(frame(), record(), coverTexts())) {
+                    notice_ = savedNotice(*written);
+                    noticeKind_ = NoticeKind::Done;
+                }
                 showReportPreview(previewPage_);
             }
             break;

@@ -2,13 +2,16 @@
 // The document viewers opened from the print menu: the profile chart's two pages and its
 // full-page view (screens 3021, 3022, 3900), the summary form's seven sheets (3023), the
 // narrative report (3030) and the aids viewer (4000). Each shows the document as the record
-// stands and prints it with "Drukuj".
+// stands and prints it with "Drukuj"; the report is also saved as an editable document with
+// "Zapisz do edycji". Opened from the print menu for a record with unscored items, a preview
+// says so in a notice line on the first page it shows.
 
 #include <string>
 
 #include "reports/narrative_report.h"
 #include "reports/page_buffers.h"
 #include "reports/print_job.h"
+#include "screens/completeness.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/filescreens/file_screens.h"
 #include "screens/screen_module.h"
@@ -48,6 +51,7 @@ class DocumentViewers : public ScreenModule {
 
     void place(ui::SkinButton& button, int x, int y);
     void drawButton(ui::SkinButton& button);
+    // Draws the pending notice, once, then shows the screen.
     void showOnScreen(int screenId);
     void showCoverBoxes(bool visible);
     reports::CoverTexts coverTexts();
@@ -57,6 +61,8 @@ class DocumentViewers : public ScreenModule {
     reports::NarrativeReport report_;
     int previewPage_ = 0;
     int reportPageCount_ = 0;
+    std::string notice_;  // cp1250; drawn by the next preview page shown
+    NoticeKind noticeKind_ = NoticeKind::Warning;
 };
 
 }  // namespace lun4

@@ -85,7 +85,7 @@ QStringList buttonBases() {
         bases << QStringLiteral("Data/BMP/") + QLatin1String(b);
     }
     for (const char* b : {"dalej", "pomoce", "podglad", "drukuj", "tak", "nie", "u", "d", "zamknij",
-                          "usun", "wczytaj"}) {
+                          "usun", "wczytaj", "do_edycji", "arkusz"}) {
         bases << QStringLiteral("Data/") + QLatin1String(b);
     }
     return bases;
@@ -264,7 +264,8 @@ TEST_F(DataFolder, DialogButtonsLieInsideTheirDialogs) {
           {"Data/dalej", {445, 490}},
           {"Data/dalej", {715, 490}},
           {"Data/pomoce", {120, 195}},
-          {"Data/BMP/powrot", {760, 195}}}},
+          {"Data/BMP/powrot", {760, 195}},
+          {"Data/arkusz", {690, 598}}}},
         {"Data/BMP/podswiatelka.bmp",
          {851, 250},
          {{"Data/BMP/green", {864, 263}},
@@ -330,8 +331,16 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
          {"Data/BMP/nastepne", {770, 695}}},
         {{"Data/BMP/powrot", {45, 695}},
          {"Data/drukuj", {220, 695}},
+         {"Data/do_edycji", {395, 695}},
          {"Data/BMP/poprzednie", {560, 695}},
          {"Data/BMP/nastepne", {770, 695}}},
+        // The print menu: the three documents, the aids, back, and the scores sheet below.
+        {{"Data/dalej", {185, 490}},
+         {"Data/dalej", {445, 490}},
+         {"Data/dalej", {715, 490}},
+         {"Data/pomoce", {120, 195}},
+         {"Data/BMP/powrot", {760, 195}},
+         {"Data/arkusz", {690, 598}}},
     };
     const QRect screen(0, 0, 1024, 768);
     for (const auto& buttons : screens) {
@@ -349,6 +358,24 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
     EXPECT_LT(row.height(), 49);
     EXPECT_LT(122 + row.width(), 755);
     EXPECT_LE(size("Data/BMP/but_w.bmp").height(), row.height() - 5);
+}
+
+// The program writes how complete the assessment is onto the main menu's examinee panel and
+// into the print menu's lower band: both must be light there.
+TEST_F(DataFolder, CompletenessIsWrittenOnALightGround) {
+    ASSERT_TRUE(generated_);
+    const QImage menu(path("Data/BMP/tlo_glowne.bmp"));
+    const QImage print(path("Data/druk.bmp"));
+    auto light = [](const QImage& image, const QRect& r) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (qGray(image.pixel(x, y)) < 225) return false;
+        return true;
+    };
+    EXPECT_TRUE(light(menu, QRect(612, 202, 240, 16)));
+    // The band in the picture's coordinates: it is drawn at (94, 172).
+    EXPECT_TRUE(light(print, QRect(120 - 94, 580 - 172, 540, 102)));
+    EXPECT_EQ(print.height(), 520);
 }
 
 // The previews draw the chart pages and the sheets over "Data/skala1.bmp", the title strips

@@ -1,0 +1,330 @@
+// The editable report as a word processor receives it: the package unzipped by the system's
+// unzip tool and its XML read back, holding the report's texts in order with outline
+// headings, the personal data as a real table, Polish letters intact, an A4 page; and
+// writing it failing without leaving a file.
+
+#include "platform/odt_writer.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QXmlStreamReader>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "files/file_system.h"
+#include "model/catalogue.h"
+#include "model/cp1250.h"
+#include "platform/data_paths.h"
+#include "platform/zip_package.h"
+#include "reports/editable_report.h"
+
+namespace lun4::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+const QString kFo = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
+
+std::string cp(const std::string& utf8) {
+    return cp1250::fromUtf8Lossy(utf8);
+}
+
+std::string run(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    size_t n;
+    while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    if (pipe) ::pclose(pipe);
+    return out;
+}
+
+ExamineeRecord record() {
+    ExamineeRecord r;
+    setText(r.firstName, cp("Łucja"));
+    setText(r.lastName, cp("Wiśniewska"));
+    setText(r.homeAddress, cp("ul. Źródlana 5\r\nŁódź"));
+    setText(r.guardians, cp("Anna i Piotr Wiśniewscy"));
+    setText(r.diagnosticianName, cp("Ewa Żak"));
+    r.gender = kGenderFemale;
+    for (int k = 1; k <= kItemCount; ++k) r.scores[k] = "gyr"[k % 3];
+    setText(r.notes[1], cp("Ćwiczyć sortowanie według koloru,\r\nnajpierw z pomocą.\r\n\r\n"
+                           "Drugi akapit: „zadanie” & <nawiasy>.\r\n"));
+    return r;
+}
+
+// A paragraph or heading of the body, outside tables: level 0 for a paragraph.
+struct Paragraph {
+    int level;
+    std::string text;
+    bool operator==(const Paragraph&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Paragraph& p) {
+    return out << p.level << " " << p.text;
+}
+
+struct Cell {
+    std::string style;  // empty for a covered cell
+    int span = 1;
+    std::string text;  // line breaks as "\n"
+};
+
+struct Content {
+    std::vector<Paragraph> paragraphs;
+    std::vector<std::vector<std::vector<Cell>>> tables;
+    std::set<std::string> labelStylesGrey;  // cell styles with the grey background
+};
+
+// The text of the element the reader stands on, as a word processor shows it: runs of
+// white space in the characters are one blank and none at either end; text:s, line breaks
+// and tabs are what they stand for.
+std::string elementText(QXmlStreamReader& in) {
+    std::string text;
+    bool blank = true;  // the last character is a collapsible blank (or there is none)
+    int depth = 1;
+    while (depth > 0 && !in.atEnd()) {
+        in.readNext();
+        if (in.isStartElement()) {
+            ++depth;
+            const size_t before = text.size();
+            if (in.name() == QLatin1StringView("line-break")) text += "\n";
+            if (in.name() == QLatin1StringView("tab")) text += "\t";
+            if (in.name() == QLatin1StringView("s")) {
+                const int c = in.attributes().value(kText, QStringLiteral("c")).toInt();
+                text += std::string(std::max(c, 1), ' ');
+            }
+            if (text.size() > before) blank = false;
+        } else if (in.isEndElement()) {
+            --depth;
+        } else if (in.isCharacters()) {
+            for (char c : in.text().toString().toStdString()) {
+                const bool white = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+                if (white && blank) continue;
+                text += white ? ' ' : c;
+                blank = white;
+            }
+        }
+    }
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+Content readContent(const std::string& xml) {
+    Content c;
+    QXmlStreamReader in(QByteArray::fromStdString(xml));
+    int tableDepth = 0;
+    std::string style;
+    while (!in.atEnd()) {
+        in.readNext();
+        if (in.isStartElement()) {
+            const auto name = in.name();
+            if (in.namespaceUri() == kStyle && name == QLatin1StringView("style")) {
+                style =
+                    in.attributes().value(kStyle, QStringLiteral("name")).toString().toStdString();
+            } else if (name == QLatin1StringView("table-cell-properties") &&
+                       in.attributes().value(kFo, QStringLiteral("background-color")) ==
+                           QLatin1StringView("#d9d9d9")) {
+                c.labelStylesGrey.insert(style);
+            } else if (in.namespaceUri() == kTable && name == QLatin1StringView("table")) {
+                ++tableDepth;
+                c.tables.emplace_back();
+            } else if (in.namespaceUri() == kTable && name == QLatin1StringView("table-row")) {
+                c.tables.back().emplace_back();
+            } else if (in.namespaceUri() == kTable && name == QLatin1StringView("table-cell")) {
+                Cell cell;
+                cell.style = in.attributes()
+                                 .value(kTable, QStringLiteral("style-name"))
+                                 .toString()
+                                 .toStdString();
+                cell.span = std::max(1, in.attributes()
+                                            .value(kTable, QStringLiteral("number-columns-spanned"))
+                                            .toInt());
+                std::string text;
+                int depth = 1;
+                while (depth > 0 && !in.atEnd()) {
+                    in.readNext();
+                    if (in.isStartElement() && in.name() == QLatin1StringView("p")) {
+                        if (!text.empty()) text += "|";  // a second paragraph in one cell
+                        text += elementText(in);
+                    } else if (in.isStartElement()) {
+                        ++depth;
+                    } else if (in.isEndElement()) {
+                        --depth;
+                    }
+                }
+                cell.text = text;
+                c.tables.back().back().push_back(cell);
+            } else if (in.namespaceUri() == kTable &&
+                       name == QLatin1StringView("covered-table-cell")) {
+                c.tables.back().back().push_back({});
+            } else if (tableDepth == 0 && in.namespaceUri() == kText &&
+                       (name == QLatin1StringView("p") || name == QLatin1StringView("h"))) {
+                const int level =
+                    name == QLatin1StringView("h")
+                        ? in.attributes().value(kText, QStringLiteral("outline-level")).toInt()
+                        : 0;
+                const std::string styleName = in.attributes()
+                                                  .value(kText, QStringLiteral("style-name"))
+                                                  .toString()
+                                                  .toStdString();
+                const std::string text = elementText(in);
+                if (level > 0) {
+                    EXPECT_EQ(styleName, "Heading_20_" + std::to_string(level)) << text;
+                }
+                c.paragraphs.push_back({level, text});
+            }
+        } else if (in.isEndElement() && in.namespaceUri() == kTable &&
+                   in.name() == QLatin1StringView("table")) {
+            --tableDepth;
+        }
+    }
+    EXPECT_FALSE(in.hasError()) << in.errorString().toStdString();
+    return c;
+}
+
+class OdtWriter : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("lun4_odt_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::set<std::string> listing(const fs::path& folder) const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename());
+        return names;
+    }
+    std::string unzip(const fs::path& package, const std::string& file) {
+        return run("unzip -p '" + package.string() + "' '" + file + "'");
+    }
+    fs::path folder_;
+};
+
+TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
+    const ExamineeRecord r = record();
+    const ui::FlowDocument doc = reports::editableReport(r, {cp("Łódź, 12 maja 2026"), {}});
+    DataPaths data(LUN4_RUN_DIR);
+    const fs::path path = folder_ / "raport.odt";
+    std::string error;
+    ASSERT_TRUE(writeOdt(doc, path, data, systemFileSystem(), error)) << error;
+    EXPECT_EQ(listing(folder_), std::set<std::string>{"raport.odt"});
+    EXPECT_NE(run("unzip -tq '" + path.string() + "'").find("No errors"), std::string::npos);
+
+    // The package: mimetype first (stored, as readers sniff it), every file in the manifest.
+    const std::string names = run("unzip -Z1 '" + path.string() + "'");
+    EXPECT_EQ(names.rfind("mimetype\n", 0), 0u) << names;
+    EXPECT_EQ(unzip(path, "mimetype"), "application/vnd.oasis.opendocument.text");
+    const std::string manifest = unzip(path, "META-INF/manifest.xml");
+    std::istringstream files(names);
+    int pictures = 0;
+    for (std::string name; std::getline(files, name);) {
+        if (name == "mimetype" || name == "META-INF/manifest.xml") continue;
+        EXPECT_NE(manifest.find("manifest:full-path=\"" + name + "\""), std::string::npos) << name;
+        if (name.rfind("Pictures/", 0) == 0) ++pictures;
+    }
+    EXPECT_EQ(pictures, 1);  // the logo
+
+    // Styles: an A4 page, the report's font, three outline heading styles.
+    const std::string styles = unzip(path, "styles.xml");
+    for (const char* expected :
+         {"fo:page-width=\"21cm\"", "fo:page-height=\"29.7cm\"", "style:font-name=\"Arial\"",
+          "style:name=\"Heading_20_1\"", "style:default-outline-level=\"3\""}) {
+        EXPECT_NE(styles.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_NE(
+        unzip(path, "meta.xml").find("<dc:title>Raport opisowy – Łucja Wiśniewska</dc:title>"),
+        std::string::npos);
+
+    // The body: the document's paragraphs, in order, as headings where they are headings.
+    const Content content = readContent(unzip(path, "content.xml"));
+    std::vector<Paragraph> expected;
+    for (const ui::FlowBlock& b : doc.blocks) {
+        if (b.kind == ui::FlowBlock::Kind::Paragraph) {
+            expected.push_back({ui::headingLevel(b.style), cp1250::toUtf8(b.text)});
+        }
+    }
+    // The logo stands in a paragraph of its own before the cover's texts.
+    ASSERT_FALSE(content.paragraphs.empty());
+    EXPECT_EQ(content.paragraphs.front(), (Paragraph{0, ""}));
+    EXPECT_EQ(std::vector<Paragraph>(content.paragraphs.begin() + 1, content.paragraphs.end()),
+              expected);
+    EXPECT_EQ(content.paragraphs[1], (Paragraph{0, "Łódź, 12 maja 2026"}));
+    const auto has = [&](const Paragraph& p) {
+        return std::find(content.paragraphs.begin(), content.paragraphs.end(), p) !=
+               content.paragraphs.end();
+    };
+    EXPECT_TRUE(has({1, "Uwagi ogólne dotyczące diagnozy"}));
+    EXPECT_TRUE(has({2, "Komunikatywność"}));
+    EXPECT_TRUE(has({3, "Obszar szkoła/praca"}));
+    EXPECT_TRUE(has({0, "Ćwiczyć sortowanie według koloru, najpierw z pomocą."}));
+    EXPECT_TRUE(has({0, "Drugi akapit: „zadanie” & <nawiasy>."}));
+
+    // The personal data: six rows of four columns, label cells grey, a field's lines kept.
+    ASSERT_EQ(content.tables.size(), 2u);
+    const auto& table = content.tables[0];
+    ASSERT_EQ(table.size(), 6u);
+    for (const auto& row : table) EXPECT_EQ(row.size(), 4u);
+    EXPECT_EQ(table[0][0].text, "Imię i nazwisko");
+    EXPECT_EQ(table[0][1].text, "Łucja Wiśniewska");
+    EXPECT_EQ(table[1][1].text, "ul. Źródlana 5\nŁódź");
+    EXPECT_EQ(table[3][1].text, "Anna i Piotr Wiśniewscy");
+    EXPECT_EQ(table[3][1].span, 3);
+    EXPECT_TRUE(table[3][2].style.empty());  // covered by the cell before
+    EXPECT_EQ(table[5][1].text,
+              "Test Rozwoju Psychoedukacyjnego oparty według elementów\nTORVA\nTORVA");
+    for (const auto& row : table) {
+        EXPECT_EQ(content.labelStylesGrey.count(row[0].style), 1u) << row[0].text;
+        EXPECT_EQ(content.labelStylesGrey.count(row[1].style), 0u) << row[1].text;
+    }
+    EXPECT_EQ(content.tables[1].size(), 2u);
+    EXPECT_EQ(content.tables[1][0][2].text, "Badanie w Obszarze Obserwacji Domowej");
+}
+
+TEST_F(OdtWriter, EveryFailureIsReportedAndLeavesNoFile) {
+    const ui::FlowDocument doc = reports::editableReport(record(), {});
+    DataPaths data(folder_);  // a data folder without the logo: the document goes without it
+    std::string error;
+    EXPECT_FALSE(writeOdt(doc, folder_ / "brak" / "raport.odt", data, systemFileSystem(), error));
+    EXPECT_NE(error.find("brak"), std::string::npos) << error;
+    fs::create_directories(folder_ / "katalog.odt");
+    error.clear();
+    EXPECT_FALSE(writeOdt(doc, folder_ / "katalog.odt", data, systemFileSystem(), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_empty(folder_ / "katalog.odt"));
+    EXPECT_EQ(listing(folder_), std::set<std::string>{"katalog.odt"});
+
+    ASSERT_TRUE(writeOdt(doc, folder_ / "raport.odt", data, systemFileSystem(), error)) << error;
+    EXPECT_EQ(run("unzip -Z1 '" + (folder_ / "raport.odt").string() + "' | grep -c Pictures"),
+              "0\n");
+}
+
+TEST(ZipPackage, EntriesComeBackAndBrokenArchivesAreRefused) {
+    const std::vector<ZipEntry> entries = {{QStringLiteral("mimetype"), "abc"},
+                                           {QStringLiteral("a/b.xml"), QByteArray(70000, 'x')},
+                                           {QStringLiteral("empty"), QByteArray()}};
+    const QByteArray archive = writeZip(entries);
+    const auto back = readZip(archive);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->size(), 3u);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ((*back)[i].name, entries[i].name);
+        EXPECT_EQ((*back)[i].data, entries[i].data);
+    }
+    EXPECT_FALSE(readZip(QByteArray()));
+    EXPECT_FALSE(readZip(archive.left(archive.size() - 1)));
+    QByteArray corrupted = archive;
+    corrupted[40] = 'y';  // inside the first file: its checksum no longer matches
+    EXPECT_FALSE(readZip(corrupted));
+}
+
+}  // namespace
+}  // namespace lun4::platform
