@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "platform/program_look.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
@@ -25,7 +26,8 @@ MainWindow::MainWindow(DataPaths& paths, int depth) : images_(paths, depth) {
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click on the frame, beside a box, leaves the keyboard where it was: in the box.
+    setFocusPolicy(Qt::NoFocus);
     buffers_[0] = std::make_unique<ui::QtSurface>();
     buffers_[0]->setBackgroundMode(ui::BackgroundMode::Transparent);
     window_.setBackgroundMode(ui::BackgroundMode::Transparent);
@@ -126,6 +128,7 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::Ok, this);
+    dressMessageBox(box, c, t);
     box.exec();
 }
 
@@ -136,7 +139,9 @@ bool MainWindow::ask(std::string_view caption, std::string_view text, std::strin
     const QString a = ui::toQString(first);
     const QString b = ui::toQString(second);
     if (question_) return question_(c, t, a, b);
-    QMessageBox box(QMessageBox::Question, c, t, QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::NoButton, this);
+    dressMessageBox(box, c, t);
+    box.setIconPixmap(questionBadge());
     QPushButton* chosenByEnter = box.addButton(a, QMessageBox::AcceptRole);
     // Neither answer is Escape's: a question that decides about the examinee's data is
     // answered, not waved away.
