@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstring>
 
 #include "ui/qt/qt_fonts.h"
 
@@ -16,6 +17,7 @@ namespace {
 const QColor kBackground(237, 241, 245);
 const QColor kInk(33, 45, 54);
 const QColor kInkSoft(88, 102, 113);
+const QColor kInkFaint(137, 149, 159);
 const QColor kLine(203, 211, 219);
 const QColor kAccent(38, 112, 122);
 const QColor kTint(223, 237, 239);
@@ -33,10 +35,11 @@ class ProgramStyle final : public QProxyStyle {
 
 // Only dialogs, menus and notes: the boxes laid over the frame keep their exact look.
 const char* const kStyleSheet = R"(
+QDialog { border: 1px solid #96A4B0; }
 QDialog QPushButton {
     background: #5C6C7A; color: white; font-weight: bold;
     border: 1px solid #47535E; border-radius: 6px;
-    padding: 6px 18px; min-width: 64px; min-height: 22px;
+    padding: 5px 14px; min-height: 22px;
 }
 QDialog QPushButton:hover { background: #6C7C8A; }
 QDialog QPushButton:pressed { background: #4A5864; }
@@ -45,10 +48,39 @@ QDialog QPushButton:default:hover { background: #33828C; }
 QDialog QPushButton:default:pressed { background: #1B545C; }
 QDialog QPushButton:disabled { background: #C9D1D8; color: #8995A0; border-color: #B8C1C9; }
 QMessageBox { background: white; border: 1px solid #96A4B0; }
-QMessageBox QLabel#qt_msgbox_label { font-weight: bold; font-size: 19px; color: #212D36; }
-QMessageBox QLabel#qt_msgbox_informativelabel { color: #212D36; min-width: 440px; }
+QMessageBox QLabel#qt_msgbox_label { font-weight: bold; font-size: 19px; color: #212D36; padding-right: 16px; }
+QMessageBox QLabel#qt_msgbox_informativelabel { color: #212D36; min-width: 440px; padding-right: 16px; }
 QToolTip { background: white; color: #212D36; border: 1px solid #26707A; padding: 4px; }
 )";
+
+// Texts of the print dialog that Qt's own Polish catalogue leaves in English.
+class MissingPolishTexts final : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        struct Text {
+            const char* context;
+            const char* source;
+            const char16_t* polish;
+        };
+        static constexpr Text kTexts[] = {
+            {"QPrintSettingsOutput", "Pages", u"Strony"},
+            {"QPrintSettingsOutput", "Double Sided Printing", u"Druk dwustronny"},
+            {"QPrintSettingsOutput", "Off", u"Wyłączony"},
+            {"QPrintSettingsOutput", "Long side binding", u"Łączenie wzdłuż dłuższej krawędzi"},
+            {"QPrintSettingsOutput", "Short side binding", u"Łączenie wzdłuż krótszej krawędzi"},
+        };
+        if (context == nullptr || source == nullptr) return {};
+        for (const Text& text : kTexts) {
+            if (std::strcmp(context, text.context) == 0 && std::strcmp(source, text.source) == 0) {
+                return QString::fromUtf16(text.polish);
+            }
+        }
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
 
 }  // namespace
 
@@ -61,7 +93,9 @@ bool installPolishTranslations(QCoreApplication& app) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    // Installed last, asked first: it answers only for the texts the catalogue lacks.
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(new MissingPolishTexts(&app));
 }
 
 QStyle* makeProgramStyle(QStyle* base) {
@@ -87,6 +121,12 @@ void applyProgramLook(QApplication& app) {
     palette.setColor(QPalette::PlaceholderText, kInkSoft);
     palette.setColor(QPalette::Link, kAccent);
     palette.setColor(QPalette::Mid, kLine);
+    // setColor gives every state the colour; what cannot be chosen shows faint.
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Disabled, role, kInkFaint);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, kLine);
     QApplication::setPalette(palette);
     app.setStyleSheet(QString::fromLatin1(kStyleSheet));
 }

@@ -64,6 +64,13 @@ TEST(ProgramLookTest, TheToolkitSpeaksPolish) {
     QPrinter printer;
     QPrintDialog print(&printer);
     EXPECT_EQ(print.windowTitle(), u"Drukowanie");
+    // Texts the catalogue lacks come from the program.
+    auto* pages = print.findChild<QAbstractButton*>(QStringLiteral("pagesRadioButton"));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->text(), u"Strony");
+    auto* all = print.findChild<QAbstractButton*>(QStringLiteral("printAll"));
+    ASSERT_NE(all, nullptr);
+    EXPECT_EQ(all->text(), u"Drukuj wszystko");
 }
 
 // Answers the message box the program is showing, after looking at it.
@@ -99,6 +106,8 @@ TEST(ProgramLookTest, MessageBoxesLookLikeTheProgram) {
         EXPECT_EQ(heading->font().family(), u"Liberation Sans");
         EXPECT_TRUE(heading->font().bold());
         EXPECT_EQ(box.palette().color(QPalette::WindowText), QColor(33, 45, 54));
+        EXPECT_NE(box.palette().color(QPalette::Disabled, QPalette::Text),
+                  box.palette().color(QPalette::Active, QPalette::Text));
     });
     window.showMessage(caption, message);
     EXPECT_TRUE(looked);
