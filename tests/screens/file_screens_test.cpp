@@ -440,6 +440,8 @@ TEST_F(SaveTest, ANameTypedWithItsExtensionIsSavedUnderThatName) {
     EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second), "Wpisz nazwę pliku.");
 }
 
+// The causes a save meets through the file system are checked on the save screen above; here
+// the rest of the table, for opening and deleting too.
 TEST(FileMessages, EachCauseHasItsOwnWords) {
     const auto code = [](std::errc e) { return std::make_error_code(e); };
     struct Case {
@@ -450,21 +452,12 @@ TEST(FileMessages, EachCauseHasItsOwnWords) {
     const char* const gone =
         "pliku już nie ma w folderze (usunięto go lub przeniesiono po wyświetleniu listy)";
     const Case cases[] = {
-        {FileAction::Save, code(std::errc::permission_denied),
-         "brak uprawnień do zapisu w folderze plików badanych"},
         {FileAction::Save, code(std::errc::operation_not_permitted),
          "brak uprawnień do zapisu w folderze plików badanych"},
-        {FileAction::Save, make_error_code(FileErrc::readOnlyFile),
-         "plik jest oznaczony jako tylko do odczytu"},
-        {FileAction::Save, code(std::errc::read_only_file_system), "dysk jest tylko do odczytu"},
-        {FileAction::Save, code(std::errc::no_space_on_device), "brak miejsca na dysku"},
         {FileAction::Save, code(std::errc::file_too_large), "brak miejsca na dysku"},
         {FileAction::Save, std::error_code(ENOSPC, std::system_category()),
          "brak miejsca na dysku"},
-        {FileAction::Save, code(std::errc::no_such_file_or_directory),
-         "folder plików badanych nie istnieje"},
         {FileAction::Save, code(std::errc::not_a_directory), "folder plików badanych nie istnieje"},
-        {FileAction::Save, code(std::errc::filename_too_long), "nazwa pliku jest za długa"},
         {FileAction::Save, code(std::errc::is_a_directory),
          "w tym miejscu jest folder, a nie plik"},
         {FileAction::Save, make_error_code(FileErrc::brokenLink),
