@@ -165,10 +165,14 @@ void MainWindow::showAbout() {
                              Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral("About"));
     dialog.setFixedSize(345, 122);
+    // The box's places are fixed: its text in the program's font, small enough for them.
+    QFont font = dialog.font();
+    font.setPixelSize(14);
+    dialog.setFont(font);
     auto* label = new QLabel(QStringLiteral("LUN4_TORVA Version 1.0"), &dialog);
-    label->setGeometry(73, 16, 200, 16);
+    label->setGeometry(73, 12, 185, 24);
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setGeometry(262, 10, 70, 24);
+    ok->setGeometry(262, 10, 70, 28);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.exec();
