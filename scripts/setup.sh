@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libturbojpeg0-dev
+  qt6-base-dev qt6-translations-l10n libturbojpeg0-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "files/recovery_file.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/main_window.h"
+#include "platform/program_look.h"
 #include "platform/qt_image_source.h"
 #include "platform/state_folder.h"
 #include "screens/app_state.h"
@@ -19,10 +22,12 @@
 #include "screens/assessment/recommendation_editor.h"
 #include "screens/buttons.h"
 #include "screens/controller/screen_controller.h"
+#include "screens/data_files.h"
 #include "screens/filescreens/crash_recovery.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/filescreens/file_screens.h"
 #include "screens/viewers/document_viewers.h"
+#include "ui/qt/qt_fonts.h"
 
 namespace {
 
@@ -48,10 +53,25 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
     QApplication::setDesktopFileName(QStringLiteral("LUN4_TORVA"));
     QApplication app(argc, argv);
+    // The toolkit's menus, dialogs and buttons in Polish, and in the program's look.
+    lun4::platform::installPolishTranslations(app);
+    lun4::platform::applyProgramLook(app);
 
     const std::filesystem::path root = runFolder(argv[0]);
     std::filesystem::current_path(root);
     lun4::platform::DataPaths paths(root);
+
+    // Without its pictures the program could show only a screen nobody can answer: it says
+    // which are missing and ends.
+    const std::vector<std::string> missing = lun4::missingDataFiles(
+        [&](const std::string& name) { return paths.resolve(name).has_value(); });
+    if (!missing.empty()) {
+        const lun4::StartProblem problem =
+            lun4::missingDataMessage(missing, !paths.resolve("Data"), root.string());
+        lun4::platform::showStartProblem(lun4::ui::toQString(problem.caption),
+                                         lun4::ui::toQString(problem.text));
+        return 1;
+    }
 
     lun4::platform::MainWindow window(paths, lun4::platform::displayDepth());
     lun4::AppState state;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "files/file_system.h"
 #include "model/catalogue.h"
@@ -200,12 +202,6 @@ class TextWriter {
     std::string bytes_;
 };
 
-std::filesystem::path temporaryPath(const std::filesystem::path& target, int attempt) {
-    // Hidden, and not matching "*.pcn", so the file list never shows a half-written file.
-    return target.parent_path() /
-           ("." + target.filename().string() + "." + std::to_string(attempt) + ".tmp");
-}
-
 }  // namespace
 
 std::string encode(const ExamineeRecord& r) {
@@ -268,36 +264,46 @@ std::string storageProblem(const ExamineeRecord& r) {
 namespace {
 
 bool replaceAtomically(const ExamineeRecord& record, const std::filesystem::path& path,
-                       FileSystem& fs, bool flush, std::string* error) {
-    const auto fail = [error](std::string why) {
+                       FileSystem& fs, bool flush, std::string* error, std::error_code* cause) {
+    const auto fail = [error, cause](std::string why, std::error_code code) {
         if (error) *error = std::move(why);
+        if (cause) *cause = code;
         return false;
     };
-    if (std::string problem = storageProblem(record); !problem.empty()) return fail(problem);
-    if (path.filename().empty()) return fail("no file name in " + path.string());
+    if (std::string problem = storageProblem(record); !problem.empty()) {
+        return fail(problem, FileErrc::notStorable);
+    }
+    if (path.filename().empty()) {
+        return fail("no file name in " + path.string(),
+                    std::make_error_code(std::errc::invalid_argument));
+    }
     std::error_code ec;
     const std::optional<std::filesystem::path> resolved = fs.saveTarget(path, ec);
     if (!resolved) {
-        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message());
+        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message(),
+                    FileErrc::brokenLink);
     }
     const std::filesystem::path& target = *resolved;
-    if (!fs.mayReplace(target, ec))
-        return fail(target.string() + " cannot be replaced: " + ec.message());
+    if (!fs.mayReplace(target, ec)) {
+        return fail(target.string() + " cannot be replaced: " + ec.message(), ec);
+    }
 
     const std::string bytes = encode(record);
 
     std::filesystem::path temp;
     std::unique_ptr<WritableFile> file;
-    // A file left by an interrupted save keeps its name; take the next one.
+    // A file left by an interrupted save, or one another copy of the program is writing,
+    // keeps its name; take the next one.
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = temporaryPath(target, attempt);
+        temp = temporaryFileBeside(target, attempt);
         ec.clear();
         file = fs.createNew(temp, ec);
         if (!file && ec != std::errc::file_exists) break;
     }
-    if (!file)
-        return fail("cannot create a temporary file next to " + target.string() + ": " +
-                    ec.message());
+    if (!file) {
+        return fail(
+            "cannot create a temporary file next to " + target.string() + ": " + ec.message(), ec);
+    }
 
     // The replacement keeps who may read and write the examinee's file.
     file->copyOwnershipFrom(target);
@@ -316,11 +322,12 @@ bool replaceAtomically(const ExamineeRecord& record, const std::filesystem::path
     file.reset();
     if (!written) {
         fs.remove(temp);
-        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message());
+        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message(), ec);
     }
     if (!fs.rename(temp, target, ec)) {
         fs.remove(temp);
-        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message());
+        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message(),
+                    ec);
     }
     if (flush) fs.syncFolder(target.parent_path());
     return true;
@@ -333,13 +340,39 @@ bool save(const ExamineeRecord& record, const std::filesystem::path& path, std::
 }
 
 bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fs,
-          std::string* error) {
-    return replaceAtomically(record, path, fs, true, error);
+          std::string* error, std::error_code* cause) {
+    return replaceAtomically(record, path, fs, true, error, cause);
 }
 
 bool saveWithoutFlush(const ExamineeRecord& record, const std::filesystem::path& path,
                       FileSystem& fs, std::string* error) {
-    return replaceAtomically(record, path, fs, false, error);
+    return replaceAtomically(record, path, fs, false, error, nullptr);
+}
+
+int removeInterruptedSaves(const std::filesystem::path& folder, FileSystem& fs) {
+    namespace stdfs = std::filesystem;
+    constexpr auto kSaveInProgress = std::chrono::minutes(1);
+    const auto now = stdfs::file_time_type::clock::now();
+    std::vector<stdfs::path> leftovers;
+    std::error_code ec;
+    for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::u8string name = it->path().filename().u8string();
+        if (!isTemporarySaveName(
+                std::string_view(reinterpret_cast<const char*>(name.data()), name.size()))) {
+            continue;
+        }
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) continue;
+        const auto written = it->last_write_time(entryError);
+        if (entryError || now - written < kSaveInProgress) continue;
+        leftovers.push_back(it->path());
+    }
+    int removed = 0;
+    for (const stdfs::path& leftover : leftovers) {
+        std::error_code removeError;
+        if (fs.removeFile(leftover, removeError)) ++removed;
+    }
+    return removed;
 }
 
 ReadOutcome decode(std::string_view bytes, ExamineeRecord& record) {
@@ -347,10 +380,14 @@ ReadOutcome decode(std::string_view bytes, ExamineeRecord& record) {
     return decodeFrom(source, record);
 }
 
-ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path) {
-    std::error_code ignored;
-    const std::unique_ptr<RegularFile> file = RegularFile::open(path, ignored);
-    if (!file) return ReadOutcome::Refused;
+ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path,
+                 std::error_code* cause) {
+    std::error_code ec;
+    const std::unique_ptr<RegularFile> file = RegularFile::open(path, ec);
+    if (!file) {
+        if (cause) *cause = ec;
+        return ReadOutcome::Refused;
+    }
     FileSource source(*file);
     return decodeFrom(source, record);
 }

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "model/examinee_record.h"
 
@@ -38,17 +39,25 @@ std::string storageProblem(const ExamineeRecord& record);
 // false, with the previous file untouched and no temporary file left behind, when any step
 // fails, when the file at `path` is read-only or not a regular file, when a link leads nowhere,
 // or when storageProblem reports something (nothing is written then). `error`, when given,
-// receives the reason.
+// receives the reason in words; `cause` the reason as a code: the system's (std::errc: no
+// permission, a full disk, a read-only disk, a missing folder, a name too long) or the
+// program's own (FileErrc).
 bool save(const ExamineeRecord& record, const std::filesystem::path& path,
           std::string* error = nullptr);
 bool save(const ExamineeRecord& record, const std::filesystem::path& path, FileSystem& fileSystem,
-          std::string* error = nullptr);
+          std::string* error = nullptr, std::error_code* cause = nullptr);
 
 // The same atomic replacement without waiting for the disk: the file survives the end of the
 // program (a crash, a kill) but not necessarily a power cut. For the recovery copy, written
 // after every change to the record.
 bool saveWithoutFlush(const ExamineeRecord& record, const std::filesystem::path& path,
                       FileSystem& fileSystem, std::string* error = nullptr);
+
+// Removes what interrupted saves left in `folder`: the program's own hidden temporary files
+// (isTemporarySaveName), when they were last written at least a minute ago; a younger one may
+// be a save another copy of the program is making right now. Nothing else is touched. Returns
+// how many were removed.
+int removeInterruptedSaves(const std::filesystem::path& folder, FileSystem& fileSystem);
 
 // What reading a file gave.
 enum class ReadOutcome {
@@ -65,8 +74,11 @@ enum class ReadOutcome {
 ReadOutcome decode(std::string_view bytes, ExamineeRecord& record);
 
 // decode on the file at `path`; Refused, with the record untouched, when it cannot be opened
-// or is not a regular file (opening never waits on a named pipe).
-ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path);
+// or is not a regular file (opening never waits on a named pipe). `cause`, when given, then
+// holds why it could not be opened (no permission, gone, a folder); it stays clear when the
+// file was read and is not an examinee file.
+ReadOutcome load(ExamineeRecord& record, const std::filesystem::path& path,
+                 std::error_code* cause = nullptr);
 
 // The first three texts of a file, for the file list's preview. Texts are cp1250, cut to
 // 199 bytes; they are empty unless the signature matched.

@@ -8,9 +8,33 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace lun4 {
 namespace {
+
+class FileCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "lun4 file"; }
+    std::string message(int value) const override {
+        switch (static_cast<FileErrc>(value)) {
+            case FileErrc::readOnlyFile:
+                return "the file is read-only";
+            case FileErrc::brokenLink:
+                return "the link leads to no file";
+            case FileErrc::notStorable:
+                return "the record holds a byte the file cannot carry";
+        }
+        return "unknown";
+    }
+};
+
+constexpr std::string_view kTemporaryPrefix = ".lun4-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
@@ -108,7 +132,7 @@ class SystemFileSystem final : public FileSystem {
         // The permission bits, not access(): a read-only examinee file stays read-only for
         // every user, administrators included, as it does on the diagnostician's system.
         if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-            error = std::make_error_code(std::errc::permission_denied);
+            error = FileErrc::readOnlyFile;
             return false;
         }
         return true;
@@ -135,6 +159,40 @@ class SystemFileSystem final : public FileSystem {
 };
 
 }  // namespace
+
+const std::error_category& fileCategory() {
+    static const FileCategory category;
+    return category;
+}
+
+std::error_code make_error_code(FileErrc e) {
+    return {static_cast<int>(e), fileCategory()};
+}
+
+std::filesystem::path temporaryFileBeside(const std::filesystem::path& target, int attempt) {
+    // Hidden, and not matching "*.pcn", so the file list never shows a half-written file.
+    return target.parent_path() / (std::string(kTemporaryPrefix) + std::to_string(attempt) +
+                                   std::string(kTemporarySuffix));
+}
+
+bool isTemporarySaveName(std::string_view name) {
+    if (!name.starts_with('.') || !name.ends_with(kTemporarySuffix)) return false;
+    name.remove_suffix(kTemporarySuffix.size());
+    if (name.starts_with(kTemporaryPrefix)) return allDigits(name.substr(kTemporaryPrefix.size()));
+    // Earlier versions named it after the target: ".<name>.pcn.<attempt>.tmp".
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || !allDigits(name.substr(dot + 1))) return false;
+    std::string target(name.substr(1, dot - 1));
+    for (char& c : target) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return target.ends_with(".pcn");
+}
+
+bool FileSystem::removeFile(const std::filesystem::path& path, std::error_code& error) {
+    // unlink, not remove: a folder of that name is never taken away.
+    if (::unlink(path.c_str()) == 0) return true;
+    error = lastError();
+    return false;
+}
 
 FileSystem& systemFileSystem() {
     static SystemFileSystem fileSystem;

@@ -12,6 +12,31 @@
 
 namespace lun4 {
 
+// Why a file operation failed when the system's own reasons do not say it: the program refuses
+// these itself. Carried in a std::error_code, beside the system's reasons (std::errc).
+enum class FileErrc {
+    readOnlyFile = 1,  // the file is marked read-only: the program does not replace it
+    brokenLink,        // a link that leads to no file
+    notStorable,       // the record holds a byte the file format cannot carry
+};
+const std::error_category& fileCategory();
+std::error_code make_error_code(FileErrc e);
+
+}  // namespace lun4
+
+template <>
+struct std::is_error_code_enum<lun4::FileErrc> : std::true_type {};
+
+namespace lun4 {
+
+// A save writes a hidden temporary file beside its target first and renames it over the
+// target. Its name is short and the same for every target (".lun4-<attempt>.tmp"), so that a
+// target of the longest name a file system holds can still be saved.
+std::filesystem::path temporaryFileBeside(const std::filesystem::path& target, int attempt);
+// Whether a file name is one a save writes first: the program's own (also those of earlier
+// versions, ".<name>.pcn.<n>.tmp"), and only those.
+bool isTemporarySaveName(std::string_view fileName);
+
 // A file opened for writing. Every call reports success; on failure `error` says why.
 class WritableFile {
   public:
@@ -46,6 +71,8 @@ class FileSystem {
     virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to,
                         std::error_code& error) = 0;
     virtual void remove(const std::filesystem::path& path) = 0;
+    // Deletes the file at `path` (never a folder); false and `error` when it cannot.
+    virtual bool removeFile(const std::filesystem::path& path, std::error_code& error);
     // Makes a rename in `folder` durable. Best effort: the rename has already happened.
     virtual void syncFolder(const std::filesystem::path& folder) = 0;
 };

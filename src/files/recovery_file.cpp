@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kExtension = ".pcn";
 constexpr std::string_view kSetAside = ".uszkodzony";
-// Room left in a file name of 255 bytes for ".pcn" and the writer's ".<name>.<n>.tmp".
-constexpr size_t kLongestName = 230;
+// Room left in a file name of 255 bytes for ".pcn" (the writer's temporary file has a short
+// name of its own).
+constexpr size_t kLongestName = 251;
 
 std::string utf8Name(const fs::path& path) {
     const std::u8string name = path.filename().u8string();
@@ -71,7 +72,7 @@ void RecoveryStore::clear() {
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = utf8Name(it->path());
         // The copies and what an interrupted write of one left; a copy set aside stays.
-        if (name.ends_with(kExtension) || (name.starts_with(".") && name.ends_with(".tmp"))) {
+        if (name.ends_with(kExtension) || isTemporarySaveName(name)) {
             fileSystem_.remove(it->path());
         }
     }

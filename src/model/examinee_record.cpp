@@ -4,19 +4,6 @@
 
 namespace lun4 {
 
-std::string storableText(std::string_view cp1250Text) {
-    std::string out;
-    out.reserve(cp1250Text.size());
-    for (char c : cp1250Text) {
-        if (c == cp1250::kSeparator) {
-            out += kSeparatorSubstitute;
-        } else if (c != cp1250::kDataEnd) {
-            out += c;
-        }
-    }
-    return out;
-}
-
 bool isStorable(std::string_view cp1250Text) {
     return cp1250Text.find(cp1250::kSeparator) == std::string_view::npos &&
            cp1250Text.find(cp1250::kDataEnd) == std::string_view::npos;

@@ -47,11 +47,8 @@ void setText(TextField<N>& field, std::string_view value) {
 
 // The examinee file closes every text with "§" (0xA7) and has no escape, and the byte 0x1A
 // ends a file's data on reading; a text holding either would shift or lose every field
-// after it. The edit controls therefore pass what the user types or pastes through
-// storableText: each "§" becomes "par." (what a Polish reader says in its place, as in
-// "par. 5") and 0x1A, a control character nobody means to type, is dropped.
-inline constexpr std::string_view kSeparatorSubstitute = "par.";
-std::string storableText(std::string_view cp1250Text);
+// after it. The edit controls therefore refuse "§" as they refuse every character the code
+// page cannot hold, and leave out control characters.
 bool isStorable(std::string_view cp1250Text);
 
 struct ExamineeRecord {

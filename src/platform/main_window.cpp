@@ -20,6 +20,7 @@
 
 #include "files/file_system.h"
 #include "platform/odt_writer.h"
+#include "platform/program_look.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
@@ -31,7 +32,8 @@ MainWindow::MainWindow(DataPaths& paths, int depth) : paths_(paths), images_(pat
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click on the frame, beside a box, leaves the keyboard where it was: in the box.
+    setFocusPolicy(Qt::NoFocus);
     buffers_[0] = std::make_unique<ui::QtSurface>();
     buffers_[0]->setBackgroundMode(ui::BackgroundMode::Transparent);
     window_.setBackgroundMode(ui::BackgroundMode::Transparent);
@@ -132,6 +134,7 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::Ok, this);
+    dressMessageBox(box, c, t);
     box.exec();
 }
 
@@ -142,7 +145,9 @@ bool MainWindow::ask(std::string_view caption, std::string_view text, std::strin
     const QString a = ui::toQString(first);
     const QString b = ui::toQString(second);
     if (question_) return question_(c, t, a, b);
-    QMessageBox box(QMessageBox::Question, c, t, QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::NoButton, this);
+    dressMessageBox(box, c, t);
+    box.setIconPixmap(questionBadge());
     QPushButton* chosenByEnter = box.addButton(a, QMessageBox::AcceptRole);
     // Neither answer is Escape's: a question that decides about the examinee's data is
     // answered, not waved away.
@@ -203,10 +208,14 @@ void MainWindow::showAbout() {
                              Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral("About"));
     dialog.setFixedSize(345, 122);
+    // The box's places are fixed: its text in the program's font, small enough for them.
+    QFont font = dialog.font();
+    font.setPixelSize(14);
+    dialog.setFont(font);
     auto* label = new QLabel(QStringLiteral("LUN4_TORVA Version 1.0"), &dialog);
-    label->setGeometry(73, 16, 200, 16);
+    label->setGeometry(73, 12, 185, 24);
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setGeometry(262, 10, 70, 24);
+    ok->setGeometry(262, 10, 70, 28);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.exec();

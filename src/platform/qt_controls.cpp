@@ -2,8 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QMimeData>
+#include <QPainter>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QToolTip>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -11,7 +13,6 @@
 #include <utility>
 
 #include "model/cp1250.h"
-#include "model/examinee_record.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
@@ -154,7 +155,7 @@ bool storable(const QString& text) {
     return true;
 }
 
-QString storableInput(const QString& text, bool multiLine) {
+QString storableInput(const QString& text, bool multiLine, QString* refused) {
     QString kept;
     kept.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -174,11 +175,34 @@ QString storableInput(const QString& text, bool multiLine) {
             continue;
         }
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) continue;
-        if (!cp1250::fromUnicode(c.unicode())) continue;
+        // A character made of two UTF-16 units (an emoji) is refused as one.
+        QString character(c);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            character += text[++i];
+        }
+        const bool fitsCodePage = character.size() == 1 && cp1250::fromUnicode(c.unicode());
+        if (!fitsCodePage || c == QChar(0x00A7)) {
+            if (refused && !refused->contains(character)) *refused += character;
+            continue;
+        }
         kept += c;
     }
-    // The record's own rule for what a text may hold: "§" is written "par.".
-    return ui::toQString(storableText(toCp1250(kept)));
+    return kept;
+}
+
+QString refusedNote(const QString& refused) {
+    QStringList shown;
+    for (qsizetype i = 0; i < refused.size(); ++i) {
+        QString character(refused[i]);
+        if (refused[i].isHighSurrogate() && i + 1 < refused.size()) character += refused[++i];
+        shown << QStringLiteral(u"„%1”").arg(character);
+    }
+    QString note = shown.size() == 1
+                       ? QStringLiteral(u"Znaku %1 nie można zapisać w pliku badania.")
+                       : QStringLiteral(u"Znaków %1 nie można zapisać w pliku badania.");
+    note = note.arg(shown.join(QStringLiteral(", ")));
+    if (refused.contains(QChar(0x00A7))) note += QStringLiteral(u" Zamiast „§” wpisz „par.”.");
+    return note;
 }
 
 QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
@@ -202,7 +226,10 @@ QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) :
         line_->setTextMargins(1, 0, 1, 0);
         // Text set by the program passes as it is; only editing is judged.
         line_->setValidator(new FieldValidator([this](const QString& input) {
-            return restoring_ ? Edit{input, line_->cursorPosition()} : judge(lastAccepted_, input);
+            if (restoring_) return Edit{input, line_->cursorPosition(), {}};
+            Edit edit = judge(lastAccepted_, input);
+            noteRefused(edit.refused);
+            return edit;
         }));
         QObject::connect(line_, &QLineEdit::textChanged, line_, [this](const QString& now) {
             if (!restoring_) lastAccepted_ = now;
@@ -348,8 +375,9 @@ QtTextControl::Edit QtTextControl::judge(const QString& before, const QString& a
     }
     const QString start = after.left(head);
     const QString end = after.right(tail);
+    QString refused;
     const QString inserted =
-        storableInput(after.mid(head, after.size() - head - tail), multi_ != nullptr);
+        storableInput(after.mid(head, after.size() - head - tail), multi_ != nullptr, &refused);
     // A deletion, or a change that does not make the text longer, always stands: a box that
     // holds more than it shows can always be shortened. Anything longer must fit.
     const auto stands = [&](qsizetype n) {
@@ -368,7 +396,15 @@ QtTextControl::Edit QtTextControl::judge(const QString& before, const QString& a
         }
         kept = low;
     }
-    return {start + inserted.left(kept) + end, static_cast<int>(head + kept)};
+    return {start + inserted.left(kept) + end, static_cast<int>(head + kept), refused};
+}
+
+void QtTextControl::noteRefused(const QString& refused) {
+    if (refused.isEmpty()) return;
+    QWidget* box = widget();
+    // Just below the box, so the eye finds it where it was typing; it goes by itself.
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height() + 2)), refusedNote(refused), box,
+                       QRect(), 5000);
 }
 
 void QtTextControl::onEdited() {
@@ -376,6 +412,7 @@ void QtTextControl::onEdited() {
     const QString now = current();
     if (now == lastAccepted_) return;
     const Edit edit = judge(lastAccepted_, now);
+    noteRefused(edit.refused);
     lastAccepted_ = edit.text;
     if (edit.text == now) return;
     // Cut or cleaned: the box shows what it keeps, the cursor after the part that went in.
@@ -387,8 +424,45 @@ void QtTextControl::onEdited() {
     restoring_ = false;
 }
 
+namespace {
+
+// The gender boxes are 13x13 pixels in the frame: drawn by the program at whatever size the
+// frame is shown, so that a small screen shows the whole box and its tick, not a cut-off
+// corner of the toolkit's larger one.
+class FrameCheckBox final : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The box fills its rectangle on the screen, which rounding may make a pixel wider or
+        // taller than square.
+        const qreal w = width();
+        const qreal h = height();
+        const QRectF box(0.5, 0.5, w - 1, h - 1);
+        p.setPen(QPen(QColor(150, 164, 176), 1));
+        p.setBrush(isEnabled() ? QColor(Qt::white) : QColor(237, 241, 245));
+        p.drawRect(box);
+        if (!isChecked()) return;
+        QPen tick(QColor(33, 45, 54), std::max(1.2, std::min(w, h) / 7.0));
+        tick.setCapStyle(Qt::RoundCap);
+        tick.setJoinStyle(Qt::RoundJoin);
+        p.setPen(tick);
+        p.setBrush(Qt::NoBrush);
+        const QPointF points[3] = {
+            {w * 0.24, h * 0.52}, {w * 0.42, h * 0.72}, {w * 0.76, h * 0.28}};
+        p.drawPolyline(points, 3);
+    }
+    // The whole rectangle answers the mouse, at every size.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
 QtCheckBox::QtCheckBox(QWidget* parent, const ui::CheckBoxLayout& layout)
-    : layout_(layout), box_(new QCheckBox(parent)) {
+    : layout_(layout), box_(new FrameCheckBox(parent)) {
     box_->setFocusPolicy(Qt::NoFocus);
     box_->hide();
     QObject::connect(box_, &QCheckBox::clicked, box_, [this] {

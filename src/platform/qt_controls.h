@@ -3,10 +3,11 @@
 // rectangles at any scale of the frame. What they hold is judged as it lies in the 1024x768
 // frame, whatever the display's size: a box accepts only what it shows there (no scrolling),
 // never more than its field holds, and the note editor's lines are its lines in the frame.
-// Typed and pasted text is filtered the same way: "§" becomes "par.", characters cp1250 cannot
-// carry are left out, and what would not fit is cut off. Editing never traps: a box that holds
-// more than it shows (text from a file written elsewhere) accepts every edit that does not make
-// the text longer.
+// Typed and pasted text is filtered the same way: characters the examinee file cannot hold
+// ("§", its separator, and everything cp1250 cannot carry) are refused, and a short note under
+// the box names them; control characters are left out quietly; what would not fit is cut off.
+// Editing never traps: a box that holds more than it shows (text from a file written
+// elsewhere) accepts every edit that does not make the text longer.
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -46,15 +47,19 @@ class QtTextControl : public ui::TextControl {
     // character storable, and it fits the box in the frame.
     bool accepts(const QString& candidate) const;
 
-    // What an edit from `before` to `after` leaves in the box, and where the cursor goes.
+    // What an edit from `before` to `after` leaves in the box, where the cursor goes, and the
+    // characters it refused.
     struct Edit {
         QString text;
         int cursor = 0;
+        QString refused;
     };
     Edit judge(const QString& before, const QString& after) const;
 
   private:
     void onEdited();
+    // Says under the box, for a few seconds, which characters were not taken and why.
+    void noteRefused(const QString& refused);
     bool fits(const QString& candidate) const;
     std::vector<QString> frameLines(const QString& candidate) const;
     QString current() const;
@@ -92,7 +97,11 @@ class QtCheckBox : public ui::CheckBox {
 bool storable(const QString& text);
 
 // Typed or pasted text as a box may take it: line breaks as "\n" (or none in a single-line
-// box), "§" as "par.", and no character cp1250 cannot carry nor any other control character.
-QString storableInput(const QString& text, bool multiLine);
+// box), without "§", without characters cp1250 cannot carry (both collected in `refused`, each
+// once) and without other control characters.
+QString storableInput(const QString& text, bool multiLine, QString* refused = nullptr);
+
+// The note shown when characters were refused: which, and why.
+QString refusedNote(const QString& refused);
 
 }  // namespace lun4::platform

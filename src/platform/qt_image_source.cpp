@@ -8,6 +8,8 @@
 #include <malloc.h>
 #endif
 #include <cctype>
+#include <fstream>
+#include <system_error>
 
 #include "platform/bmp_reader.h"
 #include "platform/page_decoder.h"
@@ -70,6 +72,17 @@ ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
         if (pages_.size() > kKeptPages) pages_.pop_back();
     }
     return handle;
+}
+
+ui::PageProblem QtImageSource::pageProblem(std::string_view name) {
+    // The folder listings are kept: a file that has gone since is looked for again.
+    const auto path = paths_.resolve(name);
+    std::error_code ec;
+    if (!path || !std::filesystem::exists(*path, ec)) return ui::PageProblem::Missing;
+    if (!std::ifstream(*path, std::ios::binary)) return ui::PageProblem::Unreadable;
+    const auto decoded = decodeJpegFile(*path);
+    return decoded && pageImage(*decoded, depth_) ? ui::PageProblem::None
+                                                  : ui::PageProblem::Damaged;
 }
 
 void QtImageSource::prefetchPage(std::string_view name) {

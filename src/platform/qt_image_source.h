@@ -20,6 +20,7 @@ class QtImageSource : public ui::ImageSource {
 
     ui::ImageHandle loadBitmap(std::string_view name) override;
     ui::ImageHandle loadPage(std::string_view name) override;
+    ui::PageProblem pageProblem(std::string_view name) override;
     void prefetchPage(std::string_view name) override;
     // Decodes the pages asked for ahead (normally run when the event loop is idle).
     void decodeAhead();

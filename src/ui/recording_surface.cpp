@@ -163,4 +163,11 @@ ImageHandle FakeImageSource::loadPage(std::string_view name) {
     return loadBitmap(name);
 }
 
+PageProblem FakeImageSource::pageProblem(std::string_view name) {
+    const std::string key(name);
+    if (damaged_.count(key)) return PageProblem::Damaged;
+    const auto it = sizes_.find(key);
+    return it != sizes_.end() && it->second.first == 0 ? PageProblem::Missing : PageProblem::None;
+}
+
 }  // namespace lun4::ui

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -105,16 +106,23 @@ class FakeImageSource : public ImageSource {
     }
     void setSize(const std::string& name, int width, int height) { sizes_[name] = {width, height}; }
     void setMissing(const std::string& name) { sizes_[name] = {0, 0}; }
+    // The file is there but decodes to nothing.
+    void setDamaged(const std::string& name) {
+        sizes_[name] = {0, 0};
+        damaged_.insert(name);
+    }
     const std::vector<std::string>& loaded() const { return loaded_; }
 
     ImageHandle loadBitmap(std::string_view name) override;
     ImageHandle loadPage(std::string_view name) override;
+    PageProblem pageProblem(std::string_view name) override;
 
   private:
     int defaultWidth_ = 100;
     int defaultHeight_ = 40;
     std::map<std::string, std::pair<int, int>> sizes_;
     std::vector<std::string> loaded_;
+    std::set<std::string> damaged_;
 };
 
 }  // namespace lun4::ui

@@ -28,12 +28,22 @@ using ImageHandle = std::shared_ptr<const Image>;
 // Where pictures come from. Names are data names as the program writes them ("Data\BMP\ok_n.bmp",
 // "data/otworz.bmp"): any separator, any letter case. Missing or unreadable files give an empty
 // handle, never an error.
+// Why a page gives no picture.
+enum class PageProblem {
+    None,        // the page is there and shows
+    Missing,     // no file of that name
+    Unreadable,  // the file is there but may not be read
+    Damaged,     // the file is read but holds no picture the program can decode
+};
+
 class ImageSource {
   public:
     virtual ~ImageSource() = default;
     virtual ImageHandle loadBitmap(std::string_view name) = 0;
     // A JPEG page (".asd" or ".jpg") converted to the display's pixel format.
     virtual ImageHandle loadPage(std::string_view name) = 0;
+    // Why loadPage gives no picture for `name`; asked after it gave none.
+    virtual PageProblem pageProblem(std::string_view /*name*/) { return PageProblem::Missing; }
     // A page the screen is likely to show next; it may be decoded ahead, when the program is
     // idle, so that showing it later is quick. What is shown never depends on it.
     virtual void prefetchPage(std::string_view /*name*/) {}

@@ -319,24 +319,73 @@ TEST_F(ExamineeFile, EveryFailingSaveStepKeepsThePreviousFile) {
     }
     // A save that fails nowhere replaces the file and leaves no temporary file behind, even
     // next to one an interrupted save left.
-    writeBytes(file(".old.pcn.0.tmp"), "left over");
+    writeBytes(file(".lun4-0.tmp"), "left over");
     ASSERT_TRUE(save(previous, file("old.pcn")));
     FailingFileSystem failingNowhere(Step::None, 0);
     ASSERT_TRUE(save(next, file("old.pcn"), failingNowhere));
     EXPECT_EQ(readBytes(file("old.pcn")), encode(next));
-    EXPECT_EQ(listing(), (std::set<std::string>{".old.pcn.0.tmp", "old.pcn"}));
+    EXPECT_EQ(readBytes(file(".lun4-0.tmp")), "left over");
+    EXPECT_EQ(listing(), (std::set<std::string>{".lun4-0.tmp", "old.pcn"}));
 }
 
-TEST_F(ExamineeFile, MissingFolderAndReadOnlyFileAreRefused) {
+// Each refusal says why, as a code the screens turn into words.
+TEST_F(ExamineeFile, MissingFolderAndReadOnlyFileAreRefusedWithTheirCause) {
+    FileSystem& real = systemFileSystem();
     ExamineeRecord r;
-    EXPECT_FALSE(save(r, folder_ / "pacjenci" / "a.pcn"));
-    EXPECT_FALSE(save(r, folder_));  // a folder is no examinee file
+    std::error_code cause;
+    EXPECT_FALSE(save(r, folder_ / "pacjenci" / "a.pcn", real, nullptr, &cause));
+    EXPECT_EQ(cause, std::errc::no_such_file_or_directory);
+    fs::create_directories(folder_ / "b.pcn");
+    EXPECT_FALSE(save(r, file("b.pcn"), real, nullptr, &cause));  // a folder is no examinee file
+    EXPECT_EQ(cause, std::errc::is_a_directory);
+    fs::remove(folder_ / "b.pcn");
     EXPECT_TRUE(listing().empty());
     setText(r.firstName, "Jan");
     ASSERT_TRUE(save(r, file("a.pcn")));
     ASSERT_EQ(::chmod(file("a.pcn").c_str(), 0444), 0);
-    EXPECT_FALSE(save(ExamineeRecord{}, file("a.pcn")));
+    EXPECT_FALSE(save(ExamineeRecord{}, file("a.pcn"), real, nullptr, &cause));
+    EXPECT_EQ(cause, make_error_code(FileErrc::readOnlyFile));
     EXPECT_EQ(readBytes(file("a.pcn")), encode(r));
+    fs::create_symlink(folder_ / "nowhere.pcn", file("link.pcn"));
+    EXPECT_FALSE(save(r, file("link.pcn"), real, nullptr, &cause));
+    EXPECT_EQ(cause, make_error_code(FileErrc::brokenLink));
+    setText(r.siblings, "a\xA7");
+    EXPECT_FALSE(save(r, file("c.pcn"), real, nullptr, &cause));
+    EXPECT_EQ(cause, make_error_code(FileErrc::notStorable));
+
+    // Reading: why a file could not be opened; nothing when it was read and is foreign.
+    ExamineeRecord back;
+    EXPECT_EQ(load(back, file("gone.pcn"), &cause), ReadOutcome::Refused);
+    EXPECT_EQ(cause, std::errc::no_such_file_or_directory);
+    fs::create_directories(folder_ / "d.pcn");
+    EXPECT_EQ(load(back, file("d.pcn"), &cause), ReadOutcome::Refused);
+    EXPECT_EQ(cause, std::errc::is_a_directory);
+    writeBytes(file("foreign.pcn"), "not an examinee");
+    cause.clear();
+    EXPECT_EQ(load(back, file("foreign.pcn"), &cause), ReadOutcome::Refused);
+    EXPECT_FALSE(cause);
+}
+
+// A file system holds names of up to 255 bytes, and the name check lets exactly those through:
+// the temporary file a save writes first has a short name of its own, so each can be saved.
+TEST_F(ExamineeFile, NamesOfTheLongestLengthCanBeSaved) {
+    std::string polish;
+    for (int i = 0; i < 125; ++i) polish += "\xC5\xBC";  // "ż" in UTF-8: 250 bytes
+    for (const std::string& name : {std::string(251, 'a') + ".pcn", polish + ".pcn"}) {
+        SCOPED_TRACE(name.size());
+        ExamineeRecord r;
+        setText(r.firstName, "Jan");
+        ASSERT_TRUE(save(r, file(name)));
+        ASSERT_TRUE(save(r, file(name)));  // replacing it works too
+        ExamineeRecord back;
+        EXPECT_EQ(load(back, file(name)), ReadOutcome::Complete);
+        EXPECT_EQ(text(back.firstName), "Jan");
+    }
+    EXPECT_EQ(listing().size(), 2u);  // no temporary file left
+    std::error_code cause;
+    EXPECT_FALSE(save(ExamineeRecord{}, file(std::string(252, 'a') + ".pcn"), systemFileSystem(),
+                      nullptr, &cause));
+    EXPECT_EQ(cause, std::errc::filename_too_long);
 }
 
 // Every step of a save as the file-system seam sees it.
@@ -401,16 +450,16 @@ TEST_F(ExamineeFile, SaveStepsComeInTheOrderThatMakesThemAtomic) {
     ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn"), recording));
     const std::string folderName = folder_.filename().string();
     EXPECT_EQ(recording.steps,
-              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .a.pcn.0.tmp",
+              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .lun4-0.tmp",
                                         "ownership of a.pcn", "write 354", "flush", "close",
-                                        "rename .a.pcn.0.tmp a.pcn", "sync folder " + folderName}));
+                                        "rename .lun4-0.tmp a.pcn", "sync folder " + folderName}));
     // The recovery copy is replaced the same way, without waiting for the disk.
     recording.steps.clear();
     ASSERT_TRUE(saveWithoutFlush(ExamineeRecord{}, file("a.pcn"), recording));
     EXPECT_EQ(recording.steps,
-              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .a.pcn.0.tmp",
+              (std::vector<std::string>{"target a.pcn", "check a.pcn", "create .lun4-0.tmp",
                                         "ownership of a.pcn", "write 354", "close",
-                                        "rename .a.pcn.0.tmp a.pcn"}));
+                                        "rename .lun4-0.tmp a.pcn"}));
 }
 
 // Written here byte by byte, not by the program's writer.
@@ -541,7 +590,8 @@ TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
     writeBytes(store.folder() / "Stary.pcn", encode(ExamineeRecord{}));
     fs::last_write_time(store.folder() / "Stary.pcn",
                         fs::last_write_time(found->path) - std::chrono::minutes(5));
-    writeBytes(store.folder() / ".Nowy.pcn.0.tmp", "half");
+    writeBytes(store.folder() / ".Nowy.pcn.0.tmp", "half");  // left by an earlier version
+    writeBytes(store.folder() / ".lun4-3.tmp", "half");
     EXPECT_EQ(store.find()->name,
               "Kowalski \xA3\xF3"
               "d\x9F");
@@ -554,8 +604,11 @@ TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
     for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
     EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn.uszkodzony"});
 
-    // A name too long for a file name is not kept: the copy is nameless, not lost.
-    ASSERT_TRUE(store.write(r, std::string(240, 'a')));
+    // Every name a save accepts is kept; one too long for a file name is not: the copy is then
+    // nameless, not lost.
+    ASSERT_TRUE(store.write(r, std::string(251, 'a')));
+    EXPECT_EQ(store.find()->name, std::string(251, 'a'));
+    ASSERT_TRUE(store.write(r, std::string(252, 'a')));
     EXPECT_EQ(store.find()->name, "");
 }
 

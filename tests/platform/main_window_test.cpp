@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 
@@ -234,6 +235,24 @@ TEST_F(MainWindowTest, TheTwoAnswerQuestionTakesEnterForTheFirstAndIgnoresEscape
     EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second));
     answerWith({Qt::Key_Escape, Qt::Key_Return});
     EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
+}
+
+// A click beside the save box (on the frame's picture) leaves the keyboard in the box.
+TEST_F(MainWindowTest, AClickBesideABoxLeavesTheKeyboardInIt) {
+    auto& box = static_cast<QtTextControl&>(window.control(ui::ControlId::SaveName));
+    box.setVisible(true);
+    box.setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(window.focusWidget(), box.widget());
+    QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(320, 300));
+    QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(800, 700));
+    EXPECT_EQ(window.focusWidget(), box.widget());
+    // A click on the box itself still puts the keyboard there.
+    auto& other = static_cast<QtTextControl&>(window.control(ui::ControlId::BirthDate));
+    other.setVisible(true);
+    QApplication::processEvents();
+    QTest::mouseClick(other.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(window.focusWidget(), other.widget());
 }
 
 TEST(StateFolderTest, TheRecoveryCopyLivesInTheUsersStateFolder) {

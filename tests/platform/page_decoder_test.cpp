@@ -1,9 +1,14 @@
 #include "platform/page_decoder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/qt_image_source.h"
 
 namespace lun4::platform {
 namespace {
@@ -83,6 +88,36 @@ TEST(PageDecoderTest, BrokenFilesGiveNoPage) {
     bytes.resize(bytes.size() / 2);
     EXPECT_FALSE(decodeJpeg(bytes));
     EXPECT_FALSE(decodeJpegFile("/nonexistent/z1.asd"));
+}
+
+// The page area says "brak" for a page that is not there and "uszkodzona" for one that is
+// there but holds no picture: the image source tells the two apart.
+TEST(PageDecoderTest, APageIsMissingOrDamagedAndTheSourceSaysWhich) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("lun4_pages_" + std::to_string(::getpid()));
+    fs::create_directories(root / "Data" / "BMP" / "Zad");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    const auto good = jpegBytes(picture);
+    std::ofstream(root / "Data" / "BMP" / "Zad" / "z1.asd", std::ios::binary)
+        .write(reinterpret_cast<const char*>(good.data()), std::streamsize(good.size()));
+    std::ofstream(root / "Data" / "BMP" / "Zad" / "z2.asd", std::ios::binary)
+        .write(reinterpret_cast<const char*>(good.data()), std::streamsize(good.size() / 2));
+    std::ofstream(root / "Data" / "BMP" / "Zad" / "z3.asd") << "not a picture";
+    DataPaths paths(root);
+    QtImageSource images(paths, 32);
+    EXPECT_TRUE(images.loadPage("Data\\BMP\\Zad\\z1.asd"));
+    EXPECT_EQ(images.pageProblem("Data\\BMP\\Zad\\z1.asd"), ui::PageProblem::None);
+    for (const char* damaged : {"Data\\BMP\\Zad\\z2.asd", "Data\\BMP\\Zad\\z3.asd"}) {
+        EXPECT_FALSE(images.loadPage(damaged)) << damaged;
+        EXPECT_EQ(images.pageProblem(damaged), ui::PageProblem::Damaged) << damaged;
+    }
+    EXPECT_FALSE(images.loadPage("Data\\BMP\\Zad\\z4.asd"));
+    EXPECT_EQ(images.pageProblem("Data\\BMP\\Zad\\z4.asd"), ui::PageProblem::Missing);
+    // Gone after the folder was first looked at: missing, not damaged.
+    fs::remove(root / "Data" / "BMP" / "Zad" / "z3.asd");
+    EXPECT_EQ(images.pageProblem("Data\\BMP\\Zad\\z3.asd"), ui::PageProblem::Missing);
+    fs::remove_all(root);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 #include <memory>
 
 #include "model/catalogue.h"
@@ -98,27 +100,86 @@ TEST_F(ControlsTest, PasteFromAnEmptyClipboardChangesNothingInAnyBox) {
     }
 }
 
+// Pasting and typing refuse the same characters ("§", the file's separator, and those cp1250
+// cannot hold) and say so alike, in a short note under the box; control characters go quietly.
 TEST_F(ControlsTest, PastedTextIsFilteredLikeTypingAndPlainOnly) {
-    const QString copied = QStringLiteral(u"Żółć § 5 mañana £ ø ã ¥\r\nul. Długa\t7");
+    const QString copied = QStringLiteral(u"Żółć § 5 mañana £ ø ã ¥ 😀\r\nul. Długa\t7");
+    const QString note = QStringLiteral(
+        u"Znaków „§”, „ñ”, „£”, „ø”, „ã”, „¥”, „😀” nie można zapisać w pliku badania. Zamiast „§” "
+        u"wpisz „par.”.");
     for (ControlId id : kMultiLine) {
         SCOPED_TRACE(static_cast<int>(id));
         QtTextControl& c = control(id);
+        QToolTip::hideText();
         auto* data = new QMimeData;
         data->setText(copied);
         data->setHtml(QStringLiteral("<b>pogrubione</b>"));
         setClipboard(data);
         key(c, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(shown(c), QStringLiteral(u"Żółć par. 5 maana    \nul. Długa7"));
+        EXPECT_EQ(shown(c), QStringLiteral(u"Żółć  5 maana     \nul. Długa7"));
+        EXPECT_EQ(QToolTip::text(), note);
     }
     QtTextControl& date = control(ControlId::BirthDate);
     auto* data = new QMimeData;
     data->setText(QStringLiteral("01.02\n2003\n"));
     setClipboard(data);
+    QToolTip::hideText();
     key(date, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(shown(date), QStringLiteral("01.02 2003"));
-    // Typing goes through the same filter.
-    type(date, QStringLiteral(u"ñ§"));
-    EXPECT_EQ(shown(date), QStringLiteral("01.02 2003par."));
+    EXPECT_FALSE(QToolTip::isVisible());  // nothing refused, nothing said
+    // Typing goes through the same filter and says the same.
+    type(date, QStringLiteral(u"ñ"));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral(u"Znaku „ñ” nie można zapisać w pliku badania."));
+    type(date, QStringLiteral(u"§"));
+    EXPECT_EQ(shown(date), QStringLiteral("01.02 2003"));
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral(u"Znaku „§” nie można zapisać w pliku badania. Zamiast „§” wpisz "
+                             u"„par.”."));
+    // The same for a paste into the one-line box.
+    auto* mixed = new QMimeData;
+    mixed->setText(QStringLiteral(u"§ñ"));
+    setClipboard(mixed);
+    QToolTip::hideText();
+    key(date, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown(date), QStringLiteral("01.02 2003"));
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral(u"Znaków „§”, „ñ” nie można zapisać w pliku badania. Zamiast „§” "
+                             u"wpisz „par.”."));
+}
+
+// The gender boxes are drawn whole, border and tick, at every size the frame is shown in.
+TEST_F(ControlsTest, TheTickedGenderBoxIsWholeAtEverySize) {
+    for (double scale : {600.0 / 768, 1.0, 1080.0 / 768}) {
+        SCOPED_TRACE(scale);
+        QtCheckBox box(&window, ui::checkBoxLayout(ui::CheckBoxId::Male));
+        box.place(FrameMapping{scale, 0, 0});
+        box.setVisible(true);
+        box.setChecked(true);
+        const QImage image = box.widget()->grab().toImage();
+        const int w = image.width();
+        const int h = image.height();
+        ASSERT_LE(std::abs(w - 13 * scale), 1.0);
+        ASSERT_LE(std::abs(h - 13 * scale), 1.0);
+        const auto darkerThan = [&](int x, int y, int level) {
+            return qGray(image.pixel(x, y)) < level;
+        };
+        // The border on all four edges, at their middle.
+        EXPECT_TRUE(darkerThan(0, h / 2, 235));
+        EXPECT_TRUE(darkerThan(w - 1, h / 2, 235));
+        EXPECT_TRUE(darkerThan(w / 2, 0, 235));
+        EXPECT_TRUE(darkerThan(w / 2, h - 1, 235));
+        // The tick inside it.
+        int tick = 0;
+        for (int y = 2; y < h - 2; ++y) {
+            for (int x = 2; x < w - 2; ++x) tick += darkerThan(x, y, 110);
+        }
+        EXPECT_GE(tick, 3);
+        // A click anywhere in the box reaches it.
+        int clicks = 0;
+        box.setOnClicked([&] { ++clicks; });
+        QTest::mouseClick(box.widget(), Qt::LeftButton, Qt::NoModifier, QPoint(w - 1, h - 1));
+        EXPECT_EQ(clicks, 1);
+    }
 }
 
 TEST_F(ControlsTest, APasteTooLongForTheBoxKeepsWhatFits) {

@@ -7,10 +7,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "fake_frame.h"
 #include "files/examinee_file.h"
+#include "files/file_system.h"
 #include "model/cp1250.h"
 #include "screens/assessment/data_form.h"
 #include "screens/filescreens/examinee_names.h"
@@ -36,6 +39,55 @@ inline fs::path freshTempFolder() {
     return path;
 }
 
+// The machine's file system, except that the one step a test names fails with the reason the
+// test gives (a full disk, no permission, a read-only disk...).
+class StepFailingFileSystem final : public FileSystem {
+  public:
+    enum class Step { None, Create, Write, Rename, Remove };
+    Step failAt = Step::None;
+    std::error_code reason;
+
+    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
+        return real_.saveTarget(path, e);
+    }
+    std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
+        if (fails(Step::Create, e)) return nullptr;
+        auto file = real_.createNew(path, e);
+        return file ? std::make_unique<File>(*this, std::move(file)) : nullptr;
+    }
+    bool mayReplace(const fs::path& path, std::error_code& e) override {
+        return real_.mayReplace(path, e);
+    }
+    bool rename(const fs::path& from, const fs::path& to, std::error_code& e) override {
+        return !fails(Step::Rename, e) && real_.rename(from, to, e);
+    }
+    void remove(const fs::path& path) override { real_.remove(path); }
+    bool removeFile(const fs::path& path, std::error_code& e) override {
+        return !fails(Step::Remove, e) && real_.removeFile(path, e);
+    }
+    void syncFolder(const fs::path& folder) override { real_.syncFolder(folder); }
+
+  private:
+    struct File final : WritableFile {
+        File(StepFailingFileSystem& fs, std::unique_ptr<WritableFile> real)
+            : fs(fs), real(std::move(real)) {}
+        void copyOwnershipFrom(const fs::path& p) override { real->copyOwnershipFrom(p); }
+        bool write(std::string_view b, std::error_code& e) override {
+            return !fs.fails(Step::Write, e) && real->write(b, e);
+        }
+        bool sync(std::error_code& e) override { return real->sync(e); }
+        bool close(std::error_code& e) override { return real->close(e); }
+        StepFailingFileSystem& fs;
+        std::unique_ptr<WritableFile> real;
+    };
+    bool fails(Step step, std::error_code& e) const {
+        if (step != failAt) return false;
+        e = reason;
+        return true;
+    }
+    FileSystem& real_ = systemFileSystem();
+};
+
 class FileScreensTest : public ::testing::Test {
   protected:
     fs::path root = freshTempFolder();
@@ -45,7 +97,8 @@ class FileScreensTest : public ::testing::Test {
     AppState state;
     ScreenController controller{frame, buttons, state};
     DataForm form{controller};
-    FileScreens files{controller, form, folder};
+    StepFailingFileSystem fileSystem;
+    FileScreens files{controller, form, folder, fileSystem};
 
     FileScreensTest() {
         fs::create_directories(folder);

@@ -1,5 +1,10 @@
+#include <cerrno>
+#include <chrono>
+#include <set>
+
 #include "file_screens_fixture.h"
 #include "model/catalogue.h"
+#include "screens/filescreens/file_messages.h"
 
 namespace lun4 {
 namespace {
@@ -162,10 +167,105 @@ TEST_F(FileListTest, AFailedDeleteIsReportedNotConfirmed) {
     frame.back(0).clearCalls();
     moveAndClick(buttons.fileDelete);
     moveAndClick(buttons.ok);
-    EXPECT_EQ(frame.messages.size(), 1u);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+              "Nie udało się usunąć pliku „anna.pcn”: w tym miejscu jest folder, a nie plik.");
     EXPECT_FALSE(frame.back(0).drewImage("Data\\usunalem.bmp"));
     EXPECT_EQ(state.screenId, screen::kFileList);
     EXPECT_TRUE(fs::exists(folder / "anna.pcn" / "x"));
+}
+
+TEST_F(FileListTest, AFailedDeleteNamesTheFileAndTheCause) {
+    writeExaminee("anna", "Anna");
+    const std::pair<std::errc, const char*> cases[] = {
+        {std::errc::permission_denied,
+         "brak uprawnień do usuwania plików w folderze plików badanych"},
+        {std::errc::read_only_file_system, "dysk jest tylko do odczytu"},
+        {std::errc::device_or_resource_busy, "plik jest używany przez inny program"},
+    };
+    for (const auto& [cause, words] : cases) {
+        SCOPED_TRACE(words);
+        frame.messages.clear();
+        fileSystem.failAt = testing::StepFailingFileSystem::Step::Remove;
+        fileSystem.reason = std::make_error_code(cause);
+        openList();
+        clickRow(0);
+        moveAndClick(buttons.fileDelete);
+        moveAndClick(buttons.ok);
+        ASSERT_EQ(frame.messages.size(), 1u);
+        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd usuwania");
+        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+                  std::string("Nie udało się usunąć pliku „anna.pcn”: ") + words + ".");
+        EXPECT_EQ(state.screenId, screen::kFileList);
+        EXPECT_TRUE(fs::exists(folder / "anna.pcn"));
+        moveAndClick(buttons.fileClose);
+    }
+}
+
+// A file that cannot be read is not "in a wrong format": the message says why, and the list
+// is made again.
+TEST_F(FileListTest, AFileThatCannotBeReadSaysWhyNotWrongFormat) {
+    writeExaminee("anna", "Anna");
+    writeExaminee("beata", "Beata");
+    setText(state.record.firstName, "Ala");
+    openList();
+    clickRow(0);
+    fs::remove(folder / "anna.pcn");  // gone since the list was made
+    moveAndClick(buttons.fileOpen);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Nie można wczytać pliku");
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+              "Nie można odczytać pliku „anna.pcn”: pliku już nie ma w folderze (usunięto go lub "
+              "przeniesiono po wyświetleniu listy).");
+    EXPECT_EQ(state.screenId, screen::kFileList);
+    EXPECT_EQ(rowName(0), "beata.pcn");
+    EXPECT_EQ(text(state.record.firstName), "Ala");
+    EXPECT_TRUE(files.currentFileName().empty());
+
+    // A folder put in the file's place behind the list's back.
+    clickRow(0);
+    fs::remove(folder / "beata.pcn");
+    fs::create_directories(folder / "beata.pcn");
+    frame.messages.clear();
+    moveAndClick(buttons.fileOpen);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+              "Nie można odczytać pliku „beata.pcn”: w tym miejscu jest folder, a nie plik.");
+    EXPECT_EQ(text(state.record.firstName), "Ala");
+}
+
+// Entering the list removes what interrupted saves left, the program's own hidden temporary
+// files, and nothing else; one written a moment ago may be another copy's save in progress.
+TEST_F(FileListTest, EnteringTheListRemovesLeftoversOfInterruptedSavesOnly) {
+    writeExaminee("anna", "Anna");
+    const auto write = [&](const std::string& name, bool old) {
+        std::ofstream(folder / name) << "x";
+        if (old) {
+            fs::last_write_time(folder / name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(2));
+        }
+    };
+    for (const char* leftover :
+         {".lun4-0.tmp", ".lun4-17.tmp", ".anna.pcn.0.tmp", ".Nowak Jan.PCN.12.tmp"}) {
+        write(leftover, true);
+    }
+    const std::set<std::string> kept = {
+        "anna.pcn",   ".lun4-3.tmp",   "notes.tmp",  ".hidden",     ".lun4-x.tmp",
+        ".lun4-.tmp", ".anna.pcn.tmp", "lun4-0.tmp", ".anna.0.tmp", ".lun4-4.tmp.pcn"};
+    for (const std::string& name : kept) {
+        if (name != "anna.pcn") write(name, name != ".lun4-3.tmp");
+    }
+    fs::create_directories(folder / ".lun4-5.tmp");
+    fs::last_write_time(folder / ".lun4-5.tmp",
+                        fs::file_time_type::clock::now() - std::chrono::hours(2));
+    openList();
+    std::set<std::string> listing;
+    for (const auto& e : fs::directory_iterator(folder)) listing.insert(e.path().filename());
+    std::set<std::string> expected = kept;
+    expected.insert(".lun4-5.tmp");  // a folder, not a file a save wrote
+    EXPECT_EQ(listing, expected);
+    EXPECT_EQ(rowName(0), ".lun4-4.tmp.pcn");  // an examinee file, whatever its name
+    EXPECT_EQ(rowName(1), "anna.pcn");
 }
 
 using SaveTest = testing::FileScreensTest;
@@ -230,7 +330,10 @@ TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
     moveAndClick(buttons.yes);
     typeSaveName("anna");
     moveAndClick(buttons.ok);
-    EXPECT_EQ(frame.messages.size(), 1u);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+              "Nie udało się zapisać pliku „anna.pcn”: folder plików badanych nie istnieje. "
+              "Badanie nie zostało zapisane.");
     EXPECT_EQ(state.screenId, screen::kSave);
     EXPECT_EQ(saveBoxText(), "anna");
     EXPECT_FALSE(frame.back(0).drewImage("Data\\zapisalem.bmp"));
@@ -242,6 +345,158 @@ TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
     EXPECT_EQ(state.screenId, screen::kInformation);
     EXPECT_TRUE(fs::exists(folder / "anna.pcn"));
     EXPECT_TRUE(frame.quitRequested);
+}
+
+TEST_F(SaveTest, AFailedSaveNamesTheFileAndTheCause) {
+    using Step = testing::StepFailingFileSystem::Step;
+    struct Case {
+        Step step;
+        std::error_code cause;
+        const char* words;
+    };
+    const Case cases[] = {
+        {Step::Create, std::make_error_code(std::errc::permission_denied),
+         "brak uprawnień do zapisu w folderze plików badanych"},
+        {Step::Write, std::make_error_code(std::errc::no_space_on_device), "brak miejsca na dysku"},
+        {Step::Write, std::error_code(EDQUOT, std::generic_category()), "brak miejsca na dysku"},
+        {Step::Create, std::make_error_code(std::errc::read_only_file_system),
+         "dysk jest tylko do odczytu"},
+        {Step::Create, std::make_error_code(std::errc::no_such_file_or_directory),
+         "folder plików badanych nie istnieje"},
+        {Step::Create, std::make_error_code(std::errc::filename_too_long),
+         "nazwa pliku jest za długa"},
+        {Step::Rename, std::make_error_code(std::errc::permission_denied),
+         "brak uprawnień do zapisu w folderze plików badanych"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        frame.messages.clear();
+        fileSystem.failAt = c.step;
+        fileSystem.reason = c.cause;
+        saveAs("Nowak");
+        ASSERT_EQ(frame.messages.size(), 1u);
+        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd zapisu");
+        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+                  std::string("Nie udało się zapisać pliku „Nowak.pcn”: ") + c.words +
+                      ". Badanie nie zostało zapisane.");
+        EXPECT_EQ(state.screenId, screen::kSave);
+        EXPECT_EQ(filesInFolder(), 0u);  // nothing written, no temporary file left
+        EXPECT_TRUE(files.currentFileName().empty());
+        moveAndClick(buttons.cancel);
+    }
+    // A file marked read-only is not replaced, and the message says so.
+    fileSystem.failAt = Step::None;
+    saveAs("Nowak");
+    ASSERT_EQ(state.screenId, screen::kInformation);
+    fs::permissions(folder / "Nowak.pcn", fs::perms::owner_read | fs::perms::group_read);
+    frame.messages.clear();
+    saveAs("Nowak");
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+              "Nie udało się zapisać pliku „Nowak.pcn”: plik jest oznaczony jako tylko do odczytu. "
+              "Badanie nie zostało zapisane.");
+}
+
+// Every name the check lets through can be written: the save's temporary file does not grow
+// with the name. A name one byte longer is refused by the check, with the reason.
+TEST_F(SaveTest, TheLongestNamesTheCheckAcceptsAreSaved) {
+    std::string polishName;
+    for (int i = 0; i < 125; ++i) polishName += "ż";  // 250 bytes on disk
+    const std::string longest(251, 'a');              // 255 bytes with ".pcn"
+    for (const std::string& name : {polishName, longest}) {
+        SCOPED_TRACE(name.size());
+        frame.messages.clear();
+        saveAs(name);
+        EXPECT_TRUE(frame.messages.empty());
+        EXPECT_EQ(state.screenId, screen::kInformation);
+        EXPECT_TRUE(fs::exists(folder / (name + ".pcn")));
+        moveAndClick(buttons.ok);
+    }
+    EXPECT_EQ(filesInFolder(), 2u);
+    saveAs(std::string(252, 'a'));
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second), "Nazwa pliku jest za długa.");
+    EXPECT_EQ(filesInFolder(), 2u);
+}
+
+TEST_F(SaveTest, ANameTypedWithItsExtensionIsSavedUnderThatName) {
+    saveAs("abc.pcn");
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_TRUE(fs::exists(folder / "abc.pcn"));
+    EXPECT_EQ(files.currentFileName(), "abc");
+    saveAs("Nowak.PCN");
+    EXPECT_TRUE(fs::exists(folder / "Nowak.pcn"));
+    EXPECT_EQ(files.currentFileName(), "Nowak");
+    EXPECT_EQ(filesInFolder(), 2u);  // no "abc.pcn.pcn", no "Nowak.PCN.pcn"
+    // Saving again under the name as typed the first time is the same file, without a
+    // question.
+    saveAs("Nowak.pcn");
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_EQ(filesInFolder(), 2u);
+    // The extension alone is no name.
+    frame.messages.clear();
+    saveAs(".pcn");
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second), "Wpisz nazwę pliku.");
+}
+
+// The causes a save meets through the file system are checked on the save screen above; here
+// the rest of the table, for opening and deleting too.
+TEST(FileMessages, EachCauseHasItsOwnWords) {
+    const auto code = [](std::errc e) { return std::make_error_code(e); };
+    struct Case {
+        FileAction action;
+        std::error_code cause;
+        const char* words;
+    };
+    const char* const gone =
+        "pliku już nie ma w folderze (usunięto go lub przeniesiono po wyświetleniu listy)";
+    const Case cases[] = {
+        {FileAction::Save, code(std::errc::operation_not_permitted),
+         "brak uprawnień do zapisu w folderze plików badanych"},
+        {FileAction::Save, code(std::errc::file_too_large), "brak miejsca na dysku"},
+        {FileAction::Save, std::error_code(ENOSPC, std::system_category()),
+         "brak miejsca na dysku"},
+        {FileAction::Save, code(std::errc::not_a_directory), "folder plików badanych nie istnieje"},
+        {FileAction::Save, code(std::errc::is_a_directory),
+         "w tym miejscu jest folder, a nie plik"},
+        {FileAction::Save, make_error_code(FileErrc::brokenLink),
+         "plik jest skrótem (dowiązaniem) do pliku, którego nie ma"},
+        {FileAction::Save, make_error_code(FileErrc::notStorable),
+         "badanie zawiera znaki, których nie można zapisać w pliku"},
+        {FileAction::Save, code(std::errc::io_error), "dysk zgłosił błąd odczytu lub zapisu"},
+        {FileAction::Save, code(std::errc::cross_device_link), "błąd systemu nr 18"},
+        {FileAction::Open, code(std::errc::permission_denied),
+         "brak uprawnień do odczytu tego pliku"},
+        {FileAction::Open, code(std::errc::no_such_file_or_directory), gone},
+        {FileAction::Open, code(std::errc::is_a_directory),
+         "w tym miejscu jest folder, a nie plik"},
+        {FileAction::Open, code(std::errc::operation_not_supported),
+         "w tym miejscu jest coś innego niż zwykły plik"},
+        {FileAction::Open, code(std::errc::filename_too_long), "nazwa pliku jest za długa"},
+        {FileAction::Delete, code(std::errc::permission_denied),
+         "brak uprawnień do usuwania plików w folderze plików badanych"},
+        {FileAction::Delete, code(std::errc::read_only_file_system), "dysk jest tylko do odczytu"},
+        {FileAction::Delete, code(std::errc::no_such_file_or_directory), gone},
+        {FileAction::Delete, code(std::errc::text_file_busy),
+         "plik jest używany przez inny program"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(cp1250::toUtf8(failureReason(c.action, c.cause)), c.words)
+            << static_cast<int>(c.action) << " " << c.cause.message();
+    }
+    const auto message = [](FileAction action, std::errc cause) {
+        const FailureMessage m = failureMessage(action, cp("Żak.pcn"), std::make_error_code(cause));
+        return cp1250::toUtf8(m.caption) + " | " + cp1250::toUtf8(m.text);
+    };
+    EXPECT_EQ(message(FileAction::Save, std::errc::no_space_on_device),
+              "Błąd zapisu | Nie udało się zapisać pliku „Żak.pcn”: brak miejsca na dysku. "
+              "Badanie nie zostało zapisane.");
+    EXPECT_EQ(message(FileAction::Open, std::errc::permission_denied),
+              "Nie można wczytać pliku | Nie można odczytać pliku „Żak.pcn”: brak uprawnień do "
+              "odczytu tego pliku.");
+    EXPECT_EQ(message(FileAction::Delete, std::errc::read_only_file_system),
+              "Błąd usuwania | Nie udało się usunąć pliku „Żak.pcn”: dysk jest tylko do odczytu.");
 }
 
 TEST_F(SaveTest, PolishNamesEndToEnd) {

@@ -277,6 +277,21 @@ TEST_F(ItemPageTest, MissingTaskPageLeavesAQuietPanelAndTheRestOfThePage) {
     EXPECT_TRUE(frame.back(0).drewImage("Data\\BMP\\Zad\\z18.asd"));
 }
 
+// A page file that is there but cannot be decoded is called damaged, not missing; the key and
+// advice pages say the same of theirs.
+TEST_F(ItemPageTest, ADamagedPageSaysSoAndNamesItsFile) {
+    frame.fakeImages().setDamaged("Data\\BMP\\Zad\\z17.asd");
+    showItem(17);
+    EXPECT_TRUE(textCall(frame.back(0), "Strona opisu zadania jest uszkodzona"));
+    EXPECT_FALSE(textCall(frame.back(0), "Brak strony opisu zadania"));
+    EXPECT_TRUE(frame.back(0).drewText("Data\\BMP\\Zad\\z17.asd"));
+    frame.fakeImages().setDamaged("Data\\BMP\\Klu\\k17.asd");
+    moveAndClick(buttons.key);
+    ASSERT_EQ(state.screenId, screen::kKeyPage);
+    EXPECT_TRUE(textCall(frame.back(0), "Strona klucza oceny jest uszkodzona"));
+    EXPECT_TRUE(frame.back(0).drewText("Data\\BMP\\Klu\\k17.asd"));
+}
+
 TEST_F(ItemPageTest, StepOverTheScaleBorderThenBackReturnsToTheListHoldingTheItem) {
     showList(41);
     moveAndClick(*buttons.item[11]);

@@ -144,16 +144,18 @@ QImage fileList(const QImage& base) {
     QImage screen = base.copy();
     QPainter p(&screen);
     begin(p);
-    const QRect c = cardRect(kFileListDialog);
+    // The card starts below the examinee panel of the grey screen, which stays clear of it: the
+    // program writes the examinee's name into the panel on this screen. Above the card the
+    // picture is the grey screen itself.
+    const QRect c = cardRect(kFileListDialog)
+                        .adjusted(0, kNamePanel.bottom() + 9 - kFileListDialog.at.y(), 0, 0);
     card(p, c, 12);
-    icon(p, Icon::Folder, QRectF(kFileListBox.left(), c.top() + 20, 26, 26), colour::accent, 2.0);
-    text(p, QRect(kFileListBox.left() + 36, c.top() + 16, 300, 34),
-         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Wczytaj badanie"), sans(20, true),
-         colour::ink);
+    // One header row: the title heads the list, "Podgląd" the preview.
+    const int header = (c.top() + kFileListBox.top()) / 2;
+    icon(p, Icon::Folder, QRectF(kFileListBox.left(), header - 12, 24, 24), colour::accent, 2.0);
+    text(p, QRect(kFileListBox.left() + 32, header - 15, 200, 30), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Wczytaj badanie"), sans(19, true), colour::ink);
     const QFont head = sans(14, true);
-    text(p, QRect(kFileListBox.left(), kFileListBox.top() - 24, 200, 20),
-         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zapisane badania"), head,
-         colour::inkSoft);
     // The rows are written on white; the arrows stand in a track to the right of them.
     p.fillRect(kFileListBox.adjusted(-1, -1, 1, 1), colour::fieldLine);
     p.fillRect(kFileListBox, colour::field);
@@ -165,8 +167,8 @@ QImage fileList(const QImage& base) {
     const QRect preview(kPreviewDate.left() - 12, kFileListBox.top(),
                         c.right() - 16 - kPreviewDate.left() + 12,
                         kPreviewSurname.bottom() + 16 - kFileListBox.top());
-    text(p, QRect(preview.left(), kFileListBox.top() - 24, 200, 20),
-         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Podgląd"), head, colour::inkSoft);
+    text(p, QRect(preview.left(), header - 10, 200, 20), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Podgląd"), head, colour::inkSoft);
     roundedBox(p, preview, 8, QColor(244, 247, 249), colour::line);
     const QFont label = sans(13);
     struct Box {
@@ -179,7 +181,6 @@ QImage fileList(const QImage& base) {
         text(p, QRect(b.r.right() + 8, b.r.top(), 100, b.r.height()),
              Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(b.name), label, colour::inkSoft);
     }
-    namePanel(p);
     p.end();
     return screen.copy(QRect(kFileListDialog.at, kFileListDialog.size));
 }

@@ -45,8 +45,8 @@ void HelpPages::compose(int screenId) {
     if (page_) {
         target.drawImage(page_, kPageLeft, kPageTop, kPageWidth, kPageHeight);
     } else {
-        drawMissingPage(target, kMissingPageArea,
-                        key ? "Brak strony klucza oceny" : "Brak strony porad", name);
+        drawMissingPage(target, kMissingPageArea, frame.images().pageProblem(name),
+                        key ? "klucza oceny" : "porad", name);
     }
     frame.present();
 }

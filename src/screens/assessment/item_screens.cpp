@@ -284,7 +284,8 @@ void ItemScreens::drawTaskPage(ui::Surface& target, int item) {
         target.drawImage(taskPage_, kTaskPageArea.left, kTaskPageArea.top, kTaskPageArea.width(),
                          kTaskPageArea.height());
     } else {
-        drawMissingPage(target, kTaskPageArea, "Brak strony opisu zadania", name);
+        drawMissingPage(target, kTaskPageArea, controller_.frame().images().pageProblem(name),
+                        "opisu zadania", name);
     }
 }
 

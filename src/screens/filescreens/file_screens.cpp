@@ -6,6 +6,7 @@
 #include "model/cp1250.h"
 #include "screens/completeness.h"
 #include "screens/filescreens/examinee_names.h"
+#include "screens/filescreens/file_messages.h"
 #include "screens/screen_ids.h"
 #include "screens/viewers/exports.h"
 
@@ -44,18 +45,27 @@ std::string polish(std::string_view utf8) {
     return cp1250::fromUtf8Lossy(utf8);
 }
 
-// Deletes one examinee file; a folder of that name is never removed.
-bool removeExamineeFile(const fs::path& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(path, ec);
-    if (ec || !fs::exists(status) || fs::is_directory(status)) return false;
-    return fs::remove(path, ec) && !ec;
+// A name typed with the extension ("abc.pcn") is the name without it: the file is "abc.pcn",
+// not "abc.pcn.pcn".
+std::string withoutExtension(std::string name) {
+    const size_t n = kExamineeExtension.size();
+    if (name.size() < n) return name;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = name[name.size() - n + i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != kExamineeExtension[i]) return name;
+    }
+    name.resize(name.size() - n);
+    return name;
 }
 
 }  // namespace
 
-FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path examineeFolder)
-    : controller_(controller), form_(form), folder_(std::move(examineeFolder)) {
+FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path examineeFolder,
+                         FileSystem& fileSystem)
+    : controller_(controller),
+      form_(form),
+      folder_(std::move(examineeFolder)),
+      fileSystem_(fileSystem) {
     for (int i = 0; i < kRowCount; ++i) rows_[i].rect = {225, 257 + 20 * i, 525, 277 + 20 * i};
 }
 
@@ -188,6 +198,8 @@ void FileScreens::drawNameBox() {
 // The file list
 
 void FileScreens::showFileList() {
+    // What interrupted saves left goes when the folder is listed.
+    removeInterruptedSaves(folder_, fileSystem_);
     listPage_ = 0;
     composeFileList();
 }
@@ -289,8 +301,18 @@ void FileScreens::clickFileList(int x, int y) {
     if (b.fileOpen.clickTest(x, y)) {
         press(b.fileOpen, 50, true);
         const std::string name = rows_[selectedRow_].name;
-        const ReadOutcome outcome =
-            name.empty() ? ReadOutcome::Refused : load(controller_.state().record, pathOf(name));
+        std::error_code cause;
+        const ReadOutcome outcome = name.empty()
+                                        ? ReadOutcome::Refused
+                                        : load(controller_.state().record, pathOf(name), &cause);
+        if (outcome == ReadOutcome::Refused && cause) {
+            // Not a question of format: the file could not be read at all. The list is made
+            // again, without a file that has gone.
+            const FailureMessage message = failureMessage(FileAction::Open, name, cause);
+            frame().showMessage(message.caption, message.text);
+            showFileList();
+            return;
+        }
         if (outcome == ReadOutcome::Refused) {
             showWrongFormat();
             return;
@@ -622,16 +644,18 @@ bool FileScreens::saveAs(const std::string& name) {
     // The folder may have gone since the start; saving puts it back.
     ensureExamineeFolder(folder_);
     const fs::path file = fileFor(name);
-    if (save(controller_.state().record, file)) {
+    std::error_code cause;
+    if (save(controller_.state().record, file, fileSystem_, nullptr, &cause)) {
         currentFileName_ = name;
         const std::u8string written = file.filename().u8string();
         currentFile_ = cp1250::fromUtf8(std::string(written.begin(), written.end())).value_or("");
         controller_.recordSaved();
         return true;
     }
-    frame().showMessage(polish("Błąd zapisu"),
-                        polish("Nie udało się zapisać pliku „") + name +
-                            polish(".pcn”. Dane badanego nie zostały zapisane."));
+    const std::u8string shown = file.filename().u8string();
+    const FailureMessage message = failureMessage(
+        FileAction::Save, cp1250::fromUtf8Lossy(std::string(shown.begin(), shown.end())), cause);
+    frame().showMessage(message.caption, message.text);
     return false;
 }
 
@@ -648,6 +672,7 @@ void FileScreens::clickSave(int x, int y) {
     press(b.ok);
     std::string name = frame().control(ui::ControlId::SaveName).text();
     if (name.size() > kMaxTypedName) name.resize(kMaxTypedName);
+    name = withoutExtension(std::move(name));
     // Saving back into the file the record came from is always allowed, also under a name
     // the program would not give a new file ("con.pcn" copied from elsewhere).
     const bool savingBack = !currentFile_.empty() && name == currentFileName_;
@@ -701,12 +726,13 @@ void FileScreens::clickDeleteQuestion(int x, int y) {
     if (!b.ok.clickTest(x, y)) return;
     press(b.ok);
     const std::string& name = rows_[selectedRow_].name;
-    if (removeExamineeFile(pathOf(name))) {
+    std::error_code cause;
+    if (fileSystem_.removeFile(pathOf(name), cause)) {
         showDeleted();
         return;
     }
-    frame().showMessage(polish("Błąd usuwania"),
-                        polish("Nie udało się usunąć pliku „") + name + polish("”."));
+    const FailureMessage message = failureMessage(FileAction::Delete, name, cause);
+    frame().showMessage(message.caption, message.text);
     showFileList();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_system.h"
 #include "screens/assessment/data_form.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_module.h"
@@ -32,7 +33,9 @@ class FileScreens : public ScreenModule {
     // The print menu's choices that lead to the previews.
     enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids };
 
-    FileScreens(ScreenController& controller, DataForm& form, std::filesystem::path examineeFolder);
+    // Saving and deleting go through `fileSystem`.
+    FileScreens(ScreenController& controller, DataForm& form, std::filesystem::path examineeFolder,
+                FileSystem& fileSystem = systemFileSystem());
 
     bool ownsScreen(int screenId) const override;
     void compose(int screenId) override;
@@ -123,6 +126,7 @@ class FileScreens : public ScreenModule {
     ScreenController& controller_;
     DataForm& form_;
     std::filesystem::path folder_;
+    FileSystem& fileSystem_;
     std::string currentFileName_;
     // The file in the folder that currentFileName_ came from, with its extension as it is on
     // disk ("Nowak.PCN"); empty when the name was never read from or written to a file.

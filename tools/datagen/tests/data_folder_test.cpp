@@ -14,6 +14,7 @@
 
 #include "generator.h"
 #include "model/catalogue.h"
+#include "screens/data_files.h"
 #include "ui/fonts.h"
 #include "ui/qt/qt_fonts.h"
 
@@ -74,81 +75,38 @@ class DataFolder : public ::testing::Test {
     static inline bool generated_ = false;
 };
 
+// What the program loads, from the program's own table of its data files.
 QStringList buttonBases() {
     QStringList bases;
-    for (const char* b :
-         {"wej",      "nowe",    "drukuj",     "obszar1",  "obszar2", "obszar3", "opis_o1",
-          "opis_o2",  "opis_o3", "zapisz",     "wczytaj",  "edycja",  "zakoncz", "1",
-          "2",        "3",       "4",          "5",        "6",       "powrot",  "poprzednie",
-          "nastepne", "ok",      "anuluj",     "przycisk", "green",   "yellow",  "red",
-          "klucz",    "porady",  "edycja_zad", "prawo",    "lewo"}) {
-        bases << QStringLiteral("Data/BMP/") + QLatin1String(b);
-    }
-    for (const char* b : {"dalej", "pomoce", "podglad", "drukuj", "tak", "nie", "u", "d", "zamknij",
-                          "usun", "wczytaj", "do_edycji", "arkusz"}) {
-        bases << QStringLiteral("Data/") + QLatin1String(b);
+    for (const lun4::DataFileSet& set : lun4::dataFileSets()) {
+        const QString name = QString::fromUtf8(set.name.data(), qsizetype(set.name.size()));
+        if (set.kind == lun4::DataFileSet::Kind::Button) bases << name;
+        if (set.kind == lun4::DataFileSet::Kind::NumberedButtons) {
+            for (int k = set.first; k <= set.last; ++k) bases << name + QString::number(k);
+        }
     }
     return bases;
 }
 
-QStringList bitmapsLoaded() {
+QStringList filesEndingIn(std::initializer_list<const char*> extensions) {
     QStringList files;
-    for (const QString& base : buttonBases()) {
-        for (const char* suffix : {"_n.bmp", "_o.bmp", "_p.bmp"})
-            files << base + QLatin1String(suffix);
+    for (const lun4::DataFileSet& set : lun4::dataFileSets()) {
+        for (const std::string& file : lun4::filesOf(set)) {
+            for (const char* extension : extensions) {
+                if (file.ends_with(extension)) files << QString::fromStdString(file);
+            }
+        }
     }
-    for (const char* f : {"Data/main.bmp",
-                          "Data/tlo_gray.bmp",
-                          "Data/BMP/entry.bmp",
-                          "Data/BMP/tlo_glowne.bmp",
-                          "Data/BMP/tlo.bmp",
-                          "Data/BMP/tlo_zad.bmp",
-                          "Data/BMP/tlo_zad2.bmp",
-                          "Data/BMP/podswiatelka.bmp",
-                          "Data/BMP/but_w.bmp",
-                          "Data/BMP/but_g.bmp",
-                          "Data/BMP/but_y.bmp",
-                          "Data/BMP/but_r.bmp",
-                          "Data/BMP/klucz.bmp",
-                          "Data/BMP/porady.bmp",
-                          "Data/BMP/wskazania_tlo.bmp",
-                          "Data/edycja.bmp",
-                          "Data/otworz.bmp",
-                          "Data/nowe_tlo.bmp",
-                          "Data/zapisz_tlo.bmp",
-                          "Data/plik_istnieje.bmp",
-                          "Data/zapisalem.bmp",
-                          "Data/czyusunac.bmp",
-                          "Data/usunalem.bmp",
-                          "Data/wczytalem.bmp",
-                          "Data/zlyformat.bmp",
-                          "Data/zapisac.bmp",
-                          "Data/opisO.bmp",
-                          "Data/opis1.bmp",
-                          "Data/opis2.bmp",
-                          "Data/opis3.bmp",
-                          "Data/druk.bmp",
-                          "Data/skala1.bmp",
-                          "Data/opisF.bmp",
-                          "Data/opisE.bmp",
-                          "Data/opisP.bmp",
-                          "Data/view.bmp",
-                          "Data/logo.bmp"}) {
-        files << QLatin1String(f);
-    }
-    for (int s = 1; s <= 6; ++s) files << QStringLiteral("Data/BMP/n_%1.bmp").arg(s);
     return files;
 }
 
+QStringList bitmapsLoaded() {
+    // Data/main.bmp is written last, as the stamp of a complete folder.
+    return filesEndingIn({".bmp"}) << QStringLiteral("Data/main.bmp");
+}
+
 QStringList pagesLoaded() {
-    QStringList files;
-    for (int k = 1; k <= 168; ++k) files << QStringLiteral("Data/BMP/Zad/z%1.asd").arg(k);
-    for (int k = 1; k <= 73; ++k) files << QStringLiteral("Data/BMP/Klu/k%1.asd").arg(k);
-    for (int k : {1, 2, 3, 6, 8, 11, 12, 14, 15, 16, 18, 20, 22, 27, 28, 30, 37, 39, 45}) {
-        files << QStringLiteral("Data/BMP/Pom/p%1.asd").arg(k);
-    }
-    for (int n = 1; n <= 17; ++n) files << QStringLiteral("Pomoce/%1.jpg").arg(n);
-    return files;
+    return filesEndingIn({".asd", ".jpg"});
 }
 
 TEST_F(DataFolder, EveryBitmapIsA24BitBottomUpWindowsBitmap) {
@@ -264,8 +222,7 @@ TEST_F(DataFolder, DialogButtonsLieInsideTheirDialogs) {
           {"Data/dalej", {445, 490}},
           {"Data/dalej", {715, 490}},
           {"Data/pomoce", {120, 195}},
-          {"Data/BMP/powrot", {760, 195}},
-          {"Data/arkusz", {690, 598}}}},
+          {"Data/BMP/powrot", {760, 195}}}},
         {"Data/BMP/podswiatelka.bmp",
          {851, 250},
          {{"Data/BMP/green", {864, 263}},
@@ -331,16 +288,8 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
          {"Data/BMP/nastepne", {770, 695}}},
         {{"Data/BMP/powrot", {45, 695}},
          {"Data/drukuj", {220, 695}},
-         {"Data/do_edycji", {395, 695}},
          {"Data/BMP/poprzednie", {560, 695}},
          {"Data/BMP/nastepne", {770, 695}}},
-        // The print menu: the three documents, the aids, back, and the scores sheet below.
-        {{"Data/dalej", {185, 490}},
-         {"Data/dalej", {445, 490}},
-         {"Data/dalej", {715, 490}},
-         {"Data/pomoce", {120, 195}},
-         {"Data/BMP/powrot", {760, 195}},
-         {"Data/arkusz", {690, 598}}},
     };
     const QRect screen(0, 0, 1024, 768);
     for (const auto& buttons : screens) {
@@ -358,24 +307,6 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
     EXPECT_LT(row.height(), 49);
     EXPECT_LT(122 + row.width(), 755);
     EXPECT_LE(size("Data/BMP/but_w.bmp").height(), row.height() - 5);
-}
-
-// The program writes how complete the assessment is onto the main menu's examinee panel and
-// into the print menu's lower band: both must be light there.
-TEST_F(DataFolder, CompletenessIsWrittenOnALightGround) {
-    ASSERT_TRUE(generated_);
-    const QImage menu(path("Data/BMP/tlo_glowne.bmp"));
-    const QImage print(path("Data/druk.bmp"));
-    auto light = [](const QImage& image, const QRect& r) {
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                if (qGray(image.pixel(x, y)) < 225) return false;
-        return true;
-    };
-    EXPECT_TRUE(light(menu, QRect(612, 202, 240, 16)));
-    // The band in the picture's coordinates: it is drawn at (94, 172).
-    EXPECT_TRUE(light(print, QRect(120 - 94, 580 - 172, 540, 102)));
-    EXPECT_EQ(print.height(), 520);
 }
 
 // The previews draw the chart pages and the sheets over "Data/skala1.bmp", the title strips
@@ -456,6 +387,27 @@ TEST_F(DataFolder, ItemNamesFitTheItemRow) {
         }
         EXPECT_LE(lines * line, height) << "item " << k;
     }
+}
+
+// The examinee panel of the grey screen, where the program writes the name on the file list,
+// lies clear of the file list's card: the picture shows the grey screen there, pixel for pixel,
+// with a few pixels of room around it.
+TEST_F(DataFolder, TheExamineePanelStaysClearOfTheFileList) {
+    const QImage grey(path("Data/tlo_gray.bmp"));
+    const QImage list(path("Data/otworz.bmp"));
+    ASSERT_FALSE(grey.isNull());
+    ASSERT_FALSE(list.isNull());
+    const QPoint at(175, 167);
+    const QRect panel = QRect(600, 139, 266, 58).adjusted(-4, -4, 4, 4);
+    const QRect overlap = panel.intersected(QRect(at, list.size()));
+    ASSERT_FALSE(overlap.isEmpty());  // the picture reaches the panel's height
+    int differing = 0;
+    for (int y = overlap.top(); y <= overlap.bottom(); ++y) {
+        for (int x = overlap.left(); x <= overlap.right(); ++x) {
+            if (list.pixel(x - at.x(), y - at.y()) != grey.pixel(x, y)) ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(DataFolder, SameBytesEveryRun) {
