@@ -1,66 +1,88 @@
 #include "files/atomic_write.h"
 
 #include <memory>
-#include <system_error>
+#include <optional>
 
+#include "files/file_messages.h"
 #include "files/file_system.h"
+#include "model/cp1250.h"
 
 namespace lun4 {
-namespace {
 
-std::filesystem::path temporaryPath(const std::filesystem::path& target, int attempt) {
-    // Hidden, so a folder listing shows no half-written file.
-    return target.parent_path() /
-           ("." + target.filename().string() + "." + std::to_string(attempt) + ".tmp");
-}
-
-}  // namespace
-
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, FileSystem& fs,
-                         std::string* error) {
-    const auto fail = [error](std::string why) {
+bool replaceFile(const std::filesystem::path& path, std::string_view bytes, FileSystem& fs,
+                 bool flush, std::string* error, std::error_code* cause) {
+    const auto fail = [error, cause](std::string why, std::error_code code) {
         if (error) *error = std::move(why);
+        if (cause) *cause = code;
         return false;
     };
     if (path.filename().empty() || path.filename() == "." || path.filename() == "..") {
-        return fail("brak nazwy pliku w " + path.string());
+        return fail("no file name in " + path.string(),
+                    std::make_error_code(std::errc::invalid_argument));
     }
     std::error_code ec;
-    if (!fs.mayReplace(path, ec)) {
-        return fail("nie można zastąpić " + path.string() + ": " + ec.message());
+    const std::optional<std::filesystem::path> resolved = fs.saveTarget(path, ec);
+    if (!resolved) {
+        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message(),
+                    FileErrc::brokenLink);
+    }
+    const std::filesystem::path& target = *resolved;
+    if (!fs.mayReplace(target, ec)) {
+        return fail(target.string() + " cannot be replaced: " + ec.message(), ec);
     }
 
     std::filesystem::path temp;
     std::unique_ptr<WritableFile> file;
-    // A file left by an interrupted export keeps its name; take the next one.
+    // A file left by an interrupted save, or one another copy of the program is writing,
+    // keeps its name; take the next one.
     for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = temporaryPath(path, attempt);
+        temp = temporaryFileBeside(target, attempt);
         ec.clear();
         file = fs.createNew(temp, ec);
         if (!file && ec != std::errc::file_exists) break;
     }
     if (!file) {
-        return fail("nie można utworzyć pliku w folderze " + path.parent_path().string() + ": " +
-                    ec.message());
+        return fail(
+            "cannot create a temporary file next to " + target.string() + ": " + ec.message(), ec);
     }
 
-    bool written = file->write(bytes, ec) && file->sync(ec);
+    // The replacement keeps who may read and write the file.
+    file->copyOwnershipFrom(target);
+    const char* step = "writing";
+    bool written = file->write(bytes, ec);
+    if (written && flush) {
+        step = "flushing";
+        written = file->sync(ec);
+    }
     std::error_code closeError;
     if (!file->close(closeError) && written) {
+        step = "closing";
         written = false;
         ec = closeError;
     }
     file.reset();
     if (!written) {
         fs.remove(temp);
-        return fail("nie można zapisać " + path.string() + ": " + ec.message());
+        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message(), ec);
     }
-    if (!fs.rename(temp, path, ec)) {
+    if (!fs.rename(temp, target, ec)) {
         fs.remove(temp);
-        return fail("nie można zapisać " + path.string() + ": " + ec.message());
+        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message(),
+                    ec);
     }
-    fs.syncFolder(path.parent_path());
+    if (flush) fs.syncFolder(target.parent_path());
     return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, FileSystem& fs,
+                         std::string* error) {
+    std::error_code cause;
+    if (replaceFile(path, bytes, fs, true, nullptr, &cause)) return true;
+    if (error) {
+        *error = "nie można zapisać " + path.string() + ": " +
+                 cp1250::toUtf8(failureReason(FileAction::Export, cause));
+    }
+    return false;
 }
 
 }  // namespace lun4

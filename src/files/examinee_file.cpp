@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/atomic_write.h"
 #include "files/file_system.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
@@ -265,72 +266,12 @@ namespace {
 
 bool replaceAtomically(const ExamineeRecord& record, const std::filesystem::path& path,
                        FileSystem& fs, bool flush, std::string* error, std::error_code* cause) {
-    const auto fail = [error, cause](std::string why, std::error_code code) {
-        if (error) *error = std::move(why);
-        if (cause) *cause = code;
-        return false;
-    };
     if (std::string problem = storageProblem(record); !problem.empty()) {
-        return fail(problem, FileErrc::notStorable);
+        if (error) *error = problem;
+        if (cause) *cause = FileErrc::notStorable;
+        return false;
     }
-    if (path.filename().empty()) {
-        return fail("no file name in " + path.string(),
-                    std::make_error_code(std::errc::invalid_argument));
-    }
-    std::error_code ec;
-    const std::optional<std::filesystem::path> resolved = fs.saveTarget(path, ec);
-    if (!resolved) {
-        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message(),
-                    FileErrc::brokenLink);
-    }
-    const std::filesystem::path& target = *resolved;
-    if (!fs.mayReplace(target, ec)) {
-        return fail(target.string() + " cannot be replaced: " + ec.message(), ec);
-    }
-
-    const std::string bytes = encode(record);
-
-    std::filesystem::path temp;
-    std::unique_ptr<WritableFile> file;
-    // A file left by an interrupted save, or one another copy of the program is writing,
-    // keeps its name; take the next one.
-    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = temporaryFileBeside(target, attempt);
-        ec.clear();
-        file = fs.createNew(temp, ec);
-        if (!file && ec != std::errc::file_exists) break;
-    }
-    if (!file) {
-        return fail(
-            "cannot create a temporary file next to " + target.string() + ": " + ec.message(), ec);
-    }
-
-    // The replacement keeps who may read and write the examinee's file.
-    file->copyOwnershipFrom(target);
-    const char* step = "writing";
-    bool written = file->write(bytes, ec);
-    if (written && flush) {
-        step = "flushing";
-        written = file->sync(ec);
-    }
-    std::error_code closeError;
-    if (!file->close(closeError) && written) {
-        step = "closing";
-        written = false;
-        ec = closeError;
-    }
-    file.reset();
-    if (!written) {
-        fs.remove(temp);
-        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message(), ec);
-    }
-    if (!fs.rename(temp, target, ec)) {
-        fs.remove(temp);
-        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message(),
-                    ec);
-    }
-    if (flush) fs.syncFolder(target.parent_path());
-    return true;
+    return replaceFile(path, encode(record), fs, flush, error, cause);
 }
 
 }  // namespace

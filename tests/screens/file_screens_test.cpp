@@ -3,8 +3,8 @@
 #include <set>
 
 #include "file_screens_fixture.h"
+#include "files/file_messages.h"
 #include "model/catalogue.h"
-#include "screens/filescreens/file_messages.h"
 
 namespace lun4 {
 namespace {
@@ -480,6 +480,13 @@ TEST(FileMessages, EachCauseHasItsOwnWords) {
         {FileAction::Delete, code(std::errc::no_such_file_or_directory), gone},
         {FileAction::Delete, code(std::errc::text_file_busy),
          "plik jest używany przez inny program"},
+        // An exported file goes wherever the user chose, not into the examinee folder.
+        {FileAction::Export, code(std::errc::permission_denied),
+         "brak uprawnień do zapisu w tym folderze"},
+        {FileAction::Export, code(std::errc::no_such_file_or_directory), "folder nie istnieje"},
+        {FileAction::Export, code(std::errc::no_space_on_device), "brak miejsca na dysku"},
+        {FileAction::Export, make_error_code(FileErrc::readOnlyFile),
+         "plik jest oznaczony jako tylko do odczytu"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(cp1250::toUtf8(failureReason(c.action, c.cause)), c.words)

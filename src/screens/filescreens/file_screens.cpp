@@ -6,7 +6,7 @@
 #include "model/cp1250.h"
 #include "screens/completeness.h"
 #include "screens/filescreens/examinee_names.h"
-#include "screens/filescreens/file_messages.h"
+#include "files/file_messages.h"
 #include "screens/screen_ids.h"
 #include "screens/viewers/exports.h"
 

@@ -1,4 +1,4 @@
-#include "screens/filescreens/file_messages.h"
+#include "files/file_messages.h"
 
 #include <cerrno>
 
@@ -42,26 +42,37 @@ std::string failureReason(FileAction action, std::error_code cause) {
         is(cause, std::errc::no_such_file_or_directory) || is(cause, std::errc::not_a_directory);
     const bool denied =
         is(cause, std::errc::permission_denied) || is(cause, std::errc::operation_not_permitted);
+    const bool full = is(cause, std::errc::no_space_on_device) ||
+                      is(cause, std::errc::file_too_large)
+#ifdef EDQUOT
+                      || (cause.category() == std::generic_category() && cause.value() == EDQUOT) ||
+                      (cause.category() == std::system_category() && cause.value() == EDQUOT)
+#endif
+        ;
     switch (action) {
         case FileAction::Save:
             if (denied) return polish("brak uprawnień do zapisu w folderze plików badanych");
             if (is(cause, FileErrc::readOnlyFile)) {
                 return polish("plik jest oznaczony jako tylko do odczytu");
             }
-            if (is(cause, std::errc::no_space_on_device) || is(cause, std::errc::file_too_large)
-#ifdef EDQUOT
-                || (cause.category() == std::generic_category() && cause.value() == EDQUOT) ||
-                (cause.category() == std::system_category() && cause.value() == EDQUOT)
-#endif
-            ) {
-                return polish("brak miejsca na dysku");
-            }
+            if (full) return polish("brak miejsca na dysku");
             if (gone) return polish("folder plików badanych nie istnieje");
             if (is(cause, FileErrc::brokenLink)) {
                 return polish("plik jest skrótem (dowiązaniem) do pliku, którego nie ma");
             }
             if (is(cause, FileErrc::notStorable)) {
                 return polish("badanie zawiera znaki, których nie można zapisać w pliku");
+            }
+            break;
+        case FileAction::Export:
+            if (denied) return polish("brak uprawnień do zapisu w tym folderze");
+            if (is(cause, FileErrc::readOnlyFile)) {
+                return polish("plik jest oznaczony jako tylko do odczytu");
+            }
+            if (full) return polish("brak miejsca na dysku");
+            if (gone) return polish("folder nie istnieje");
+            if (is(cause, FileErrc::brokenLink)) {
+                return polish("plik jest skrótem (dowiązaniem) do pliku, którego nie ma");
             }
             break;
         case FileAction::Open:
@@ -99,6 +110,9 @@ FailureMessage failureMessage(FileAction action, std::string_view fileName, std:
         case FileAction::Delete:
             return {polish("Błąd usuwania"),
                     polish("Nie udało się usunąć pliku ") + file + ": " + why + "."};
+        case FileAction::Export:
+            return {polish("Błąd zapisu"),
+                    polish("Nie udało się zapisać pliku ") + file + ": " + why + "."};
     }
     return {};
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What the diagnostician is told when an examinee file cannot be saved, opened or deleted:
-// which file, and why, in words a person can act on (no permission, a full disk, a read-only
-// disk or file, a folder that is gone, a name too long, a file gone since the list was made).
+// What the diagnostician is told when an examinee file cannot be saved, opened or deleted, or
+// an exported file cannot be written: which file, and why, in words a person can act on (no
+// permission, a full disk, a read-only disk or file, a folder that is gone, a name too long, a
+// file gone since the list was made).
 
 #include <string>
 #include <string_view>
@@ -9,7 +10,9 @@
 
 namespace lun4 {
 
-enum class FileAction { Save, Open, Delete };
+// Save, Open and Delete are about examinee files in their folder; Export about a file written
+// wherever the user chose.
+enum class FileAction { Save, Open, Delete, Export };
 
 // The reason of a failed `action` in Polish (cp1250), starting in lower case, from the code
 // the files layer gives (the system's std::errc or the program's own FileErrc).
