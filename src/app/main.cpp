@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
     QApplication::setDesktopFileName(QStringLiteral("LUN4_TORVA"));
     QApplication app(argc, argv);
-    // The toolkit's menus, dialogs and buttons in Polish, and in the program's look.
-    lun4::platform::installPolishTranslations(app);
-    lun4::platform::applyProgramLook(app);
+    // The toolkit's menus, dialogs and buttons in Polish, and in the program's look. Its
+    // fonts and style sheet are not needed for the first frame, which is all pictures: they
+    // are set up right before the first dialog, or right after the first frame.
+    bool lookReady = false;
+    const auto programLook = [&] {
+        if (std::exchange(lookReady, true)) return;
+        lun4::platform::installPolishTranslations(app);
+        lun4::platform::applyProgramLook(app);
+    };
 
     const std::filesystem::path root = runFolder(argv[0]);
     std::filesystem::current_path(root);
@@ -66,6 +73,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> missing = lun4::missingDataFiles(
         [&](const std::string& name) { return paths.resolve(name).has_value(); });
     if (!missing.empty()) {
+        programLook();
         const lun4::StartProblem problem =
             lun4::missingDataMessage(missing, !paths.resolve("Data"), root.string());
         lun4::platform::showStartProblem(lun4::ui::toQString(problem.caption),
@@ -115,12 +123,17 @@ int main(int argc, char** argv) {
             state.lastMouse = {x, y};
             controller.leftButtonDown(x, y);
         });
+    // What the start has to say is said over the program's first frame.
+    window.setFirstFrameHandler([&] {
+        programLook();
+        if (!folderReady) {
+            window.showMessage("LUN4_TORVA",
+                               lun4::cp1250::fromUtf8Lossy(
+                                   "Nie można utworzyć folderu \"pacjenci\" na pliki "
+                                   "badanych. Zapisywanie badań nie będzie możliwe."));
+        }
+        recovery.offerAtStart();
+    });
     window.showOnWholeScreen();
-    if (!folderReady) {
-        window.showMessage("LUN4_TORVA", lun4::cp1250::fromUtf8Lossy(
-                                             "Nie można utworzyć folderu \"pacjenci\" na pliki "
-                                             "badanych. Zapisywanie badań nie będzie możliwe."));
-    }
-    recovery.offerAtStart();
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "files/file_system.h"
 #include "platform/odt_writer.h"
@@ -240,6 +241,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
         // Only the very first paint composes; later ones show what the window holds.
         repaintNeeded_ = false;
         if (compose_) compose_();
+        if (firstFrame_) QTimer::singleShot(0, this, std::exchange(firstFrame_, nullptr));
     }
     QPainter painter(this);
     const QRect target(mapping_.offsetX, mapping_.offsetY,

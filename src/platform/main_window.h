@@ -52,6 +52,9 @@ class MainWindow : public QWidget, public ui::Frame {
         moved_ = std::move(moved);
         pressed_ = std::move(pressed);
     }
+    // Run once, from the event loop, right after the first frame is on screen: what the start
+    // need not wait for (the toolkit's look and translations, questions about the last run).
+    void setFirstFrameHandler(std::function<void()> handler) { firstFrame_ = std::move(handler); }
     // What closing the window by the system does; by default the program ends.
     void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
     // Test seams: the click pause, message boxes and the About box.
@@ -109,6 +112,7 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void(int, int)> moved_;
     std::function<void(int, int)> pressed_;
     std::function<void()> close_;
+    std::function<void()> firstFrame_;
     std::function<void(int)> pauseFunction_;
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;

@@ -328,3 +328,26 @@ TEST_F(MainWindowTest, SaveDialogProposesTheNameInTheDocumentsFolder) {
 
 }  // namespace
 }  // namespace lun4::platform
+
+namespace lun4::platform {
+namespace {
+
+// What the start need not wait for runs once, after the first frame was composed and shown.
+TEST_F(MainWindowTest, TheFirstFrameHandlerRunsOnceAfterTheFirstFrame) {
+    MainWindow other(paths, 32);
+    int composed = 0;
+    std::vector<int> composedAtHandler;
+    other.setComposeHandler([&] { ++composed; });
+    other.setFirstFrameHandler([&] { composedAtHandler.push_back(composed); });
+    other.resize(1024, 768);
+    other.show();
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        other.repaint();
+    }
+    EXPECT_EQ(composed, 1);
+    EXPECT_EQ(composedAtHandler, std::vector<int>{1});
+}
+
+}  // namespace
+}  // namespace lun4::platform
