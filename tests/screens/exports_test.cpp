@@ -9,20 +9,15 @@
 #include "file_screens_fixture.h"
 #include "files/scores_sheet.h"
 #include "model/catalogue.h"
+#include "recorded_calls.h"
 #include "screens/completeness.h"
-#include "screens/viewers/document_viewers.h"
 
 namespace lun4::testing {
 namespace {
 
-class ExportsTest : public FileScreensTest {
+class ExportsTest : public PrintMenuTest {
   protected:
-    DocumentViewers viewers{controller};
-
     ExportsTest() {
-        controller.addModule(viewers);
-        files.setPrintChoiceHandler(
-            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
         setText(state.record.firstName, cp("Łucja"));
         setText(state.record.lastName, cp("Wiśniewska"));
         setText(state.record.examDate, "12.05.2026");
@@ -32,31 +27,11 @@ class ExportsTest : public FileScreensTest {
     void scoreFirst(int n) {
         for (int k = 1; k <= kItemCount; ++k) state.record.scores[k] = k <= n ? kPass : kNotScored;
     }
-    void openPrintMenu() {
-        state.screenId = screen::kMainMenu;
-        controller.compose();
-        moveAndClick(buttons.printMenu);
-        ASSERT_EQ(state.screenId, screen::kPrintMenu);
-    }
-    void choose(int choice) {
-        openPrintMenu();
-        frame.back(0).clearCalls();
-        moveAndClick(choice < 3 ? *buttons.next[choice] : buttons.aids);
-    }
-    std::vector<ui::DrawCall> textsAt(const ui::Rect& rect) {
-        std::vector<ui::DrawCall> out;
-        for (const auto& t : frame.back(0).callsOf(ui::DrawCall::Text)) {
-            if (t.rect == rect) out.push_back(t);
-        }
-        return out;
-    }
+    Calls textsAt(const ui::Rect& rect) { return testing::textsAt(frame.back(0).calls(), rect); }
     // The notice line above a preview's buttons, or "" when there is none.
     std::string notice() {
         const auto texts = textsAt({48, 664, 976, 690});
         return texts.empty() ? "" : cp1250::toUtf8(texts.back().name);
-    }
-    std::string drewBefore(const std::string& utf8) {
-        return frame.back(0).drewText(utf8) ? utf8 : "";
     }
 };
 
@@ -220,15 +195,13 @@ TEST_F(ExportsTest, TheScoresSheetIsWrittenFromThePrintMenu) {
     frame.saveAnswers.push_back(root / "wyniki.csv");
     frame.back(0).clearCalls();
     moveAndClick(buttons.scoresSheet);
-    std::ifstream in(root / "wyniki.csv", std::ios::binary);
-    const std::string written{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(written, scoresSheet(state.record));
+    EXPECT_EQ(readFile(root / "wyniki.csv"), scoresSheet(state.record));
     EXPECT_EQ(state.screenId, screen::kPrintMenu);
-    EXPECT_EQ(drewBefore("Zapisano: wyniki.csv"), "Zapisano: wyniki.csv");
+    EXPECT_TRUE(frame.back(0).drewText("Zapisano: wyniki.csv"));
     // The line is said once: the menu shown again has none.
     frame.back(0).clearCalls();
     files.showPrintMenu();
-    EXPECT_EQ(drewBefore("Zapisano: wyniki.csv"), "");
+    EXPECT_FALSE(frame.back(0).drewText("Zapisano: wyniki.csv"));
 
     frame.saveAnswers.push_back(root / "brak" / "wyniki.csv");
     moveAndClick(buttons.scoresSheet);

@@ -186,7 +186,7 @@ TEST_F(FileListTest, AFailedDeleteNamesTheFileAndTheCause) {
     for (const auto& [cause, words] : cases) {
         SCOPED_TRACE(words);
         frame.messages.clear();
-        fileSystem.failAt = testing::StepFailingFileSystem::Step::Remove;
+        fileSystem.failAt = testing::FailingFileSystem::Step::Remove;
         fileSystem.reason = std::make_error_code(cause);
         openList();
         clickRow(0);
@@ -259,11 +259,9 @@ TEST_F(FileListTest, EnteringTheListRemovesLeftoversOfInterruptedSavesOnly) {
     fs::last_write_time(folder / ".lun4-5.tmp",
                         fs::file_time_type::clock::now() - std::chrono::hours(2));
     openList();
-    std::set<std::string> listing;
-    for (const auto& e : fs::directory_iterator(folder)) listing.insert(e.path().filename());
     std::set<std::string> expected = kept;
     expected.insert(".lun4-5.tmp");  // a folder, not a file a save wrote
-    EXPECT_EQ(listing, expected);
+    EXPECT_EQ(testing::fileNames(folder), expected);
     EXPECT_EQ(rowName(0), ".lun4-4.tmp.pcn");  // an examinee file, whatever its name
     EXPECT_EQ(rowName(1), "anna.pcn");
 }
@@ -348,7 +346,7 @@ TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
 }
 
 TEST_F(SaveTest, AFailedSaveNamesTheFileAndTheCause) {
-    using Step = testing::StepFailingFileSystem::Step;
+    using Step = testing::FailingFileSystem::Step;
     struct Case {
         Step step;
         std::error_code cause;

@@ -6,6 +6,7 @@
 namespace lun4 {
 namespace {
 
+using testing::centre;
 using ui::SkinButton;
 
 class RecommendationEditorTest : public testing::AssessmentTest {

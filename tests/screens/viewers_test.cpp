@@ -4,41 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "file_screens_fixture.h"
-#include "screens/viewers/document_viewers.h"
+#include "recorded_calls.h"
 
 namespace lun4::testing {
 namespace {
 
-class ViewersTest : public FileScreensTest {
+class ViewersTest : public PrintMenuTest {
   protected:
-    DocumentViewers viewers{controller};
-
-    ViewersTest() {
-        controller.addModule(viewers);
-        files.setPrintChoiceHandler(
-            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
-    }
-
-    void openPrintMenu() {
-        state.screenId = screen::kMainMenu;
-        controller.compose();
-        moveAndClick(buttons.printMenu);
-        ASSERT_EQ(state.screenId, screen::kPrintMenu);
-    }
-    void choose(int choice) {
-        openPrintMenu();
-        moveAndClick(choice < 3 ? *buttons.next[choice] : buttons.aids);
-        frame.back(0).clearCalls();
-    }
     void show(std::function<void()> compose) {
         frame.back(0).clearCalls();
         compose();
     }
-    bool drew(const std::string& base) {
-        const auto& b = frame.back(0);
-        return b.drewImage(base + "_n.bmp") || b.drewImage(base + "_o.bmp") ||
-               b.drewImage(base + "_p.bmp");
-    }
+    bool drew(const std::string& base) { return drewButton(frame.back(0), base); }
     std::vector<std::string> labels() {
         std::vector<std::string> out;
         for (const auto& t : frame.back(0).callsOf(ui::DrawCall::Text)) {
