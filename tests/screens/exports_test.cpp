@@ -173,10 +173,9 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     frame.saveAnswers.push_back(root / "raport.odt");
     frame.back(0).clearCalls();
     moveAndClick(buttons.saveForEditing);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd zapisu");
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
-              "Nie udało się zapisać raportu do edycji.\ndysk pełny");
+    const auto message = frame.onlyMessage();
+    EXPECT_EQ(message.caption, "Błąd zapisu");
+    EXPECT_EQ(message.text, "Nie udało się zapisać raportu do edycji.\ndysk pełny");
     EXPECT_EQ(notice(), "");
 }
 
@@ -205,8 +204,7 @@ TEST_F(ExportsTest, TheScoresSheetIsWrittenFromThePrintMenu) {
 
     frame.saveAnswers.push_back(root / "brak" / "wyniki.csv");
     moveAndClick(buttons.scoresSheet);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    const std::string message = cp1250::toUtf8(frame.messages[0].second);
+    const std::string message = frame.onlyMessage().text;
     EXPECT_EQ(message.rfind("Nie udało się zapisać wyników do arkusza.\nnie można zapisać ", 0), 0u)
         << message;
     EXPECT_NE(message.find("wyniki.csv: folder nie istnieje"), std::string::npos) << message;

@@ -233,8 +233,7 @@ TEST_F(ViewersTest, APrintThatFailsIsReported) {
     frame.fakePrinter().failOnEnd = true;
     viewers.showAidsPage(0);
     moveAndClick(buttons.print);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    const std::string message = cp1250::toUtf8(frame.messages[0].second);
+    const std::string message = frame.onlyMessage().text;
     EXPECT_NE(message.find("wydrukować"), std::string::npos);
     EXPECT_NE(message.find("dysk pełny"), std::string::npos);
 }
