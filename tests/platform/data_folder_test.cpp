@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <regex>
-#include <set>
 #include <sstream>
 
 #include "platform/data_paths.h"

@@ -27,6 +27,7 @@ using testing::drewText;
 using testing::ofKind;
 using testing::textAt;
 using testing::textsAt;
+using testing::topLeft;
 using ui::DrawCall;
 using ui::Rect;
 using ui::Rgb;
@@ -429,8 +430,7 @@ TEST(ChartPages, PreviewShowsTheBackgroundAndPrintShowsTheHeaderAndSignatureBloc
         EXPECT_EQ(pc[0].colour, ui::kWhite);
         EXPECT_EQ(pc[1].kind, DrawCall::Image);
         EXPECT_EQ(pc[1].name, "Data\\skala1.bmp");
-        EXPECT_EQ(pc[1].rect.left, 0);
-        EXPECT_EQ(pc[1].rect.top, 0);
+        EXPECT_EQ(topLeft(pc[1]), (ui::Point{0, 0}));
         EXPECT_EQ(preview.surface.imagesDrawn(), std::vector<std::string>{"Data\\skala1.bmp"});
         for (const char* t : {"Jan Kowalski", "14.03.2025", "Anna Nowak", "123/45"})
             EXPECT_FALSE(drewText(pc, t)) << t;
@@ -477,8 +477,7 @@ TEST(ChartPages, PreviewShowsTheBackgroundAndPrintShowsTheHeaderAndSignatureBloc
     const auto logo = ofKind(header, DrawCall::Image);
     ASSERT_EQ(logo.size(), 1u);
     EXPECT_EQ(logo[0].name, "Data\\logo.bmp");
-    EXPECT_EQ(logo[0].rect.left, 850);
-    EXPECT_EQ(logo[0].rect.top, 610);
+    EXPECT_EQ(topLeft(logo[0]), (ui::Point{850, 610}));
 
     const auto signature = page2(*record, ChartMode::Print);
     const std::string dots(54, '.');

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,6 +27,7 @@ using testing::cp;
 using testing::ofKind;
 using testing::textAt;
 using testing::textsAt;
+using testing::topLeft;
 using ui::DrawCall;
 using ui::Rect;
 using ui::Rgb;
@@ -243,8 +243,7 @@ TEST(SummaryForm, SheetOneCarriesTheHeaderCaptionsAndBothRemarksBoxes) {
         const auto images = ofKind(sheet, DrawCall::Image);
         ASSERT_EQ(images.size(), 1u);
         EXPECT_EQ(images[0].name, "Data\\logo.bmp");
-        EXPECT_EQ(images[0].rect.left, 780);
-        EXPECT_EQ(images[0].rect.top, print ? 30 : 50);
+        EXPECT_EQ(topLeft(images[0]), (ui::Point{780, print ? 30 : 50}));
 
         const DrawCall title = textAt(sheet, {110, 80, 1024, 768});
         EXPECT_EQ(title.name, cp("Zbiorczy Formularz Wyników Testu"));

@@ -87,7 +87,7 @@ TEST_F(ExportsTest, PrintMenuNamesTheAreasLeftUnscored) {
         EXPECT_EQ(cp1250::toUtf8(status[0].name), areas[a].second);
         EXPECT_EQ(status[0].colour, a == 0 ? (ui::Rgb{40, 120, 70}) : (ui::Rgb{160, 70, 30}));
     }
-    EXPECT_EQ((ui::Point{buttons.scoresSheet.x(), buttons.scoresSheet.y()}), (ui::Point{690, 598}));
+    EXPECT_EQ(topLeft(buttons.scoresSheet), (ui::Point{690, 598}));
     EXPECT_TRUE(frame.back(0).drewImage("Data\\arkusz_n.bmp") ||
                 frame.back(0).drewImage("Data\\arkusz_o.bmp"));
 }
@@ -137,8 +137,7 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     scoreFirst(168);
     frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia nr 2"));
     choose(2);
-    EXPECT_EQ((ui::Point{buttons.saveForEditing.x(), buttons.saveForEditing.y()}),
-              (ui::Point{395, 695}));
+    EXPECT_EQ(topLeft(buttons.saveForEditing), (ui::Point{395, 695}));
     EXPECT_TRUE(frame.back(0).drewImage("Data\\do_edycji_n.bmp") ||
                 frame.back(0).drewImage("Data\\do_edycji_o.bmp"));
     moveAndClick(buttons.nextPage);

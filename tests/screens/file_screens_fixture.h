@@ -7,8 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "failing_file_system.h"

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "assessment_fixture.h"
 #include "model/catalogue.h"
@@ -15,6 +14,7 @@ using testing::AssessmentTest;
 using testing::centre;
 using testing::imagesNamed;
 using testing::textCall;
+using testing::topLeft;
 using ui::DrawCall;
 using ui::SkinButton;
 
@@ -59,8 +59,7 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
     EXPECT_EQ(images[0].rect, (ui::Rect{0, 0, 1024, 768}));
     const auto heading = imagesNamed(back, "Data\\BMP\\n_3.bmp");
     ASSERT_EQ(heading.size(), 1u);
-    EXPECT_EQ(heading[0].rect.left, 845);
-    EXPECT_EQ(heading[0].rect.top, 86);
+    EXPECT_EQ(topLeft(heading[0]), (ui::Point{845, 86}));
 
     const auto texts = back.callsOf(DrawCall::Text);
     ASSERT_GE(texts.size(), 2u);
@@ -77,10 +76,8 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
     ASSERT_EQ(items.size(), 8u);
     ASSERT_EQ(indicators.size(), 8u);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(items[i].rect.left, 122);
-        EXPECT_EQ(items[i].rect.top, 80 + 70 * i);
-        EXPECT_EQ(indicators[i].rect.left, 755);
-        EXPECT_EQ(indicators[i].rect.top, 85 + 70 * i);
+        EXPECT_EQ(topLeft(items[i]), (ui::Point{122, 80 + 70 * i}));
+        EXPECT_EQ(topLeft(indicators[i]), (ui::Point{755, 85 + 70 * i}));
     }
     // Item 89 on button 0: its name in white over its black shadow, its number alone.
     EXPECT_TRUE(back.drewText(cp1250::toUtf8(itemName(89))));
@@ -91,8 +88,7 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
     EXPECT_TRUE(drewButton("Data\\BMP\\nastepne"));
     const auto back_ = imagesNamed(back, "Data\\BMP\\powrot_n.bmp");
     ASSERT_EQ(back_.size(), 1u);
-    EXPECT_EQ(back_[0].rect.left, 77);
-    EXPECT_EQ(back_[0].rect.top, 676);
+    EXPECT_EQ(topLeft(back_[0]), (ui::Point{77, 676}));
 }
 
 TEST_F(ItemListTest, DirectObservationListTakesTwelveCloserRows) {
@@ -231,8 +227,7 @@ TEST_F(ItemPageTest, ComposesHeaderTitleButtonsAndTaskPage) {
     EXPECT_EQ(page[0].rect, (ui::Rect{40, 150, 830, 620}));
     const auto powrot = imagesNamed(back, "Data\\BMP\\powrot_n.bmp");
     ASSERT_EQ(powrot.size(), 1u);
-    EXPECT_EQ(powrot[0].rect.left, 794);
-    EXPECT_EQ(powrot[0].rect.top, 67);
+    EXPECT_EQ(topLeft(powrot[0]), (ui::Point{794, 67}));
     for (const char* drawn : {"green", "yellow", "red", "klucz", "prawo", "lewo"}) {
         EXPECT_TRUE(drewButton(std::string("Data\\BMP\\") + drawn)) << drawn;
     }
@@ -290,8 +285,7 @@ TEST_F(ItemPageTest, StepOverTheScaleBorderThenBackReturnsToTheListHoldingTheIte
     EXPECT_EQ(state.screenId, 42);
     EXPECT_TRUE(frame.back(0).drewImage("Data\\BMP\\n_2.bmp"));
     // The list has its back button home again.
-    EXPECT_EQ(buttons.back.x(), 77);
-    EXPECT_EQ(buttons.back.y(), 676);
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{77, 676}));
 }
 
 TEST_F(ItemPageTest, NextItemCrossesIntoTheNextArea) {
@@ -349,13 +343,11 @@ TEST_F(ItemPageTest, KeyButtonUpToItem73Only) {
     const auto& back = frame.back(0);
     const auto panel = imagesNamed(back, "Data\\BMP\\klucz.bmp");
     ASSERT_EQ(panel.size(), 1u);
-    EXPECT_EQ(panel[0].rect.left, 43);
-    EXPECT_EQ(panel[0].rect.top, 178);
+    EXPECT_EQ(topLeft(panel[0]), (ui::Point{43, 178}));
     const auto page = imagesNamed(back, "Data\\BMP\\Klu\\k73.asd");
     ASSERT_EQ(page.size(), 1u);
     EXPECT_EQ(page[0].rect, (ui::Rect{86, 249, 86 + 793, 249 + 530}));
-    EXPECT_EQ(buttons.ok.x(), 664);
-    EXPECT_EQ(buttons.ok.y(), 657);
+    EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     // Laid over the item page: the back buffer was not cleared first.
     EXPECT_EQ(back.imagesDrawn()[0], "Data\\BMP\\tlo_zad2.bmp");
 

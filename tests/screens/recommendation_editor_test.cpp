@@ -7,6 +7,7 @@ namespace lun4 {
 namespace {
 
 using testing::centre;
+using testing::topLeft;
 using ui::SkinButton;
 
 class RecommendationEditorTest : public testing::AssessmentTest {
@@ -41,14 +42,12 @@ TEST_F(RecommendationEditorTest, OpensOverTheItemPageWithTheNote) {
     for (const auto& c : back.callsOf(ui::DrawCall::Image)) {
         if (c.name == "Data\\BMP\\wskazania_tlo.bmp") {
             panel = true;
-            EXPECT_EQ(c.rect.left, 43);
-            EXPECT_EQ(c.rect.top, 178);
+            EXPECT_EQ(topLeft(c), (ui::Point{43, 178}));
         }
     }
     EXPECT_TRUE(panel);
     EXPECT_EQ(images.back(), "Data\\BMP\\ok_n.bmp");
-    EXPECT_EQ(buttons.ok.x(), 664);
-    EXPECT_EQ(buttons.ok.y(), 657);
+    EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     EXPECT_TRUE(noteEditor().isVisible());
     EXPECT_EQ(cp1250::toUtf8(noteEditor().text()), "Ćwiczenia z zegarem\r\n");
     // Shown once with the editor, once more with OK on it.

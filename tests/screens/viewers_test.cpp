@@ -46,24 +46,24 @@ TEST_F(ViewersTest, PrintMenuChoicesOpenTheirViewers) {
 TEST_F(ViewersTest, ChartPagesTheirButtonsAndTheFullPageView) {
     show([&] { viewers.showChartPreview(1); });
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
-    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{45, 695}));
-    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{770, 695}));
-    EXPECT_EQ((ui::Point{buttons.preview.x(), buttons.preview.y()}), (ui::Point{220, 695}));
-    EXPECT_EQ((ui::Point{buttons.print.x(), buttons.print.y()}), (ui::Point{395, 695}));
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{45, 695}));
+    EXPECT_EQ(topLeft(buttons.nextPage), (ui::Point{770, 695}));
+    EXPECT_EQ(topLeft(buttons.preview), (ui::Point{220, 695}));
+    EXPECT_EQ(topLeft(buttons.print), (ui::Point{395, 695}));
     EXPECT_TRUE(drew("Data\\BMP\\nastepne"));
     EXPECT_FALSE(drew("Data\\BMP\\poprzednie"));
     EXPECT_TRUE(frame.back(0).drewText("STRONA 1/2"));
 
     moveAndClick(buttons.nextPage);
     EXPECT_EQ(state.screenId, screen::kChartPreview2);
-    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{570, 695}));
+    EXPECT_EQ(topLeft(buttons.previous), (ui::Point{570, 695}));
     moveAndClick(buttons.previous);
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
 
     moveAndClick(buttons.preview);
     EXPECT_EQ(state.screenId, screen::kFullPageChart);
     EXPECT_TRUE(frame.back(0).drewImage("Data\\view.bmp"));
-    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{790, 45}));
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{790, 45}));
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
 
@@ -71,8 +71,8 @@ TEST_F(ViewersTest, ChartPagesTheirButtonsAndTheFullPageView) {
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kMainMenu);
     // The lists expect the arrows at home again.
-    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{665, 676}));
-    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{458, 676}));
+    EXPECT_EQ(topLeft(buttons.nextPage), (ui::Point{665, 676}));
+    EXPECT_EQ(topLeft(buttons.previous), (ui::Point{458, 676}));
 }
 
 TEST_F(ViewersTest, SummarySheetsComeFromTheirPageBuffers) {

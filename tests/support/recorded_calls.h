@@ -23,6 +23,10 @@ Calls textsAt(const Calls& calls, ui::Rect rect);
 ui::DrawCall boxAt(const Calls& calls, ui::Rect rect);
 ui::DrawCall textAt(const Calls& calls, ui::Rect rect);
 
+inline ui::Point topLeft(const ui::DrawCall& call) {
+    return {call.rect.left, call.rect.top};
+}
+
 // Whether a text call of the page draws exactly these cp1250 bytes.
 bool drewText(const Calls& calls, std::string_view cp1250Text);
 // Whether the page, or a page copied into it, holds this text (also as a list row) or image.

@@ -7,6 +7,10 @@
 
 namespace lun4::testing {
 
+inline ui::Point topLeft(const ui::SkinButton& button) {
+    return {button.x(), button.y()};
+}
+
 inline ui::Point centre(const ui::SkinButton& button) {
     return {button.x() + button.width() / 2, button.y() + button.height() / 2};
 }
