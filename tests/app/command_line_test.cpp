@@ -3,22 +3,23 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QProcess>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "files/examinee_file.h"
 #include "files/scores_sheet.h"
 #include "model/cp1250.h"
+#include "test_files.h"
 
 namespace lun4 {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readFile;
+using testing::runTool;
 
 struct Outcome {
     int status = -1;
@@ -29,11 +30,6 @@ struct Outcome {
 class CommandLineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("lun4_cli_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         ExamineeRecord r;
         setText(r.firstName, *cp1250::fromUtf8("Łucja"));
         setText(r.lastName, *cp1250::fromUtf8("Wiśniewska"));
@@ -42,7 +38,6 @@ class CommandLineTest : public ::testing::Test {
         std::fill(r.scores.begin() + 1, r.scores.end(), kPass);
         ASSERT_TRUE(save(r, folder / "lucja.pcn"));
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     // The program started in the test's folder, with neither a display nor a platform set.
     Outcome lun4(const QStringList& args) {
@@ -59,31 +54,12 @@ class CommandLineTest : public ::testing::Test {
                 process.readAllStandardOutput().toStdString(),
                 process.readAllStandardError().toStdString()};
     }
-    std::string tool(const std::string& command) {
-        std::string out;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        if (pipe) ::pclose(pipe);
-        return out;
-    }
-    int pages(const std::string& pdf) {
-        const std::string info = tool("pdfinfo '" + (folder / pdf).string() + "' 2>/dev/null");
-        const auto at = info.find("Pages:");
-        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
-    }
-    std::string text(const std::string& pdf) {
-        return tool("pdftotext -enc UTF-8 '" + (folder / pdf).string() + "' - 2>/dev/null");
-    }
-    std::vector<std::string> files() {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
+    int pages(const std::string& pdf) { return testing::pdfPageCount(folder / pdf); }
+    std::string text(const std::string& pdf) { return testing::pdfText(folder / pdf); }
+    std::set<std::string> files() { return testing::fileNames(folder); }
 
-    fs::path folder;
+    testing::TempFolder temp;
+    const fs::path folder = temp.path();
 };
 
 TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
@@ -115,11 +91,12 @@ TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
     r = lun4({"--export", "aid", "lucja.pcn", "pomoc.pdf", "--aid", "17"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(pages("pomoc.pdf"), 1);
-    EXPECT_NE(tool("pdfinfo '" + (folder / "pomoc.pdf").string() + "'").find("842 x 595 pts (A4)"),
-              std::string::npos);
+    EXPECT_NE(
+        runTool("pdfinfo '" + (folder / "pomoc.pdf").string() + "'").find("842 x 595 pts (A4)"),
+        std::string::npos);
 
-    EXPECT_EQ(files(), (std::vector<std::string>{"formularz.pdf", "lucja.pcn", "pomoc.pdf",
-                                                 "raport.pdf", "wykres.pdf"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"formularz.pdf", "lucja.pcn", "pomoc.pdf",
+                                              "raport.pdf", "wykres.pdf"}));
 }
 
 TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
@@ -162,8 +139,8 @@ TEST_F(CommandLineTest, EveryFailureSaysWhyInOneLineAndLeavesNoFile) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.err.rfind("lun4: ", 0), 0u) << r.err;
     }
-    EXPECT_EQ(files(), (std::vector<std::string>{"katalog.csv", "katalog.odt", "katalog.pdf",
-                                                 "lucja.pcn", "obcy.pcn"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"katalog.csv", "katalog.odt", "katalog.pdf",
+                                              "lucja.pcn", "obcy.pcn"}));
     for (const char* kept : {"katalog.pdf", "katalog.odt", "katalog.csv"}) {
         EXPECT_TRUE(fs::is_empty(folder / kept)) << kept;
     }
@@ -174,10 +151,9 @@ TEST_F(CommandLineTest, TheReportForEditingAndTheScoresSheet) {
                       "Kraków, 3 marca 2026", "--institution", "Poradnia nr 2"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
-    const std::string package = (folder / "Raport.ODT").string();
-    EXPECT_EQ(tool("unzip -p '" + package + "' mimetype"),
+    EXPECT_EQ(testing::unzipped(folder / "Raport.ODT", "mimetype"),
               "application/vnd.oasis.opendocument.text");
-    const std::string content = tool("unzip -p '" + package + "' content.xml");
+    const std::string content = testing::unzipped(folder / "Raport.ODT", "content.xml");
     for (const char* expected : {"Kraków, 3 marca 2026", "Poradnia nr 2", "Łucja Wiśniewska",
                                  "text:outline-level=\"2\"><text:span text:style-name=\"c",
                                  "Podpis osoby diagnozującej"}) {
@@ -189,18 +165,12 @@ TEST_F(CommandLineTest, TheReportForEditingAndTheScoresSheet) {
     EXPECT_EQ(r.out + r.err, "");
     ExamineeRecord record;
     ASSERT_EQ(load(record, folder / "lucja.pcn"), ReadOutcome::Complete);
-    std::ifstream in(folder / "wyniki.csv", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), scoresSheet(record));
-    EXPECT_EQ(files(), (std::vector<std::string>{"Raport.ODT", "lucja.pcn", "wyniki.csv"}));
+    EXPECT_EQ(readFile(folder / "wyniki.csv"), scoresSheet(record));
+    EXPECT_EQ(files(), (std::set<std::string>{"Raport.ODT", "lucja.pcn", "wyniki.csv"}));
 }
 
 TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWaitedOn) {
-    std::string bytes;
-    {
-        std::ifstream in(folder / "lucja.pcn", std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    std::ofstream(folder / "urwany.pcn", std::ios::binary) << bytes.substr(0, 200);
+    testing::writeFile(folder / "urwany.pcn", readFile(folder / "lucja.pcn").substr(0, 200));
     Outcome r = lun4({"--export", "summary", "urwany.pcn", "urwany.pdf"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("niepełny"), std::string::npos) << r.err;

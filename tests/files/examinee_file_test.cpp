@@ -5,21 +5,26 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <vector>
 
+#include "failing_file_system.h"
 #include "files/file_system.h"
 #include "files/recovery_file.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
+#include "test_files.h"
 
 namespace lun4 {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FailingFileSystem;
+using testing::fileNames;
+using testing::readFile;
+using testing::writeFile;
+using Step = FailingFileSystem::Step;
 
 std::string seps(int n) {
     return std::string(n, '\xA7');
@@ -43,37 +48,18 @@ ExamineeRecord filledRecord() {
 
 class ExamineeFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("lun4_files_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path file(const std::string& name) const { return folder_ / name; }
-    static void writeBytes(const fs::path& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static std::string readBytes(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    std::set<std::string> listing() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder_)) names.insert(e.path().filename());
-        return names;
-    }
+    std::set<std::string> listing() const { return fileNames(folder_); }
 
-    fs::path folder_;
+    testing::TempFolder temp_;
+    const fs::path folder_ = temp_.path();
 };
 
 TEST_F(ExamineeFile, BlankRecordIs354BytesAndCrLfTextsComeBack) {
     const std::string blank = header() + std::string(168, 'b') + seps(168);
     ASSERT_EQ(blank.size(), 354u);
     ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn")));
-    EXPECT_EQ(readBytes(file("a.pcn")), blank);
+    EXPECT_EQ(readFile(file("a.pcn")), blank);
     ExamineeRecord r = filledRecord();
     ASSERT_EQ(load(r, file("a.pcn")), ReadOutcome::Complete);
     EXPECT_TRUE(sameContent(r, ExamineeRecord{}));
@@ -82,7 +68,7 @@ TEST_F(ExamineeFile, BlankRecordIs354BytesAndCrLfTextsComeBack) {
     setText(r.homeAddress, "ul. Lipowa 5\r\n00-001 Warszawa");
     setText(r.notes[168], "Ostatnia\r\nnotatka");
     ASSERT_TRUE(save(r, file("a.pcn")));
-    const std::string bytes = readBytes(file("a.pcn"));
+    const std::string bytes = readFile(file("a.pcn"));
     EXPECT_NE(bytes.find("5\r\r\n00"), std::string::npos);
     EXPECT_TRUE(bytes.ends_with("\xA7Ostatnia\r\r\nnotatka"));
     ExamineeRecord back;
@@ -169,7 +155,7 @@ TEST_F(ExamineeFile, RefusedFilesLeaveTheRecordUntouched) {
     for (const std::string& bytes : {std::string(), seps(3), seps(3) + "x" + seps(20),
                                      seps(3) + "\x1A\xA7", std::string("Jan Kowalski\r\n")}) {
         SCOPED_TRACE(bytes);
-        writeBytes(file("bad.pcn"), bytes);
+        writeFile(file("bad.pcn"), bytes);
         ExamineeRecord r = filledRecord();
         EXPECT_EQ(load(r, file("bad.pcn")), ReadOutcome::Refused);
         EXPECT_TRUE(sameContent(r, filledRecord()));
@@ -186,8 +172,7 @@ TEST_F(ExamineeFile, RefusedFilesLeaveTheRecordUntouched) {
 
 TEST(ExamineeFileDecode, SampleFilesSaveBackByteForByte) {
     for (const char* name : {"blank.pcn", "notes.pcn"}) {
-        std::ifstream in(fs::path(SAMPLE_FILES_DIR) / name, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        const std::string bytes = readFile(fs::path(SAMPLE_FILES_DIR) / name);
         ExamineeRecord r;
         ASSERT_EQ(decode(bytes, r), ReadOutcome::Complete) << name;
         EXPECT_EQ(encode(r), bytes) << name;
@@ -229,7 +214,7 @@ TEST_F(ExamineeFile, RandomRecordsSaveAndLoadBackEqual) {
         ExamineeRecord back = filledRecord();
         ASSERT_EQ(load(back, file("r.pcn")), ReadOutcome::Complete);
         ASSERT_TRUE(sameContent(back, r)) << i;
-        ASSERT_EQ(encode(back), readBytes(file("r.pcn"))) << i;
+        ASSERT_EQ(encode(back), readFile(file("r.pcn"))) << i;
     }
 }
 
@@ -244,58 +229,6 @@ TEST_F(ExamineeFile, SaveRefusesTextsItCannotStore) {
     EXPECT_FALSE(save(r, file("x.pcn")));
     EXPECT_TRUE(listing().empty());
 }
-
-// Delegates to the real file system except at the one step it is told to fail.
-enum class Step { None, Create, Write, Sync, Close, Rename };
-class FailingFileSystem final : public FileSystem, public WritableFile {
-  public:
-    FailingFileSystem(Step failAt, size_t bytesBeforeFailure)
-        : failAt_(failAt), bytesBeforeFailure_(bytesBeforeFailure) {}
-
-    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
-        return real_.saveTarget(path, e);
-    }
-    std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
-        if (fails(Step::Create, e) || !(file_ = real_.createNew(path, e))) return nullptr;
-        return std::make_unique<Handle>(*this);
-    }
-    bool mayReplace(const fs::path& path, std::error_code& e) override {
-        return real_.mayReplace(path, e);
-    }
-    bool rename(const fs::path& from, const fs::path& to, std::error_code& e) override {
-        return !fails(Step::Rename, e) && real_.rename(from, to, e);
-    }
-    void remove(const fs::path& path) override { real_.remove(path); }
-    void syncFolder(const fs::path& folder) override { real_.syncFolder(folder); }
-
-    bool write(std::string_view bytes, std::error_code& e) override {
-        if (failAt_ != Step::Write) return file_->write(bytes, e);
-        file_->write(bytes.substr(0, bytesBeforeFailure_), e);  // then the disk is full
-        return !fails(Step::Write, e);
-    }
-    void copyOwnershipFrom(const fs::path& p) override { file_->copyOwnershipFrom(p); }
-    bool sync(std::error_code& e) override { return !fails(Step::Sync, e) && file_->sync(e); }
-    bool close(std::error_code& e) override { return file_->close(e) && !fails(Step::Close, e); }
-
-  private:
-    struct Handle final : WritableFile {
-        explicit Handle(FailingFileSystem& fs) : fs(fs) {}
-        void copyOwnershipFrom(const fs::path& p) override { fs.copyOwnershipFrom(p); }
-        bool write(std::string_view b, std::error_code& e) override { return fs.write(b, e); }
-        bool sync(std::error_code& e) override { return fs.sync(e); }
-        bool close(std::error_code& e) override { return fs.close(e); }
-        FailingFileSystem& fs;
-    };
-    bool fails(Step step, std::error_code& e) const {
-        if (step == failAt_) e = std::make_error_code(std::errc::io_error);
-        return step == failAt_;
-    }
-
-    Step failAt_;
-    size_t bytesBeforeFailure_;
-    FileSystem& real_ = systemFileSystem();
-    std::unique_ptr<WritableFile> file_;
-};
 
 TEST_F(ExamineeFile, EveryFailingSaveStepKeepsThePreviousFile) {
     ExamineeRecord previous, next;
@@ -313,18 +246,18 @@ TEST_F(ExamineeFile, EveryFailingSaveStepKeepsThePreviousFile) {
         std::string error;
         EXPECT_FALSE(save(next, file("old.pcn"), failing, &error));
         EXPECT_FALSE(error.empty());
-        EXPECT_EQ(readBytes(file("old.pcn")), encode(previous));
+        EXPECT_EQ(readFile(file("old.pcn")), encode(previous));
         EXPECT_EQ(listing(), std::set<std::string>{"old.pcn"});
         fs::remove(file("old.pcn"));
     }
     // A save that fails nowhere replaces the file and leaves no temporary file behind, even
     // next to one an interrupted save left.
-    writeBytes(file(".lun4-0.tmp"), "left over");
+    writeFile(file(".lun4-0.tmp"), "left over");
     ASSERT_TRUE(save(previous, file("old.pcn")));
     FailingFileSystem failingNowhere(Step::None, 0);
     ASSERT_TRUE(save(next, file("old.pcn"), failingNowhere));
-    EXPECT_EQ(readBytes(file("old.pcn")), encode(next));
-    EXPECT_EQ(readBytes(file(".lun4-0.tmp")), "left over");
+    EXPECT_EQ(readFile(file("old.pcn")), encode(next));
+    EXPECT_EQ(readFile(file(".lun4-0.tmp")), "left over");
     EXPECT_EQ(listing(), (std::set<std::string>{".lun4-0.tmp", "old.pcn"}));
 }
 
@@ -345,7 +278,7 @@ TEST_F(ExamineeFile, MissingFolderAndReadOnlyFileAreRefusedWithTheirCause) {
     ASSERT_EQ(::chmod(file("a.pcn").c_str(), 0444), 0);
     EXPECT_FALSE(save(ExamineeRecord{}, file("a.pcn"), real, nullptr, &cause));
     EXPECT_EQ(cause, make_error_code(FileErrc::readOnlyFile));
-    EXPECT_EQ(readBytes(file("a.pcn")), encode(r));
+    EXPECT_EQ(readFile(file("a.pcn")), encode(r));
     fs::create_symlink(folder_ / "nowhere.pcn", file("link.pcn"));
     EXPECT_FALSE(save(r, file("link.pcn"), real, nullptr, &cause));
     EXPECT_EQ(cause, make_error_code(FileErrc::brokenLink));
@@ -360,7 +293,7 @@ TEST_F(ExamineeFile, MissingFolderAndReadOnlyFileAreRefusedWithTheirCause) {
     fs::create_directories(folder_ / "d.pcn");
     EXPECT_EQ(load(back, file("d.pcn"), &cause), ReadOutcome::Refused);
     EXPECT_EQ(cause, std::errc::is_a_directory);
-    writeBytes(file("foreign.pcn"), "not an examinee");
+    writeFile(file("foreign.pcn"), "not an examinee");
     cause.clear();
     EXPECT_EQ(load(back, file("foreign.pcn"), &cause), ReadOutcome::Refused);
     EXPECT_FALSE(cause);
@@ -388,65 +321,8 @@ TEST_F(ExamineeFile, NamesOfTheLongestLengthCanBeSaved) {
     EXPECT_EQ(cause, std::errc::filename_too_long);
 }
 
-// Every step of a save as the file-system seam sees it.
-class RecordingFileSystem final : public FileSystem {
-  public:
-    std::vector<std::string> steps;
-
-    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
-        steps.push_back("target " + path.filename().string());
-        return real_.saveTarget(path, e);
-    }
-    std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
-        steps.push_back("create " + path.filename().string());
-        auto file = real_.createNew(path, e);
-        return file ? std::make_unique<File>(*this, std::move(file)) : nullptr;
-    }
-    bool mayReplace(const fs::path& path, std::error_code& e) override {
-        steps.push_back("check " + path.filename().string());
-        return real_.mayReplace(path, e);
-    }
-    bool rename(const fs::path& from, const fs::path& to, std::error_code& e) override {
-        steps.push_back("rename " + from.filename().string() + " " + to.filename().string());
-        return real_.rename(from, to, e);
-    }
-    void remove(const fs::path& path) override {
-        steps.push_back("remove " + path.filename().string());
-        real_.remove(path);
-    }
-    void syncFolder(const fs::path& folder) override {
-        steps.push_back("sync folder " + folder.filename().string());
-        real_.syncFolder(folder);
-    }
-
-  private:
-    struct File final : WritableFile {
-        File(RecordingFileSystem& fs, std::unique_ptr<WritableFile> real)
-            : fs(fs), real(std::move(real)) {}
-        void copyOwnershipFrom(const fs::path& p) override {
-            fs.steps.push_back("ownership of " + p.filename().string());
-            real->copyOwnershipFrom(p);
-        }
-        bool write(std::string_view b, std::error_code& e) override {
-            fs.steps.push_back("write " + std::to_string(b.size()));
-            return real->write(b, e);
-        }
-        bool sync(std::error_code& e) override {
-            fs.steps.push_back("flush");
-            return real->sync(e);
-        }
-        bool close(std::error_code& e) override {
-            fs.steps.push_back("close");
-            return real->close(e);
-        }
-        RecordingFileSystem& fs;
-        std::unique_ptr<WritableFile> real;
-    };
-    FileSystem& real_ = systemFileSystem();
-};
-
 TEST_F(ExamineeFile, SaveStepsComeInTheOrderThatMakesThemAtomic) {
-    RecordingFileSystem recording;
+    FailingFileSystem recording;
     ASSERT_TRUE(save(ExamineeRecord{}, file("a.pcn"), recording));
     const std::string folderName = folder_.filename().string();
     EXPECT_EQ(recording.steps,
@@ -550,7 +426,7 @@ TEST_F(ExamineeFile, ReplacingKeepsPermissionsAndWritesThroughALink) {
     fs::create_symlink(folder_ / "shared" / "real.pcn", file("link.pcn"));
     ASSERT_TRUE(save(r, file("link.pcn")));
     EXPECT_TRUE(fs::is_symlink(file("link.pcn")));
-    EXPECT_EQ(readBytes(folder_ / "shared" / "real.pcn"), encode(r));
+    EXPECT_EQ(readFile(folder_ / "shared" / "real.pcn"), encode(r));
     EXPECT_EQ(listing(), (std::set<std::string>{"a.pcn", "link.pcn", "shared"}));
 
     // A link to nothing, or to a read-only file, is refused and left as it was.
@@ -561,7 +437,7 @@ TEST_F(ExamineeFile, ReplacingKeepsPermissionsAndWritesThroughALink) {
     EXPECT_FALSE(fs::exists(folder_ / "gone.pcn"));
     ASSERT_EQ(::chmod((folder_ / "shared" / "real.pcn").c_str(), 0444), 0);
     EXPECT_FALSE(save(ExamineeRecord{}, file("link.pcn")));
-    EXPECT_EQ(readBytes(folder_ / "shared" / "real.pcn"), encode(r));
+    EXPECT_EQ(readFile(folder_ / "shared" / "real.pcn"), encode(r));
 }
 
 TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
@@ -573,10 +449,8 @@ TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
                             "Kowalski \xA3\xF3"
                             "d\x9F"));  // cp1250 "Kowalski Łódź"
     EXPECT_EQ(listing(), std::set<std::string>{"odzysk"});
-    std::set<std::string> copies;
-    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
-    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn"});
-    EXPECT_EQ(readBytes(store.folder() / "Kowalski Łódź.pcn"), encode(r));
+    EXPECT_EQ(fileNames(store.folder()), std::set<std::string>{"Kowalski Łódź.pcn"});
+    EXPECT_EQ(readFile(store.folder() / "Kowalski Łódź.pcn"), encode(r));
     const auto found = store.find();
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->name,
@@ -587,11 +461,11 @@ TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
     EXPECT_EQ(encode(back), encode(r));
 
     // Killed between putting a copy in place and removing the earlier one: the newer counts.
-    writeBytes(store.folder() / "Stary.pcn", encode(ExamineeRecord{}));
+    writeFile(store.folder() / "Stary.pcn", encode(ExamineeRecord{}));
     fs::last_write_time(store.folder() / "Stary.pcn",
                         fs::last_write_time(found->path) - std::chrono::minutes(5));
-    writeBytes(store.folder() / ".Nowy.pcn.0.tmp", "half");  // left by an earlier version
-    writeBytes(store.folder() / ".lun4-3.tmp", "half");
+    writeFile(store.folder() / ".Nowy.pcn.0.tmp", "half");  // left by an earlier version
+    writeFile(store.folder() / ".lun4-3.tmp", "half");
     EXPECT_EQ(store.find()->name,
               "Kowalski \xA3\xF3"
               "d\x9F");
@@ -600,9 +474,7 @@ TEST_F(ExamineeFile, RecoveryCopyIsOneFileNamedAfterTheRecordsName) {
     EXPECT_EQ(store.find()->name, "Stary");
     store.clear();
     EXPECT_FALSE(store.find().has_value());
-    copies.clear();
-    for (const auto& e : fs::directory_iterator(store.folder())) copies.insert(e.path().filename());
-    EXPECT_EQ(copies, std::set<std::string>{"Kowalski Łódź.pcn.uszkodzony"});
+    EXPECT_EQ(fileNames(store.folder()), std::set<std::string>{"Kowalski Łódź.pcn.uszkodzony"});
 
     // Every name a save accepts is kept; one too long for a file name is not: the copy is then
     // nameless, not lost.

@@ -6,51 +6,33 @@
 #include "files/scores_sheet.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
+#include "failing_file_system.h"
 #include "files/atomic_write.h"
 #include "files/file_system.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
+#include "polish_text.h"
+#include "test_files.h"
 
 namespace lun4 {
 namespace {
 
 namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<std::string>>;
-
-std::string cp(std::string_view utf8) {
-    return *cp1250::fromUtf8(utf8);
-}
+using testing::cp;
+using testing::FailingFileSystem;
+using testing::readFile;
+using Step = FailingFileSystem::Step;
 
 class ScoresSheet : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("lun4_sheet_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::set<std::string> listing() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder_)) names.insert(e.path().filename());
-        return names;
-    }
-    static std::string readBytes(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::set<std::string> listing() const { return testing::fileNames(folder_); }
 
     // The file's rows as Python's csv module reads them; each cell comes over as the hex
     // digits of its UTF-8 bytes.
@@ -63,13 +45,8 @@ with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:
 )";
         const fs::path scriptPath = path.parent_path() / "read.py";
         std::ofstream(scriptPath) << script;
-        const std::string command = "python3 '" + scriptPath.string() + "' '" + path.string() + "'";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        std::string out;
-        char buffer[4096];
-        size_t n;
-        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        if (pipe) ::pclose(pipe);
+        const std::string out =
+            testing::runTool("python3 '" + scriptPath.string() + "' '" + path.string() + "'");
         fs::remove(scriptPath);
         Rows rows;
         std::istringstream lines(out);
@@ -87,7 +64,8 @@ with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:
         return rows;
     }
 
-    fs::path folder_;
+    testing::TempFolder temp_;
+    const fs::path folder_ = temp_.path();
 };
 
 TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
@@ -108,7 +86,7 @@ TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
     const fs::path path = folder_ / "wyniki.csv";
     ASSERT_TRUE(writeScoresSheet(r, path, systemFileSystem()));
 
-    const std::string bytes = readBytes(path);
+    const std::string bytes = readFile(path);
     ASSERT_EQ(bytes.rfind("\xEF\xBB\xBF\"Nr\";\"Obszar\";", 0), 0u);
     // 169 rows ended by CR LF; the breaks inside notes are plain LF.
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 169);
@@ -152,79 +130,28 @@ TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
     EXPECT_EQ(listing(), std::set<std::string>{"wyniki.csv"});
 }
 
-enum class Step { None, Create, Write, Sync, Close, Rename };
-
-// The system's file system with one step made to fail.
-class FailingFileSystem final : public FileSystem {
-  public:
-    explicit FailingFileSystem(Step failAt) : failAt_(failAt) {}
-
-    std::optional<fs::path> saveTarget(const fs::path& path, std::error_code& e) override {
-        return real_.saveTarget(path, e);
-    }
-    std::unique_ptr<WritableFile> createNew(const fs::path& path, std::error_code& e) override {
-        if (fails(Step::Create, e)) return nullptr;
-        auto file = real_.createNew(path, e);
-        return file ? std::make_unique<File>(*this, std::move(file)) : nullptr;
-    }
-    bool mayReplace(const fs::path& path, std::error_code& e) override {
-        return real_.mayReplace(path, e);
-    }
-    bool rename(const fs::path& from, const fs::path& to, std::error_code& e) override {
-        return !fails(Step::Rename, e) && real_.rename(from, to, e);
-    }
-    void remove(const fs::path& path) override { real_.remove(path); }
-    void syncFolder(const fs::path& folder) override { real_.syncFolder(folder); }
-
-  private:
-    struct File final : WritableFile {
-        File(FailingFileSystem& fs, std::unique_ptr<WritableFile> real)
-            : fs(fs), real(std::move(real)) {}
-        void copyOwnershipFrom(const fs::path& replaced) override {
-            real->copyOwnershipFrom(replaced);
-        }
-        bool write(std::string_view b, std::error_code& e) override {
-            if (fs.failAt_ != Step::Write) return real->write(b, e);
-            real->write(b.substr(0, b.size() / 2), e);  // then the disk is full
-            return !fs.fails(Step::Write, e);
-        }
-        bool sync(std::error_code& e) override { return !fs.fails(Step::Sync, e) && real->sync(e); }
-        bool close(std::error_code& e) override {
-            return real->close(e) && !fs.fails(Step::Close, e);
-        }
-        FailingFileSystem& fs;
-        std::unique_ptr<WritableFile> real;
-    };
-    bool fails(Step step, std::error_code& e) const {
-        if (step == failAt_) e = std::make_error_code(std::errc::no_space_on_device);
-        return step == failAt_;
-    }
-
-    Step failAt_;
-    FileSystem& real_ = systemFileSystem();
-};
-
 TEST_F(ScoresSheet, EveryFailingStepIsReportedAndLeavesTheOldFile) {
     ExamineeRecord r;
     r.scores.fill(kPass);
     const fs::path path = folder_ / "wyniki.csv";
     for (Step step : {Step::Create, Step::Write, Step::Sync, Step::Close, Step::Rename}) {
         SCOPED_TRACE(static_cast<int>(step));
-        FailingFileSystem failing(step);
+        FailingFileSystem failing(step, scoresSheet(r).size() / 2);  // a write stops halfway
+        failing.reason = std::make_error_code(std::errc::no_space_on_device);
         std::string error;
         EXPECT_FALSE(writeScoresSheet(r, path, failing, &error));
         EXPECT_FALSE(error.empty());
         EXPECT_TRUE(listing().empty());
         std::ofstream(path) << "earlier";
         EXPECT_FALSE(writeScoresSheet(r, path, failing));
-        EXPECT_EQ(readBytes(path), "earlier");
+        EXPECT_EQ(readFile(path), "earlier");
         EXPECT_EQ(listing(), std::set<std::string>{"wyniki.csv"});
         fs::remove(path);
     }
     FailingFileSystem failingNowhere(Step::None);
     std::ofstream(path) << "earlier";
     ASSERT_TRUE(writeScoresSheet(r, path, failingNowhere));
-    EXPECT_EQ(readBytes(path), scoresSheet(r));
+    EXPECT_EQ(readFile(path), scoresSheet(r));
     EXPECT_EQ(listing(), std::set<std::string>{"wyniki.csv"});
 }
 
@@ -240,7 +167,7 @@ TEST_F(ScoresSheet, APlaceThatCannotHoldTheFileIsRefused) {
     std::ofstream(folder_ / "tylko.csv") << "kept";
     fs::permissions(folder_ / "tylko.csv", fs::perms::owner_read);
     EXPECT_FALSE(writeFileAtomically(folder_ / "tylko.csv", bytes, systemFileSystem(), &error));
-    EXPECT_EQ(readBytes(folder_ / "tylko.csv"), "kept");
+    EXPECT_EQ(readFile(folder_ / "tylko.csv"), "kept");
     EXPECT_FALSE(writeFileAtomically(folder_ / "", bytes, systemFileSystem(), &error));
     EXPECT_EQ(listing(), (std::set<std::string>{"katalog.csv", "tylko.csv"}));
 }

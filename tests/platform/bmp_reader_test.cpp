@@ -1,13 +1,14 @@
 #include "platform/bmp_reader.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QImageReader>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "test_files.h"
 
 namespace lun4::platform {
 namespace {
@@ -69,8 +70,8 @@ TEST(BmpReaderTest, RefusesWhatItCannotReadDirectly) {
 
 // A top-down file (negative height) on disk: the size query and the loader agree with it.
 TEST(BmpReaderTest, TopDownFileThroughTheSizeQueryAndTheLoader) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("lun4_topdown_" + std::to_string(::getpid()) + ".bmp");
+    const testing::TempFolder temp;
+    const std::filesystem::path path = temp / "topdown.bmp";
     for (int bits : {24, 32}) {
         SCOPED_TRACE(bits);
         std::ofstream(path, std::ios::binary) << bitmapBytes(5, 3, bits, true);
@@ -81,7 +82,6 @@ TEST(BmpReaderTest, TopDownFileThroughTheSizeQueryAndTheLoader) {
         EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, qRgb(100, 0, 0) & 0xFFFFFFu);
         EXPECT_EQ(image.pixel(4, 2) & 0xFFFFFF, qRgb(106, 40, 40) & 0xFFFFFFu);
     }
-    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -4,16 +4,16 @@
 // any separator, any letter case); and the start's check on a folder with a file missing.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <regex>
-#include <set>
 #include <sstream>
 
 #include "platform/data_paths.h"
 #include "screens/data_files.h"
+#include "test_files.h"
 
 namespace lun4::platform {
 namespace {
@@ -122,9 +122,8 @@ TEST(DataFolderTest, TheGeneratedRunFolderHoldsEveryFileOfTheTable) {
 // picture left out and one linked under another letter case.
 TEST(DataFolderTest, TheStartsCheckFindsAFileMissingFromTheFolder) {
     const fs::path run(LUN4_RUN_DIR);
-    const fs::path root =
-        fs::temp_directory_path() / ("lun4_data_check_" + std::to_string(::getpid()));
-    fs::remove_all(root);
+    const testing::TempFolder temp;
+    const fs::path root = temp.path();
     fs::create_directories(root / "Data");
     for (const auto& entry : fs::directory_iterator(run / "Data")) {
         const std::string name = entry.path().filename().string();
@@ -143,7 +142,6 @@ TEST(DataFolderTest, TheStartsCheckFindsAFileMissingFromTheFolder) {
     EXPECT_GT(
         missingDataFiles([&](const std::string& n) { return empty.resolve(n).has_value(); }).size(),
         100u);
-    fs::remove_all(root);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "platform/data_paths.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
+
+#include "test_files.h"
 
 namespace lun4::platform {
 namespace {
@@ -11,9 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(DataPathsTest, ResolvesMixedSeparatorsAndAnyCase) {
-    const fs::path root =
-        fs::temp_directory_path() / ("lun4_paths_test_" + std::to_string(::getpid()));
-    fs::remove_all(root);
+    const testing::TempFolder temp;
+    const fs::path root = temp.path();
     fs::create_directories(root / "Data" / "BMP" / "Zad");
     std::ofstream(root / "Data" / "otworz.bmp") << "x";
     std::ofstream(root / "Data" / "BMP" / "Zad" / "z17.asd") << "x";
@@ -30,7 +30,6 @@ TEST(DataPathsTest, ResolvesMixedSeparatorsAndAnyCase) {
     EXPECT_FALSE(paths.resolve("Data\\nowy.bmp"));
     paths.forget();
     EXPECT_EQ(paths.resolve("Data\\nowy.bmp"), root / "Data" / "Nowy.bmp");
-    fs::remove_all(root);
 }
 
 }  // namespace

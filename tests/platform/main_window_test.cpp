@@ -174,12 +174,6 @@ TEST_F(MainWindowTest, ControlsRefuseWhatCannotBeStored) {
     EXPECT_EQ(address.text(), "ul. Polna 1\r\nWarszawa");
 }
 
-}  // namespace
-}  // namespace lun4::platform
-
-namespace lun4::platform {
-namespace {
-
 TEST_F(MainWindowTest, NoteEditorReadsBackWrappedLinesAndHoldsOnlyWhatItShows) {
     auto& editor = static_cast<QtTextControl&>(window.control(ui::ControlId::NoteEditor));
     editor.setVisible(true);

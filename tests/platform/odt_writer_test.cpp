@@ -6,11 +6,8 @@
 #include "platform/odt_writer.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QXmlStreamReader>
-#include <cstdio>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -19,7 +16,9 @@
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/zip_package.h"
+#include "polish_text.h"
 #include "reports/editable_report.h"
+#include "test_files.h"
 
 namespace lun4::platform {
 namespace {
@@ -31,19 +30,10 @@ const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:tab
 const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
 const QString kFo = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
 
-std::string cp(const std::string& utf8) {
-    return cp1250::fromUtf8Lossy(utf8);
-}
-
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    if (pipe) ::pclose(pipe);
-    return out;
-}
+using testing::cp;
+using testing::fileNames;
+using testing::runTool;
+using testing::unzipped;
 
 ExamineeRecord record() {
     ExamineeRecord r;
@@ -190,23 +180,8 @@ Content readContent(const std::string& xml) {
 
 class OdtWriter : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("lun4_odt_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::set<std::string> listing(const fs::path& folder) const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename());
-        return names;
-    }
-    std::string unzip(const fs::path& package, const std::string& file) {
-        return run("unzip -p '" + package.string() + "' '" + file + "'");
-    }
-    fs::path folder_;
+    testing::TempFolder temp_;
+    const fs::path folder_ = temp_.path();
 };
 
 TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
@@ -216,14 +191,14 @@ TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
     const fs::path path = folder_ / "raport.odt";
     std::string error;
     ASSERT_TRUE(writeOdt(doc, path, data, systemFileSystem(), error)) << error;
-    EXPECT_EQ(listing(folder_), std::set<std::string>{"raport.odt"});
-    EXPECT_NE(run("unzip -tq '" + path.string() + "'").find("No errors"), std::string::npos);
+    EXPECT_EQ(fileNames(folder_), std::set<std::string>{"raport.odt"});
+    EXPECT_NE(runTool("unzip -tq '" + path.string() + "'").find("No errors"), std::string::npos);
 
     // The package: mimetype first (stored, as readers sniff it), every file in the manifest.
-    const std::string names = run("unzip -Z1 '" + path.string() + "'");
+    const std::string names = runTool("unzip -Z1 '" + path.string() + "'");
     EXPECT_EQ(names.rfind("mimetype\n", 0), 0u) << names;
-    EXPECT_EQ(unzip(path, "mimetype"), "application/vnd.oasis.opendocument.text");
-    const std::string manifest = unzip(path, "META-INF/manifest.xml");
+    EXPECT_EQ(unzipped(path, "mimetype"), "application/vnd.oasis.opendocument.text");
+    const std::string manifest = unzipped(path, "META-INF/manifest.xml");
     std::istringstream files(names);
     int pictures = 0;
     for (std::string name; std::getline(files, name);) {
@@ -234,18 +209,18 @@ TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
     EXPECT_EQ(pictures, 1);  // the logo
 
     // Styles: an A4 page, the report's font, three outline heading styles.
-    const std::string styles = unzip(path, "styles.xml");
+    const std::string styles = unzipped(path, "styles.xml");
     for (const char* expected :
          {"fo:page-width=\"21cm\"", "fo:page-height=\"29.7cm\"", "style:font-name=\"Arial\"",
           "style:name=\"Heading_20_1\"", "style:default-outline-level=\"3\""}) {
         EXPECT_NE(styles.find(expected), std::string::npos) << expected;
     }
     EXPECT_NE(
-        unzip(path, "meta.xml").find("<dc:title>Raport opisowy – Łucja Wiśniewska</dc:title>"),
+        unzipped(path, "meta.xml").find("<dc:title>Raport opisowy – Łucja Wiśniewska</dc:title>"),
         std::string::npos);
 
     // The body: the document's paragraphs, in order, as headings where they are headings.
-    const Content content = readContent(unzip(path, "content.xml"));
+    const Content content = readContent(unzipped(path, "content.xml"));
     std::vector<Paragraph> expected;
     for (const ui::FlowBlock& b : doc.blocks) {
         if (b.kind == ui::FlowBlock::Kind::Paragraph) {
@@ -300,10 +275,10 @@ TEST_F(OdtWriter, EveryFailureIsReportedAndLeavesNoFile) {
     EXPECT_FALSE(writeOdt(doc, folder_ / "katalog.odt", data, systemFileSystem(), error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(fs::is_empty(folder_ / "katalog.odt"));
-    EXPECT_EQ(listing(folder_), std::set<std::string>{"katalog.odt"});
+    EXPECT_EQ(fileNames(folder_), std::set<std::string>{"katalog.odt"});
 
     ASSERT_TRUE(writeOdt(doc, folder_ / "raport.odt", data, systemFileSystem(), error)) << error;
-    EXPECT_EQ(run("unzip -Z1 '" + (folder_ / "raport.odt").string() + "' | grep -c Pictures"),
+    EXPECT_EQ(runTool("unzip -Z1 '" + (folder_ / "raport.odt").string() + "' | grep -c Pictures"),
               "0\n");
 }
 

@@ -1,7 +1,6 @@
 #include "platform/page_decoder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QImage>
@@ -9,6 +8,7 @@
 #include <fstream>
 
 #include "platform/qt_image_source.h"
+#include "test_files.h"
 
 namespace lun4::platform {
 namespace {
@@ -94,7 +94,7 @@ TEST(PageDecoderTest, BrokenFilesGiveNoPage) {
 // there but holds no picture: the image source tells the two apart.
 TEST(PageDecoderTest, APageIsMissingOrDamagedAndTheSourceSaysWhich) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / ("lun4_pages_" + std::to_string(::getpid()));
+    const testing::TempFolder root;
     fs::create_directories(root / "Data" / "BMP" / "Zad");
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(QColor(200, 40, 40));
@@ -104,7 +104,7 @@ TEST(PageDecoderTest, APageIsMissingOrDamagedAndTheSourceSaysWhich) {
     std::ofstream(root / "Data" / "BMP" / "Zad" / "z2.asd", std::ios::binary)
         .write(reinterpret_cast<const char*>(good.data()), std::streamsize(good.size() / 2));
     std::ofstream(root / "Data" / "BMP" / "Zad" / "z3.asd") << "not a picture";
-    DataPaths paths(root);
+    DataPaths paths(root.path());
     QtImageSource images(paths, 32);
     EXPECT_TRUE(images.loadPage("Data\\BMP\\Zad\\z1.asd"));
     EXPECT_EQ(images.pageProblem("Data\\BMP\\Zad\\z1.asd"), ui::PageProblem::None);
@@ -117,7 +117,6 @@ TEST(PageDecoderTest, APageIsMissingOrDamagedAndTheSourceSaysWhich) {
     // Gone after the folder was first looked at: missing, not damaged.
     fs::remove(root / "Data" / "BMP" / "Zad" / "z3.asd");
     EXPECT_EQ(images.pageProblem("Data\\BMP\\Zad\\z3.asd"), ui::PageProblem::Missing);
-    fs::remove_all(root);
 }
 
 }  // namespace

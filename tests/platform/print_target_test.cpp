@@ -2,16 +2,13 @@
 // replay to what the screen draws, and the PDF output to what a reader of the file finds.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QPainter>
 #include <QPrinter>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "model/cp1250.h"
 #include "platform/qt_print_target.h"
+#include "test_files.h"
 #include "ui/qt/qt_painting.h"
 #include "ui/qt/qt_surface.h"
 
@@ -19,6 +16,9 @@ namespace lun4::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::pdfPageCount;
+using testing::pdfText;
+using testing::runTool;
 
 // A page with every kind of call the documents make.
 void drawSample(ui::Surface& s) {
@@ -133,37 +133,10 @@ TEST(ReplayTest, APlacedRectangleShowsOnlyItsSource) {
 
 class PdfTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("lun4_pdf_test_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    std::set<std::string> files() const { return testing::fileNames(folder); }
 
-    static std::string run(const std::string& command) {
-        std::string out;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return out;
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-        return out;
-    }
-    static int pages(const fs::path& pdf) {
-        const std::string info = run("pdfinfo '" + pdf.string() + "' 2>/dev/null");
-        const auto at = info.find("Pages:");
-        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
-    }
-    std::vector<fs::path> files() const {
-        std::vector<fs::path> out;
-        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
-        return out;
-    }
-
-    fs::path folder;
+    testing::TempFolder temp;
+    const fs::path folder = temp.path();
 };
 
 TEST_F(PdfTest, TwoPagesOfSearchableTextWithTheJobName) {
@@ -182,19 +155,19 @@ TEST_F(PdfTest, TwoPagesOfSearchableTextWithTheJobName) {
     target->newPage();
     target->place(page, {100, 380, 922, 460}, {0, 0, size.width, size.height / 4});
     ASSERT_TRUE(target->end()) << target->error();
-    EXPECT_EQ(files(), std::vector<fs::path>{"wynik.pdf"});
-    EXPECT_EQ(pages(out), 2);
-    const std::string text = run("pdftotext -enc UTF-8 '" + out.string() + "' - 2>/dev/null");
+    EXPECT_EQ(files(), std::set<std::string>{"wynik.pdf"});
+    EXPECT_EQ(pdfPageCount(out), 2);
+    const std::string text = pdfText(out);
     EXPECT_NE(text.find("Zażółć gęślą jaźń"), std::string::npos) << text;
     EXPECT_NE(text.find("UW"), std::string::npos);
     // The second page shows only the text's rectangle: nothing of the page around it.
-    const std::string second =
-        run("pdftotext -f 2 -l 2 -enc UTF-8 '" + out.string() + "' - 2>/dev/null");
+    const std::string second = pdfText(out, 2);
     EXPECT_NE(second.find("Zażółć gęślą jaźń"), std::string::npos) << second;
     EXPECT_EQ(second.find("UW"), std::string::npos) << second;
     EXPECT_EQ(second.find("prawa"), std::string::npos) << second;
-    EXPECT_NE(run("pdfinfo '" + out.string() + "'").find("LUN - drukowanie"), std::string::npos);
-    EXPECT_NE(run("pdffonts '" + out.string() + "'").find("Liberation"), std::string::npos);
+    EXPECT_NE(runTool("pdfinfo '" + out.string() + "'").find("LUN - drukowanie"),
+              std::string::npos);
+    EXPECT_NE(runTool("pdffonts '" + out.string() + "'").find("Liberation"), std::string::npos);
 }
 
 TEST_F(PdfTest, LandscapeSwapsTheSheet) {
@@ -216,7 +189,7 @@ TEST_F(PdfTest, AnOutputThatCannotBeWrittenLeavesNothingBehind) {
     ASSERT_TRUE(target->begin("LUN - drukowanie", false));
     EXPECT_FALSE(target->end());
     EXPECT_FALSE(target->error().empty());
-    EXPECT_EQ(files(), std::vector<fs::path>{"katalog.pdf"});
+    EXPECT_EQ(files(), std::set<std::string>{"katalog.pdf"});
     EXPECT_TRUE(fs::is_directory(folder / "katalog.pdf"));
 }
 
@@ -244,7 +217,7 @@ TEST_F(PdfTest, ThePrintDialogDecidesAndPrintsLandscapeWhenAsked) {
     const ui::PageSize size = target.printableSize();
     target.place(page, {0, 0, 1024, 768}, {0, 0, size.width, size.height / 2});
     EXPECT_TRUE(target.end());
-    EXPECT_EQ(pages(out), 1);
+    EXPECT_EQ(pdfPageCount(out), 1);
 }
 
 }  // namespace

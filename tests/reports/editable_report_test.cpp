@@ -11,6 +11,7 @@
 
 #include "model/catalogue.h"
 #include "model/cp1250.h"
+#include "polish_text.h"
 #include "reports/narrative_report.h"
 #include "reports/narrative_texts.h"
 #include "ui/recording_surface.h"
@@ -18,13 +19,10 @@
 namespace lun4::reports {
 namespace {
 
+using testing::cp;
 using ui::FlowAlign;
 using ui::FlowBlock;
 using ui::FlowStyle;
-
-std::string cp(const std::string& utf8) {
-    return cp1250::fromUtf8Lossy(utf8);
-}
 std::string utf8(const std::string& cp1250Text) {
     return cp1250::toUtf8(cp1250Text);
 }

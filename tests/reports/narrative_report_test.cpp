@@ -10,6 +10,7 @@
 #include "model/catalogue.h"
 #include "model/cp1250.h"
 #include "model/default_recommendations.h"
+#include "polish_text.h"
 #include "report_dump.h"
 #include "ui/qt/qt_surface.h"
 #include "ui/recording_surface.h"
@@ -18,14 +19,11 @@ namespace lun4::reports {
 namespace {
 
 using testing::appendPage;
+using testing::cp;
 using testing::expectFlowPageShape;
 using testing::expectGolden;
 using testing::flowDump;
 using testing::fullDump;
-
-std::string cp(const std::string& utf8) {
-    return cp1250::fromUtf8Lossy(utf8);
-}
 
 // A record as a diagnostician fills it in, not yet scored.
 ExamineeRecord personalRecord(char gender) {
@@ -75,10 +73,6 @@ struct Composer {
         return dump;
     }
 };
-
-std::vector<std::string> texts(const ui::RecordingSurface& page) {
-    return page.textsDrawn();
-}
 
 // The drawn line starting with `start` and the one after it.
 std::vector<std::string> linesFrom(const std::vector<std::string>& lines,
@@ -160,9 +154,9 @@ TEST(NarrativeReport, FemaleFormsForKAndMaleFormsForEveryOtherGender) {
         SCOPED_TRACE(std::string("gender ") + gender);
         Composer c;
         const ExamineeRecord record = personalRecord(gender);
-        const auto remarks = linesFrom(texts(c.page(record, 3)), "Jan Kowalski");
-        const auto remarks2 = linesFrom(texts(c.page(record, 3)), "Podczas diagnozy");
-        const auto comparison = linesFrom(texts(c.page(record, 5)), "Wyniki 3 obszarów");
+        const auto remarks = linesFrom(c.page(record, 3).textsDrawn(), "Jan Kowalski");
+        const auto remarks2 = linesFrom(c.page(record, 3).textsDrawn(), "Podczas diagnozy");
+        const auto comparison = linesFrom(c.page(record, 5).textsDrawn(), "Wyniki 3 obszarów");
         ASSERT_EQ(remarks.size(), 2u);
         ASSERT_EQ(remarks2.size(), 2u);
         ASSERT_EQ(comparison.size(), 2u);
@@ -209,7 +203,7 @@ TEST(NarrativeReport, CountsOfZeroAndOneUseTheirOwnPhrases) {
     record.scores[75] = kEmerging;
     record.scores[76] = kNotScored;
     record.scores[77] = kNotScored;
-    const auto page4 = texts(c.page(record, 4));
+    const auto page4 = c.page(record, 4).textsDrawn();
     const std::vector<std::string> direct(page4.begin() + 8, page4.begin() + 11);
     EXPECT_EQ(direct, (std::vector<std::string>{
                           "  1 procedurę oceniono jako – nie zaliczoną",
@@ -240,7 +234,7 @@ std::string comparisonEnding(std::array<int, 3> pass, std::array<int, 3> emergin
             record.scores[first + i] = kFail;
     }
     Composer c;
-    for (const std::string& line : texts(c.page(record, 5))) {
+    for (const std::string& line : c.page(record, 5).textsDrawn()) {
         if (line.rfind("w obszarze", 0) == 0) return line.substr(std::string("w obszarze").size());
     }
     return "<no comparison on page 5>";

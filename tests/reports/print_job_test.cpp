@@ -8,11 +8,14 @@
 #include <algorithm>
 
 #include "fake_frame.h"
+#include "recorded_calls.h"
 
 namespace lun4::reports {
 namespace {
 
 using testing::FakePrintTarget;
+using testing::holdsImage;
+using testing::holdsText;
 using ui::Rect;
 
 constexpr int H = 4960;
@@ -32,21 +35,6 @@ std::vector<Placed> placements(const std::vector<FakePrintTarget::Placement>& pa
     std::vector<Placed> out;
     for (const auto& p : page) out.push_back({p.source, p.target});
     return out;
-}
-
-// Every text the placed page held, nested copies included.
-bool holdsText(const std::vector<ui::DrawCall>& calls, std::string_view text) {
-    return std::any_of(calls.begin(), calls.end(), [&](const ui::DrawCall& c) {
-        return ((c.kind == ui::DrawCall::Text || c.kind == ui::DrawCall::TextOut) &&
-                c.name == text) ||
-               (c.content && holdsText(*c.content, text));
-    });
-}
-bool holdsImage(const std::vector<ui::DrawCall>& calls, std::string_view name) {
-    return std::any_of(calls.begin(), calls.end(), [&](const ui::DrawCall& c) {
-        return (c.kind == ui::DrawCall::Image && c.name == name) ||
-               (c.content && holdsImage(*c.content, name));
-    });
 }
 
 class PrintJobTest : public ::testing::Test {

@@ -6,11 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "model/cp1250.h"
 
-namespace lun4::reports::testing {
+namespace lun4::testing {
 namespace {
 
 std::string hex(ui::Rgb c) {
@@ -60,8 +59,6 @@ std::string goldenPath(const std::string& name) {
     return std::string(LUN4_GOLDEN_DIR) + "/" + name + ".txt";
 }
 
-}  // namespace
-
 std::string fontName(ui::FontId font) {
     switch (font) {
         case ui::FontId::ReportBody:
@@ -78,6 +75,8 @@ std::string fontName(ui::FontId font) {
             return "font" + std::to_string(static_cast<int>(font));
     }
 }
+
+}  // namespace
 
 std::vector<std::string> fullDump(const ui::RecordingSurface& page) {
     std::vector<std::string> out;
@@ -189,4 +188,4 @@ void expectGolden(const std::string& name, const std::vector<std::string>& actua
     EXPECT_EQ(expected.size(), actual.size()) << name;
 }
 
-}  // namespace lun4::reports::testing
+}  // namespace lun4::testing

@@ -8,7 +8,7 @@
 
 #include "ui/recording_surface.h"
 
-namespace lun4::reports::testing {
+namespace lun4::testing {
 
 // Every call in full: "text L T R B font align "text"", "box L T R B fill=rrggbb
 // line=rrggbb", "fill L T R B rrggbb", "image name L T R B". Texts are UTF-8 with CR and LF
@@ -21,11 +21,9 @@ std::vector<std::string> flowDump(const ui::RecordingSurface& page);
 // text column (a section title in a 20-pixel band), black on transparent, left-aligned.
 void expectFlowPageShape(const ui::RecordingSurface& page, int pageNumber);
 
-std::string fontName(ui::FontId font);
-
 void appendPage(std::vector<std::string>& dump, int pageNumber,
                 const std::vector<std::string>& lines);
 // Compares against tests/reports/golden/<name>.txt line by line.
 void expectGolden(const std::string& name, const std::vector<std::string>& actual);
 
-}  // namespace lun4::reports::testing
+}  // namespace lun4::testing

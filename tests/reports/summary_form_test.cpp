@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,12 +13,21 @@
 
 #include "model/catalogue.h"
 #include "model/cp1250.h"
+#include "polish_text.h"
+#include "recorded_calls.h"
 #include "ui/qt/qt_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
 namespace {
 
+using testing::boxesAt;
+using testing::copiedPage;
+using testing::cp;
+using testing::ofKind;
+using testing::textAt;
+using testing::textsAt;
+using testing::topLeft;
 using ui::DrawCall;
 using ui::Rect;
 using ui::Rgb;
@@ -28,10 +36,6 @@ constexpr Rgb kGrey{217, 217, 217};
 constexpr Rgb kGreen{55, 181, 55};
 constexpr Rgb kYellow{255, 255, 30};
 constexpr Rgb kRedFill{255, 10, 10};
-
-std::string cp(const char* utf8) {
-    return cp1250::fromUtf8Lossy(utf8);
-}
 
 // Back buffer 0 drops what a later clear hides, as a page recorded for printing does, so
 // that each page buffer's copy holds exactly one sheet.
@@ -42,40 +46,16 @@ struct Buffers {
     PageBuffers buffers() { return {back0, back1, back2}; }
 };
 
-std::vector<DrawCall> copiedSheet(const ui::RecordingSurface& buffer) {
-    const auto copies = buffer.callsOf(DrawCall::Copy);
-    EXPECT_EQ(copies.size(), 1u) << buffer.name();
-    if (copies.size() != 1 || !copies[0].content) return {};
-    EXPECT_EQ(copies[0].name, "back0");
-    EXPECT_EQ(copies[0].source, (Rect{0, 0, 1024, 768}));
-    EXPECT_EQ(copies[0].rect, (Rect{0, 0, 1024, 768}));
-    return *copies[0].content;
-}
-
 // The seven sheets of a record in one variant, by sheet number.
 std::map<int, std::vector<DrawCall>> allSheets(const ExamineeRecord& record, SummaryVariant v) {
     std::map<int, std::vector<DrawCall>> sheets;
     for (int part = 1; part <= 4; ++part) {
         Buffers b;
         composeSummaryForm(part, v, b.buffers(), b.images, record);
-        sheets[2 * part - 1] = copiedSheet(b.back1);
-        if (part < 4) sheets[2 * part] = copiedSheet(b.back2);
+        sheets[2 * part - 1] = copiedPage(b.back1);
+        if (part < 4) sheets[2 * part] = copiedPage(b.back2);
     }
     return sheets;
-}
-
-std::vector<DrawCall> boxesAt(const std::vector<DrawCall>& calls, Rect r) {
-    std::vector<DrawCall> out;
-    for (const auto& c : calls)
-        if (c.kind == DrawCall::Box && c.rect == r) out.push_back(c);
-    return out;
-}
-
-std::vector<DrawCall> textsAt(const std::vector<DrawCall>& calls, Rect r) {
-    std::vector<DrawCall> out;
-    for (const auto& c : calls)
-        if (c.kind == DrawCall::Text && c.rect == r) out.push_back(c);
-    return out;
 }
 
 // Index of the text call showing this item number in the number column.
@@ -107,7 +87,7 @@ TEST(SummaryForm, EveryRowOfPartOneHasItsNumberNameAndScoreCell) {
         const auto itemFont = print ? ui::FontId::ReportBody : ui::FontId::SummaryText;
         Buffers b;
         composeSummaryForm(1, v, b.buffers(), b.images, *record);
-        const auto sheet1 = copiedSheet(b.back1);
+        const auto sheet1 = copiedPage(b.back1);
         for (int k = 1; k <= 24; ++k) {
             SCOPED_TRACE("item " + std::to_string(k) + (print ? " print" : " screen"));
             const int r0 = k <= 12 ? (print ? 184 : 176) : (print ? 470 : 397);
@@ -231,18 +211,16 @@ TEST(SummaryForm, SheetsFollowTheSheetTableInBothVariants) {
                 if (sheet > 1) {
                     const int n = k0 <= 72 ? 12 : 8;
                     const int end = plan.rowTops[i] + p * n + 1 + (k0 == 25 ? p : 0);
-                    const auto remarks = boxesAt(calls, {699, plan.rowTops[i], 924, end});
-                    ASSERT_EQ(remarks.size(), 1u) << k0;
-                    EXPECT_EQ(remarks[0].colour, ui::kWhite);
+                    EXPECT_EQ(testing::boxAt(calls, {699, plan.rowTops[i], 924, end}).colour,
+                              ui::kWhite);
                 }
                 // The scale's label in its band (sheet 1's own text boxes are tested below).
                 if (sheet == 1) continue;
                 const int band = plan.bands[plan.bands.size() - plan.firstItems.size() + i];
-                const auto label = textsAt(calls, {105, band + 2, 924, band + p});
-                ASSERT_EQ(label.size(), 1u) << k0;
-                EXPECT_EQ(label[0].font,
+                const DrawCall label = textAt(calls, {105, band + 2, 924, band + p});
+                EXPECT_EQ(label.font,
                           isPrint ? ui::FontId::ReportEmphasis : ui::FontId::SummaryLabel);
-                EXPECT_EQ(cp1250::toUtf8(label[0].name), scaleLabels[int(scaleOf(k0))]);
+                EXPECT_EQ(cp1250::toUtf8(label.name), scaleLabels[int(scaleOf(k0))]);
             }
             // "Nota" header cells on every band of a block except on sheet 2.
             int notaCells = 0;
@@ -261,69 +239,46 @@ TEST(SummaryForm, SheetOneCarriesTheHeaderCaptionsAndBothRemarksBoxes) {
         SCOPED_TRACE(print ? "print" : "screen");
         Buffers b;
         composeSummaryForm(1, v, b.buffers(), b.images, *record);
-        const auto sheet = copiedSheet(b.back1);
-        const auto images = [&] {
-            std::vector<DrawCall> out;
-            for (const auto& c : sheet)
-                if (c.kind == DrawCall::Image) out.push_back(c);
-            return out;
-        }();
+        const auto sheet = copiedPage(b.back1);
+        const auto images = ofKind(sheet, DrawCall::Image);
         ASSERT_EQ(images.size(), 1u);
         EXPECT_EQ(images[0].name, "Data\\logo.bmp");
-        EXPECT_EQ(images[0].rect.left, 780);
-        EXPECT_EQ(images[0].rect.top, print ? 30 : 50);
+        EXPECT_EQ(topLeft(images[0]), (ui::Point{780, print ? 30 : 50}));
 
-        const auto title = textsAt(sheet, {110, 80, 1024, 768});
-        ASSERT_EQ(title.size(), 1u);
-        EXPECT_EQ(title[0].name, cp("Zbiorczy Formularz Wyników Testu"));
-        EXPECT_EQ(title[0].font, print ? ui::FontId::ReportHeading : ui::FontId::SummaryHeading);
-        const auto caption = textsAt(sheet, {110, 123, 1024, 768});
-        ASSERT_EQ(caption.size(), 1u);
-        EXPECT_EQ(caption[0].name, cp("Imię i nazwisko badanego :"));
+        const DrawCall title = textAt(sheet, {110, 80, 1024, 768});
+        EXPECT_EQ(title.name, cp("Zbiorczy Formularz Wyników Testu"));
+        EXPECT_EQ(title.font, print ? ui::FontId::ReportHeading : ui::FontId::SummaryHeading);
+        EXPECT_EQ(textAt(sheet, {110, 123, 1024, 768}).name, cp("Imię i nazwisko badanego :"));
         // An empty record's full name is a single blank.
-        const auto name = textsAt(sheet, {315, 123, 1024, 768});
-        ASSERT_EQ(name.size(), 1u);
-        EXPECT_EQ(name[0].name, " ");
+        EXPECT_EQ(textAt(sheet, {315, 123, 1024, 768}).name, " ");
 
-        const auto area =
-            textsAt(sheet, print ? Rect{100, 145, 924, 165} : Rect{100, 144, 924, 160});
-        ASSERT_EQ(area.size(), 1u);
-        EXPECT_EQ(area[0].name, cp("OBSZAR BEZPOŚREDNIEJ OBSERWACJI"));
-        EXPECT_EQ(area[0].flags, ui::text::kCenter);
-        const auto label0 =
-            textsAt(sheet, print ? Rect{105, 166, 924, 187} : Rect{105, 161, 924, 177});
-        const auto label1 =
-            textsAt(sheet, print ? Rect{105, 450, 924, 471} : Rect{105, 382, 924, 398});
-        ASSERT_EQ(label0.size(), 1u);
-        ASSERT_EQ(label1.size(), 1u);
-        EXPECT_EQ(label0[0].name, cp("Umiejętności wykonawcze"));
-        EXPECT_EQ(label1[0].name, "Samodzielne funkcjonowanie");
-        EXPECT_EQ(
-            boxesAt(sheet, print ? Rect{100, 143, 924, 165} : Rect{100, 143, 924, 161}).size(), 1u);
-        EXPECT_EQ(
-            boxesAt(sheet, print ? Rect{100, 164, 924, 187} : Rect{100, 160, 924, 177}).size(), 1u);
-        EXPECT_EQ(
-            boxesAt(sheet, print ? Rect{100, 448, 924, 471} : Rect{100, 380, 924, 398}).size(), 1u);
-        const auto nota =
-            textsAt(sheet, print ? Rect{640, 166, 700, 185} : Rect{640, 161, 700, 177});
-        const auto uwagi =
-            textsAt(sheet, print ? Rect{700, 166, 924, 185} : Rect{700, 161, 924, 177});
-        ASSERT_EQ(nota.size(), 1u);
-        ASSERT_EQ(uwagi.size(), 1u);
-        EXPECT_EQ(nota[0].name, "Nota");
-        EXPECT_EQ(uwagi[0].name, "Uwagi");
-        EXPECT_EQ(
-            boxesAt(sheet, print ? Rect{640, 164, 700, 185} : Rect{640, 160, 700, 177}).size(), 1u);
-        EXPECT_EQ(
-            boxesAt(sheet, print ? Rect{640, 448, 700, 471} : Rect{640, 380, 700, 398}).size(), 1u);
+        const DrawCall area =
+            textAt(sheet, print ? Rect{100, 145, 924, 165} : Rect{100, 144, 924, 160});
+        EXPECT_EQ(area.name, cp("OBSZAR BEZPOŚREDNIEJ OBSERWACJI"));
+        EXPECT_EQ(area.flags, ui::text::kCenter);
+        EXPECT_EQ(textAt(sheet, print ? Rect{105, 166, 924, 187} : Rect{105, 161, 924, 177}).name,
+                  cp("Umiejętności wykonawcze"));
+        EXPECT_EQ(textAt(sheet, print ? Rect{105, 450, 924, 471} : Rect{105, 382, 924, 398}).name,
+                  "Samodzielne funkcjonowanie");
+        EXPECT_EQ(textAt(sheet, print ? Rect{640, 166, 700, 185} : Rect{640, 161, 700, 177}).name,
+                  "Nota");
+        EXPECT_EQ(textAt(sheet, print ? Rect{700, 166, 924, 185} : Rect{700, 161, 924, 177}).name,
+                  "Uwagi");
+        // One box each: the bands of the area and of the two scales, the two "Nota" cells.
+        for (const auto& [p, screen] :
+             {std::pair<Rect, Rect>{{100, 143, 924, 165}, {100, 143, 924, 161}},
+              {{100, 164, 924, 187}, {100, 160, 924, 177}},
+              {{100, 448, 924, 471}, {100, 380, 924, 398}},
+              {{640, 164, 700, 185}, {640, 160, 700, 177}},
+              {{640, 448, 700, 471}, {640, 380, 700, 398}}}) {
+            EXPECT_EQ(boxesAt(sheet, print ? p : screen).size(), 1u);
+        }
         for (Rect r : print ? std::vector<Rect>{{690, 184, 924, 449}, {690, 448, 924, 735}}
                             : std::vector<Rect>{{690, 176, 924, 381}, {690, 380, 924, 602}}) {
-            const auto remarks = boxesAt(sheet, r);
-            ASSERT_EQ(remarks.size(), 1u);
-            EXPECT_EQ(remarks[0].colour, ui::kWhite);
+            EXPECT_EQ(testing::boxAt(sheet, r).colour, ui::kWhite);
         }
         // Only sheet 1 has the captions.
-        const auto sheet2 = copiedSheet(b.back2);
+        const auto sheet2 = copiedPage(b.back2);
         for (const auto& c : sheet2) {
             EXPECT_NE(c.name, "Nota");
             EXPECT_NE(c.name, "Uwagi");
@@ -385,7 +340,7 @@ TEST(SummaryForm, PartFourComposesSheetSevenAndLeavesBackBufferTwoAlone) {
     b.back1.clearCalls();
     composeSummaryForm(4, SummaryVariant::Screen, b.buffers(), b.images, *record);
     EXPECT_EQ(b.back2.calls().size(), sheet6.size());
-    const auto sheet7 = copiedSheet(b.back1);
+    const auto sheet7 = copiedPage(b.back1);
     EXPECT_GT(numberTextIndex(sheet7, 161), 0);
     EXPECT_EQ(numberTextIndex(sheet7, 137), -1);
     // Back buffer 0 still holds sheet 7.
@@ -452,15 +407,14 @@ TEST(SummaryForm, SignatureBlockOfSheetSevenInBothVariants) {
         const bool isPrint = v == SummaryVariant::Print;
         Buffers b;
         composeSummaryForm(4, v, b.buffers(), b.images, *record);
-        const auto sheet = copiedSheet(b.back1);
+        const auto sheet = copiedPage(b.back1);
         for (const Expected& e : isPrint ? print : screen) {
             SCOPED_TRACE(cp1250::toUtf8(e.text) + (isPrint ? " print" : " screen"));
-            const auto found = textsAt(sheet, e.rect);
-            ASSERT_EQ(found.size(), 1u);
-            EXPECT_EQ(found[0].name, e.text);
-            EXPECT_EQ(found[0].font, e.font);
-            EXPECT_EQ(found[0].flags, e.flags);
-            EXPECT_EQ(found[0].colour, e.colour);
+            const DrawCall found = textAt(sheet, e.rect);
+            EXPECT_EQ(found.name, e.text);
+            EXPECT_EQ(found.font, e.font);
+            EXPECT_EQ(found.flags, e.flags);
+            EXPECT_EQ(found.colour, e.colour);
         }
         EXPECT_EQ(b.back0.textColour(), ui::kBlack);
         for (const auto& t : b.back0.callsOf(DrawCall::Text))
@@ -473,9 +427,7 @@ TEST(SummaryForm, PrintVariantMarksItsCutLinesAndTheScreenVariantHasNone) {
     const auto print = allSheets(*record, SummaryVariant::Print);
     const std::map<int, int> cuts = {{2, 494}, {4, 449}, {6, 361}};
     for (const auto& [sheet, calls] : print) {
-        std::vector<DrawCall> lines;
-        for (const auto& c : calls)
-            if (c.kind == DrawCall::Line) lines.push_back(c);
+        const auto lines = ofKind(calls, DrawCall::Line);
         if (!cuts.count(sheet)) {
             EXPECT_TRUE(lines.empty()) << sheet;
             continue;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "fake_frame.h"
+#include "recorded_calls.h"
+#include "screen_clicks.h"
 #include "screens/assessment/help_pages.h"
 #include "screens/assessment/item_screens.h"
 #include "screens/assessment/recommendation_editor.h"
@@ -59,18 +61,10 @@ class AssessmentTest : public ::testing::Test {
         controller.addModule(editor);
     }
 
-    static ui::Point centre(const ui::SkinButton& button) {
-        return {button.x() + button.width() / 2, button.y() + button.height() / 2};
-    }
-    // The window stores the mouse position before it hands the move to the controller.
-    void moveTo(ui::Point p) {
-        state.lastMouse = p;
-        controller.mouseMoved(p.x, p.y);
-    }
+    void moveTo(ui::Point p) { testing::moveTo(controller, state, p); }
     void clickAt(ui::Point p) { controller.leftButtonDown(p.x, p.y); }
-    void moveAndClick(const ui::SkinButton& button) {
-        moveTo(centre(button));
-        clickAt(centre(button));
+    void moveAndClick(const ui::SkinButton& b) {
+        testing::moveAndClick(controller, state, centre(b));
     }
 
     // Each composes afresh, forgetting what was drawn before.
@@ -91,11 +85,7 @@ class AssessmentTest : public ::testing::Test {
     }
 
     // Whether any of the button's three images was drawn into back buffer 0.
-    bool drewButton(const std::string& base) {
-        const auto& back = frame.back(0);
-        return back.drewImage(base + "_n.bmp") || back.drewImage(base + "_o.bmp") ||
-               back.drewImage(base + "_p.bmp");
-    }
+    bool drewButton(const std::string& base) { return testing::drewButton(frame.back(0), base); }
     std::string note(int item) const { return std::string(text(state.record.notes[item])); }
     FakeTextControl& noteEditor() { return frame.fakeControl(ui::ControlId::NoteEditor); }
 };

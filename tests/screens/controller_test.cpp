@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_frame.h"
+#include "screen_clicks.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
 
@@ -15,13 +16,8 @@ class ControllerTest : public ::testing::Test {
     AppState state;
     ScreenController controller{frame, buttons, state};
 
-    // A click as the user makes it: the mouse arrives first, then the button goes down.
-    void moveAndClick(const ui::SkinButton& button) {
-        const int x = button.x() + button.width() / 2;
-        const int y = button.y() + button.height() / 2;
-        state.lastMouse = {x, y};
-        controller.mouseMoved(x, y);
-        controller.leftButtonDown(x, y);
+    void moveAndClick(const ui::SkinButton& b) {
+        testing::moveAndClick(controller, state, testing::centre(b));
     }
 };
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "assessment_fixture.h"
@@ -18,11 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::cp;
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::readFile;
 
 // One run of the program: everything main() wires, over a fake frame.
 struct Session {
@@ -52,7 +47,7 @@ struct Session {
 
 class RecoveryTest : public ::testing::Test {
   protected:
-    fs::path root = testing::freshTempFolder();
+    testing::TempFolder root;
     fs::path examinees = root / "pacjenci";
     fs::path stateFolder = root / "state" / "odzysk";
     std::unique_ptr<Session> session;
@@ -61,7 +56,6 @@ class RecoveryTest : public ::testing::Test {
         fs::create_directories(examinees);
         start();
     }
-    ~RecoveryTest() override { fs::remove_all(root); }
 
     // A new run over the same folders; the previous one vanishes as a killed program does.
     void start() {
@@ -72,30 +66,21 @@ class RecoveryTest : public ::testing::Test {
     Buttons& buttons() { return session->buttons; }
     testing::FakeFrame& frame() { return session->frame; }
     void moveAndClick(const ui::SkinButton& b) {
-        const int x = b.x() + b.width() / 2;
-        const int y = b.y() + b.height() / 2;
-        state().lastMouse = {x, y};
-        session->controller.mouseMoved(x, y);
-        session->controller.leftButtonDown(x, y);
+        testing::moveAndClick(session->controller, state(), testing::centre(b));
     }
     void showItem(int item) {
         state().screenId = screen::kItemPage;
         state().currentItem = item;
         session->controller.compose();
     }
-    std::vector<std::string> copies() {
-        std::vector<std::string> names;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(stateFolder, ec)) {
-            names.push_back(e.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
+    std::set<std::string> copies() {
+        return fs::is_directory(stateFolder) ? testing::fileNames(stateFolder)
+                                             : std::set<std::string>{};
     }
     // The one copy holds the record as it stands, byte for byte, under `name`.
     void expectCopyOfTheRecord(const std::string& name) {
-        ASSERT_EQ(copies(), std::vector<std::string>{name});
-        EXPECT_EQ(readBytes(stateFolder / name), encode(state().record));
+        ASSERT_EQ(copies(), std::set<std::string>{name});
+        EXPECT_EQ(readFile(stateFolder / name), encode(state().record));
     }
     void saveAs(std::string_view utf8) {
         state().screenId = screen::kMainMenu;
@@ -199,7 +184,7 @@ TEST_F(RecoveryTest, AKilledProgramGivesTheRecordBackWithItsName) {
     // Still unsaved: the copy stays until a save, and saving goes to the same file.
     expectCopyOfTheRecord("Nowak.pcn");
     saveAs("Nowak");
-    EXPECT_EQ(readBytes(examinees / "Nowak.pcn"), before);
+    EXPECT_EQ(readFile(examinees / "Nowak.pcn"), before);
     EXPECT_TRUE(copies().empty());
 
     start();
@@ -224,7 +209,7 @@ TEST_F(RecoveryTest, DiscardingTheCopyStartsAfresh) {
 TEST_F(RecoveryTest, ACopyThatCannotBeReadWholeIsSetAsideNeverUsed) {
     showItem(5);
     moveAndClick(buttons().green);
-    const std::string whole = readBytes(stateFolder / ".pcn");
+    const std::string whole = readFile(stateFolder / ".pcn");
     for (const std::string& bad : {whole.substr(0, 200), std::string("nie kopia"), std::string()}) {
         SCOPED_TRACE(bad.size());
         fs::remove_all(stateFolder);
@@ -233,11 +218,10 @@ TEST_F(RecoveryTest, ACopyThatCannotBeReadWholeIsSetAsideNeverUsed) {
         start();
         session->recovery.offerAtStart();
         EXPECT_TRUE(frame().questions.empty());
-        ASSERT_EQ(frame().messages.size(), 1u);
-        EXPECT_NE(cp1250::toUtf8(frame().messages[0].second).find("uszkodzona"), std::string::npos);
+        EXPECT_NE(frame().onlyMessage().text.find("uszkodzona"), std::string::npos);
         EXPECT_TRUE(sameContent(state().record, ExamineeRecord{}));
-        EXPECT_EQ(copies(), std::vector<std::string>{"Nowak.pcn.uszkodzony"});
-        EXPECT_EQ(readBytes(stateFolder / "Nowak.pcn.uszkodzony"), bad);
+        EXPECT_EQ(copies(), std::set<std::string>{"Nowak.pcn.uszkodzony"});
+        EXPECT_EQ(readFile(stateFolder / "Nowak.pcn.uszkodzony"), bad);
         // The next start finds nothing to offer.
         start();
         session->recovery.offerAtStart();
@@ -252,9 +236,7 @@ TEST_F(RecoveryTest, AFailingCopyIsReportedOnceAndWorkGoesOn) {
     moveAndClick(buttons().green);
     moveAndClick(buttons().red);
     EXPECT_EQ(state().record.scores[5], kFail);
-    ASSERT_EQ(frame().messages.size(), 1u);
-    EXPECT_NE(cp1250::toUtf8(frame().messages[0].second).find("Nie można zapisać kopii"),
-              std::string::npos);
+    EXPECT_NE(frame().onlyMessage().text.find("Nie można zapisać kopii"), std::string::npos);
 }
 
 // Closing the window while the note editor is open keeps the note as OK would, then asks.

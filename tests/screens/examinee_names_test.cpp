@@ -56,7 +56,7 @@ TEST(TypedNames, RefusedWithAReason) {
 }
 
 TEST(ExamineeFolder, ListsOnlyExamineeFilesInPolishOrder) {
-    const fs::path root = testing::freshTempFolder();
+    const testing::TempFolder root;
     const fs::path folder = root / "pacjenci";
     EXPECT_TRUE(listExamineeFiles(folder).empty());  // missing folder
     ASSERT_TRUE(ensureExamineeFolder(folder));
@@ -74,7 +74,6 @@ TEST(ExamineeFolder, ListsOnlyExamineeFilesInPolishOrder) {
 
     std::ofstream(root / "plik") << "x";
     EXPECT_FALSE(ensureExamineeFolder(root / "plik"));
-    fs::remove_all(root);
 }
 
 }  // namespace

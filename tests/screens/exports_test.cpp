@@ -9,20 +9,15 @@
 #include "file_screens_fixture.h"
 #include "files/scores_sheet.h"
 #include "model/catalogue.h"
+#include "recorded_calls.h"
 #include "screens/completeness.h"
-#include "screens/viewers/document_viewers.h"
 
 namespace lun4::testing {
 namespace {
 
-class ExportsTest : public FileScreensTest {
+class ExportsTest : public PrintMenuTest {
   protected:
-    DocumentViewers viewers{controller};
-
     ExportsTest() {
-        controller.addModule(viewers);
-        files.setPrintChoiceHandler(
-            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
         setText(state.record.firstName, cp("Łucja"));
         setText(state.record.lastName, cp("Wiśniewska"));
         setText(state.record.examDate, "12.05.2026");
@@ -32,31 +27,11 @@ class ExportsTest : public FileScreensTest {
     void scoreFirst(int n) {
         for (int k = 1; k <= kItemCount; ++k) state.record.scores[k] = k <= n ? kPass : kNotScored;
     }
-    void openPrintMenu() {
-        state.screenId = screen::kMainMenu;
-        controller.compose();
-        moveAndClick(buttons.printMenu);
-        ASSERT_EQ(state.screenId, screen::kPrintMenu);
-    }
-    void choose(int choice) {
-        openPrintMenu();
-        frame.back(0).clearCalls();
-        moveAndClick(choice < 3 ? *buttons.next[choice] : buttons.aids);
-    }
-    std::vector<ui::DrawCall> textsAt(const ui::Rect& rect) {
-        std::vector<ui::DrawCall> out;
-        for (const auto& t : frame.back(0).callsOf(ui::DrawCall::Text)) {
-            if (t.rect == rect) out.push_back(t);
-        }
-        return out;
-    }
+    Calls textsAt(const ui::Rect& rect) { return testing::textsAt(frame.back(0).calls(), rect); }
     // The notice line above a preview's buttons, or "" when there is none.
     std::string notice() {
         const auto texts = textsAt({48, 664, 976, 690});
         return texts.empty() ? "" : cp1250::toUtf8(texts.back().name);
-    }
-    std::string drewBefore(const std::string& utf8) {
-        return frame.back(0).drewText(utf8) ? utf8 : "";
     }
 };
 
@@ -112,7 +87,7 @@ TEST_F(ExportsTest, PrintMenuNamesTheAreasLeftUnscored) {
         EXPECT_EQ(cp1250::toUtf8(status[0].name), areas[a].second);
         EXPECT_EQ(status[0].colour, a == 0 ? (ui::Rgb{40, 120, 70}) : (ui::Rgb{160, 70, 30}));
     }
-    EXPECT_EQ((ui::Point{buttons.scoresSheet.x(), buttons.scoresSheet.y()}), (ui::Point{690, 598}));
+    EXPECT_EQ(topLeft(buttons.scoresSheet), (ui::Point{690, 598}));
     EXPECT_TRUE(frame.back(0).drewImage("Data\\arkusz_n.bmp") ||
                 frame.back(0).drewImage("Data\\arkusz_o.bmp"));
 }
@@ -162,8 +137,7 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     scoreFirst(168);
     frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia nr 2"));
     choose(2);
-    EXPECT_EQ((ui::Point{buttons.saveForEditing.x(), buttons.saveForEditing.y()}),
-              (ui::Point{395, 695}));
+    EXPECT_EQ(topLeft(buttons.saveForEditing), (ui::Point{395, 695}));
     EXPECT_TRUE(frame.back(0).drewImage("Data\\do_edycji_n.bmp") ||
                 frame.back(0).drewImage("Data\\do_edycji_o.bmp"));
     moveAndClick(buttons.nextPage);
@@ -198,10 +172,9 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     frame.saveAnswers.push_back(root / "raport.odt");
     frame.back(0).clearCalls();
     moveAndClick(buttons.saveForEditing);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd zapisu");
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
-              "Nie udało się zapisać raportu do edycji.\ndysk pełny");
+    const auto message = frame.onlyMessage();
+    EXPECT_EQ(message.caption, "Błąd zapisu");
+    EXPECT_EQ(message.text, "Nie udało się zapisać raportu do edycji.\ndysk pełny");
     EXPECT_EQ(notice(), "");
 }
 
@@ -220,20 +193,17 @@ TEST_F(ExportsTest, TheScoresSheetIsWrittenFromThePrintMenu) {
     frame.saveAnswers.push_back(root / "wyniki.csv");
     frame.back(0).clearCalls();
     moveAndClick(buttons.scoresSheet);
-    std::ifstream in(root / "wyniki.csv", std::ios::binary);
-    const std::string written{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(written, scoresSheet(state.record));
+    EXPECT_EQ(readFile(root / "wyniki.csv"), scoresSheet(state.record));
     EXPECT_EQ(state.screenId, screen::kPrintMenu);
-    EXPECT_EQ(drewBefore("Zapisano: wyniki.csv"), "Zapisano: wyniki.csv");
+    EXPECT_TRUE(frame.back(0).drewText("Zapisano: wyniki.csv"));
     // The line is said once: the menu shown again has none.
     frame.back(0).clearCalls();
     files.showPrintMenu();
-    EXPECT_EQ(drewBefore("Zapisano: wyniki.csv"), "");
+    EXPECT_FALSE(frame.back(0).drewText("Zapisano: wyniki.csv"));
 
     frame.saveAnswers.push_back(root / "brak" / "wyniki.csv");
     moveAndClick(buttons.scoresSheet);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    const std::string message = cp1250::toUtf8(frame.messages[0].second);
+    const std::string message = frame.onlyMessage().text;
     EXPECT_EQ(message.rfind("Nie udało się zapisać wyników do arkusza.\nnie można zapisać ", 0), 0u)
         << message;
     EXPECT_NE(message.find("wyniki.csv: folder nie istnieje"), std::string::npos) << message;

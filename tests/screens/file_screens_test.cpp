@@ -167,8 +167,7 @@ TEST_F(FileListTest, AFailedDeleteIsReportedNotConfirmed) {
     frame.back(0).clearCalls();
     moveAndClick(buttons.fileDelete);
     moveAndClick(buttons.ok);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+    EXPECT_EQ(frame.onlyMessage().text,
               "Nie udało się usunąć pliku „anna.pcn”: w tym miejscu jest folder, a nie plik.");
     EXPECT_FALSE(frame.back(0).drewImage("Data\\usunalem.bmp"));
     EXPECT_EQ(state.screenId, screen::kFileList);
@@ -186,15 +185,15 @@ TEST_F(FileListTest, AFailedDeleteNamesTheFileAndTheCause) {
     for (const auto& [cause, words] : cases) {
         SCOPED_TRACE(words);
         frame.messages.clear();
-        fileSystem.failAt = testing::StepFailingFileSystem::Step::Remove;
+        fileSystem.failAt = testing::FailingFileSystem::Step::Remove;
         fileSystem.reason = std::make_error_code(cause);
         openList();
         clickRow(0);
         moveAndClick(buttons.fileDelete);
         moveAndClick(buttons.ok);
-        ASSERT_EQ(frame.messages.size(), 1u);
-        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd usuwania");
-        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+        const auto message = frame.onlyMessage();
+        EXPECT_EQ(message.caption, "Błąd usuwania");
+        EXPECT_EQ(message.text,
                   std::string("Nie udało się usunąć pliku „anna.pcn”: ") + words + ".");
         EXPECT_EQ(state.screenId, screen::kFileList);
         EXPECT_TRUE(fs::exists(folder / "anna.pcn"));
@@ -212,9 +211,9 @@ TEST_F(FileListTest, AFileThatCannotBeReadSaysWhyNotWrongFormat) {
     clickRow(0);
     fs::remove(folder / "anna.pcn");  // gone since the list was made
     moveAndClick(buttons.fileOpen);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Nie można wczytać pliku");
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+    const auto message = frame.onlyMessage();
+    EXPECT_EQ(message.caption, "Nie można wczytać pliku");
+    EXPECT_EQ(message.text,
               "Nie można odczytać pliku „anna.pcn”: pliku już nie ma w folderze (usunięto go lub "
               "przeniesiono po wyświetleniu listy).");
     EXPECT_EQ(state.screenId, screen::kFileList);
@@ -228,8 +227,7 @@ TEST_F(FileListTest, AFileThatCannotBeReadSaysWhyNotWrongFormat) {
     fs::create_directories(folder / "beata.pcn");
     frame.messages.clear();
     moveAndClick(buttons.fileOpen);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+    EXPECT_EQ(frame.onlyMessage().text,
               "Nie można odczytać pliku „beata.pcn”: w tym miejscu jest folder, a nie plik.");
     EXPECT_EQ(text(state.record.firstName), "Ala");
 }
@@ -259,11 +257,9 @@ TEST_F(FileListTest, EnteringTheListRemovesLeftoversOfInterruptedSavesOnly) {
     fs::last_write_time(folder / ".lun4-5.tmp",
                         fs::file_time_type::clock::now() - std::chrono::hours(2));
     openList();
-    std::set<std::string> listing;
-    for (const auto& e : fs::directory_iterator(folder)) listing.insert(e.path().filename());
     std::set<std::string> expected = kept;
     expected.insert(".lun4-5.tmp");  // a folder, not a file a save wrote
-    EXPECT_EQ(listing, expected);
+    EXPECT_EQ(testing::fileNames(folder), expected);
     EXPECT_EQ(rowName(0), ".lun4-4.tmp.pcn");  // an examinee file, whatever its name
     EXPECT_EQ(rowName(1), "anna.pcn");
 }
@@ -330,8 +326,7 @@ TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
     moveAndClick(buttons.yes);
     typeSaveName("anna");
     moveAndClick(buttons.ok);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+    EXPECT_EQ(frame.onlyMessage().text,
               "Nie udało się zapisać pliku „anna.pcn”: folder plików badanych nie istnieje. "
               "Badanie nie zostało zapisane.");
     EXPECT_EQ(state.screenId, screen::kSave);
@@ -348,7 +343,7 @@ TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
 }
 
 TEST_F(SaveTest, AFailedSaveNamesTheFileAndTheCause) {
-    using Step = testing::StepFailingFileSystem::Step;
+    using Step = testing::FailingFileSystem::Step;
     struct Case {
         Step step;
         std::error_code cause;
@@ -374,11 +369,10 @@ TEST_F(SaveTest, AFailedSaveNamesTheFileAndTheCause) {
         fileSystem.failAt = c.step;
         fileSystem.reason = c.cause;
         saveAs("Nowak");
-        ASSERT_EQ(frame.messages.size(), 1u);
-        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Błąd zapisu");
-        EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
-                  std::string("Nie udało się zapisać pliku „Nowak.pcn”: ") + c.words +
-                      ". Badanie nie zostało zapisane.");
+        const auto message = frame.onlyMessage();
+        EXPECT_EQ(message.caption, "Błąd zapisu");
+        EXPECT_EQ(message.text, std::string("Nie udało się zapisać pliku „Nowak.pcn”: ") + c.words +
+                                    ". Badanie nie zostało zapisane.");
         EXPECT_EQ(state.screenId, screen::kSave);
         EXPECT_EQ(filesInFolder(), 0u);  // nothing written, no temporary file left
         EXPECT_TRUE(files.currentFileName().empty());
@@ -391,8 +385,7 @@ TEST_F(SaveTest, AFailedSaveNamesTheFileAndTheCause) {
     fs::permissions(folder / "Nowak.pcn", fs::perms::owner_read | fs::perms::group_read);
     frame.messages.clear();
     saveAs("Nowak");
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second),
+    EXPECT_EQ(frame.onlyMessage().text,
               "Nie udało się zapisać pliku „Nowak.pcn”: plik jest oznaczony jako tylko do odczytu. "
               "Badanie nie zostało zapisane.");
 }
@@ -414,8 +407,7 @@ TEST_F(SaveTest, TheLongestNamesTheCheckAcceptsAreSaved) {
     }
     EXPECT_EQ(filesInFolder(), 2u);
     saveAs(std::string(252, 'a'));
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second), "Nazwa pliku jest za długa.");
+    EXPECT_EQ(frame.onlyMessage().text, "Nazwa pliku jest za długa.");
     EXPECT_EQ(filesInFolder(), 2u);
 }
 
@@ -436,8 +428,7 @@ TEST_F(SaveTest, ANameTypedWithItsExtensionIsSavedUnderThatName) {
     // The extension alone is no name.
     frame.messages.clear();
     saveAs(".pcn");
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].second), "Wpisz nazwę pliku.");
+    EXPECT_EQ(frame.onlyMessage().text, "Wpisz nazwę pliku.");
 }
 
 // The causes a save meets through the file system are checked on the save screen above; here

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "assessment_fixture.h"
 #include "model/catalogue.h"
@@ -12,25 +11,12 @@ namespace lun4 {
 namespace {
 
 using testing::AssessmentTest;
+using testing::centre;
+using testing::imagesNamed;
+using testing::textCall;
+using testing::topLeft;
 using ui::DrawCall;
 using ui::SkinButton;
-
-// Draw calls of images whose name is `name`, in order.
-std::vector<DrawCall> imageCalls(const ui::RecordingSurface& surface, const std::string& name) {
-    std::vector<DrawCall> out;
-    for (const DrawCall& c : surface.callsOf(DrawCall::Image)) {
-        if (c.name == name) out.push_back(c);
-    }
-    return out;
-}
-
-// The first text call drawing `utf8`.
-std::optional<DrawCall> textCall(const ui::RecordingSurface& surface, std::string_view utf8) {
-    for (const DrawCall& c : surface.callsOf(DrawCall::Text)) {
-        if (cp1250::toUtf8(c.name) == utf8) return c;
-    }
-    return std::nullopt;
-}
 
 // ----- item lists -----
 
@@ -71,10 +57,9 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
     ASSERT_FALSE(images.empty());
     EXPECT_EQ(images[0].name, "Data\\BMP\\tlo_zad.bmp");
     EXPECT_EQ(images[0].rect, (ui::Rect{0, 0, 1024, 768}));
-    const auto heading = imageCalls(back, "Data\\BMP\\n_3.bmp");
+    const auto heading = imagesNamed(back, "Data\\BMP\\n_3.bmp");
     ASSERT_EQ(heading.size(), 1u);
-    EXPECT_EQ(heading[0].rect.left, 845);
-    EXPECT_EQ(heading[0].rect.top, 86);
+    EXPECT_EQ(topLeft(heading[0]), (ui::Point{845, 86}));
 
     const auto texts = back.callsOf(DrawCall::Text);
     ASSERT_GE(texts.size(), 2u);
@@ -86,15 +71,13 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
     EXPECT_EQ(texts[1].rect, (ui::Rect{161, 18, 832, 45}));
     EXPECT_EQ(texts[1].mode, ui::BackgroundMode::Transparent);
 
-    const auto items = imageCalls(back, "Data\\BMP\\przycisk_n.bmp");
-    const auto indicators = imageCalls(back, "Data\\BMP\\but_w.bmp");
+    const auto items = imagesNamed(back, "Data\\BMP\\przycisk_n.bmp");
+    const auto indicators = imagesNamed(back, "Data\\BMP\\but_w.bmp");
     ASSERT_EQ(items.size(), 8u);
     ASSERT_EQ(indicators.size(), 8u);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(items[i].rect.left, 122);
-        EXPECT_EQ(items[i].rect.top, 80 + 70 * i);
-        EXPECT_EQ(indicators[i].rect.left, 755);
-        EXPECT_EQ(indicators[i].rect.top, 85 + 70 * i);
+        EXPECT_EQ(topLeft(items[i]), (ui::Point{122, 80 + 70 * i}));
+        EXPECT_EQ(topLeft(indicators[i]), (ui::Point{755, 85 + 70 * i}));
     }
     // Item 89 on button 0: its name in white over its black shadow, its number alone.
     EXPECT_TRUE(back.drewText(cp1250::toUtf8(itemName(89))));
@@ -103,15 +86,14 @@ TEST_F(ItemListTest, HomeListLaysOutEightItemsWithTitleHeadingAndIndicators) {
 
     EXPECT_TRUE(drewButton("Data\\BMP\\poprzednie"));
     EXPECT_TRUE(drewButton("Data\\BMP\\nastepne"));
-    const auto back_ = imageCalls(back, "Data\\BMP\\powrot_n.bmp");
+    const auto back_ = imagesNamed(back, "Data\\BMP\\powrot_n.bmp");
     ASSERT_EQ(back_.size(), 1u);
-    EXPECT_EQ(back_[0].rect.left, 77);
-    EXPECT_EQ(back_[0].rect.top, 676);
+    EXPECT_EQ(topLeft(back_[0]), (ui::Point{77, 676}));
 }
 
 TEST_F(ItemListTest, DirectObservationListTakesTwelveCloserRows) {
     showList(44);
-    const auto items = imageCalls(frame.back(0), "Data\\BMP\\przycisk_n.bmp");
+    const auto items = imagesNamed(frame.back(0), "Data\\BMP\\przycisk_n.bmp");
     ASSERT_EQ(items.size(), 12u);
     EXPECT_EQ(items[11].rect.top, 67 + 49 * 11);
     EXPECT_EQ(buttons.indicator[11]->y(), 72 + 49 * 11);
@@ -129,7 +111,7 @@ TEST_F(ItemListTest, IndicatorsShowTheScoresAndAreReadAgainOnEveryComposition) {
     EXPECT_EQ(buttons.indicator[1]->normalImage()->name(), "Data\\BMP\\but_y.bmp");
     EXPECT_EQ(buttons.indicator[2]->normalImage()->name(), "Data\\BMP\\but_r.bmp");
     EXPECT_EQ(buttons.indicator[3]->normalImage()->name(), "Data\\BMP\\but_w.bmp");
-    const auto yellow = imageCalls(frame.back(0), "Data\\BMP\\but_y.bmp");
+    const auto yellow = imagesNamed(frame.back(0), "Data\\BMP\\but_y.bmp");
     ASSERT_EQ(yellow.size(), 1u);
     EXPECT_EQ(yellow[0].rect.top, 67 + 49 + 5);
 
@@ -222,7 +204,7 @@ TEST_F(ItemPageTest, ComposesHeaderTitleButtonsAndTaskPage) {
     ASSERT_GE(images.size(), 2u);
     EXPECT_EQ(images[0], "Data\\BMP\\tlo_zad2.bmp");
     EXPECT_EQ(images[1], "Data\\BMP\\podswiatelka.bmp");
-    EXPECT_EQ(imageCalls(back, "Data\\BMP\\podswiatelka.bmp")[0].rect.left, 851);
+    EXPECT_EQ(imagesNamed(back, "Data\\BMP\\podswiatelka.bmp")[0].rect.left, 851);
 
     const auto area = textCall(back, "OBSZAR OBSERWACJI DIAGNOSTY");
     ASSERT_TRUE(area);
@@ -240,13 +222,12 @@ TEST_F(ItemPageTest, ComposesHeaderTitleButtonsAndTaskPage) {
     EXPECT_EQ(title->rect, (ui::Rect{95, 112, 773, 135}));
     EXPECT_EQ(title->flags, ui::text::kCenter | ui::text::kVCenter | ui::text::kSingleLine);
 
-    const auto page = imageCalls(back, "Data\\BMP\\Zad\\z17.asd");
+    const auto page = imagesNamed(back, "Data\\BMP\\Zad\\z17.asd");
     ASSERT_EQ(page.size(), 1u);
     EXPECT_EQ(page[0].rect, (ui::Rect{40, 150, 830, 620}));
-    const auto powrot = imageCalls(back, "Data\\BMP\\powrot_n.bmp");
+    const auto powrot = imagesNamed(back, "Data\\BMP\\powrot_n.bmp");
     ASSERT_EQ(powrot.size(), 1u);
-    EXPECT_EQ(powrot[0].rect.left, 794);
-    EXPECT_EQ(powrot[0].rect.top, 67);
+    EXPECT_EQ(topLeft(powrot[0]), (ui::Point{794, 67}));
     for (const char* drawn : {"green", "yellow", "red", "klucz", "prawo", "lewo"}) {
         EXPECT_TRUE(drewButton(std::string("Data\\BMP\\") + drawn)) << drawn;
     }
@@ -304,8 +285,7 @@ TEST_F(ItemPageTest, StepOverTheScaleBorderThenBackReturnsToTheListHoldingTheIte
     EXPECT_EQ(state.screenId, 42);
     EXPECT_TRUE(frame.back(0).drewImage("Data\\BMP\\n_2.bmp"));
     // The list has its back button home again.
-    EXPECT_EQ(buttons.back.x(), 77);
-    EXPECT_EQ(buttons.back.y(), 676);
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{77, 676}));
 }
 
 TEST_F(ItemPageTest, NextItemCrossesIntoTheNextArea) {
@@ -361,15 +341,13 @@ TEST_F(ItemPageTest, KeyButtonUpToItem73Only) {
     moveAndClick(buttons.key);
     ASSERT_EQ(state.screenId, screen::kKeyPage);
     const auto& back = frame.back(0);
-    const auto panel = imageCalls(back, "Data\\BMP\\klucz.bmp");
+    const auto panel = imagesNamed(back, "Data\\BMP\\klucz.bmp");
     ASSERT_EQ(panel.size(), 1u);
-    EXPECT_EQ(panel[0].rect.left, 43);
-    EXPECT_EQ(panel[0].rect.top, 178);
-    const auto page = imageCalls(back, "Data\\BMP\\Klu\\k73.asd");
+    EXPECT_EQ(topLeft(panel[0]), (ui::Point{43, 178}));
+    const auto page = imagesNamed(back, "Data\\BMP\\Klu\\k73.asd");
     ASSERT_EQ(page.size(), 1u);
     EXPECT_EQ(page[0].rect, (ui::Rect{86, 249, 86 + 793, 249 + 530}));
-    EXPECT_EQ(buttons.ok.x(), 664);
-    EXPECT_EQ(buttons.ok.y(), 657);
+    EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     // Laid over the item page: the back buffer was not cleared first.
     EXPECT_EQ(back.imagesDrawn()[0], "Data\\BMP\\tlo_zad2.bmp");
 

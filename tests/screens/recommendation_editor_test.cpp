@@ -6,6 +6,8 @@
 namespace lun4 {
 namespace {
 
+using testing::centre;
+using testing::topLeft;
 using ui::SkinButton;
 
 class RecommendationEditorTest : public testing::AssessmentTest {
@@ -40,14 +42,12 @@ TEST_F(RecommendationEditorTest, OpensOverTheItemPageWithTheNote) {
     for (const auto& c : back.callsOf(ui::DrawCall::Image)) {
         if (c.name == "Data\\BMP\\wskazania_tlo.bmp") {
             panel = true;
-            EXPECT_EQ(c.rect.left, 43);
-            EXPECT_EQ(c.rect.top, 178);
+            EXPECT_EQ(topLeft(c), (ui::Point{43, 178}));
         }
     }
     EXPECT_TRUE(panel);
     EXPECT_EQ(images.back(), "Data\\BMP\\ok_n.bmp");
-    EXPECT_EQ(buttons.ok.x(), 664);
-    EXPECT_EQ(buttons.ok.y(), 657);
+    EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     EXPECT_TRUE(noteEditor().isVisible());
     EXPECT_EQ(cp1250::toUtf8(noteEditor().text()), "Ćwiczenia z zegarem\r\n");
     // Shown once with the editor, once more with OK on it.
@@ -110,8 +110,7 @@ TEST_F(RecommendationEditorTest, OneCharacterTooManyIsRefusedNotCut) {
     EXPECT_EQ(state.screenId, screen::kRecommendationEditor);
     EXPECT_TRUE(noteEditor().isVisible());
     EXPECT_TRUE(frame.pauses.empty());
-    ASSERT_EQ(frame.messages.size(), 1u);
-    EXPECT_EQ(cp1250::toUtf8(frame.messages[0].first), "Zalecenia");
+    EXPECT_EQ(frame.onlyMessage().caption, "Zalecenia");
     EXPECT_NE(lastMessage().find("1500 znaków"), std::string::npos) << lastMessage();
     EXPECT_NE(lastMessage().find("najwyżej 1499 znaków"), std::string::npos) << lastMessage();
     EXPECT_NE(lastMessage().find("o co najmniej 1 znak "), std::string::npos) << lastMessage();

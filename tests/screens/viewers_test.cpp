@@ -4,41 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "file_screens_fixture.h"
-#include "screens/viewers/document_viewers.h"
+#include "recorded_calls.h"
 
 namespace lun4::testing {
 namespace {
 
-class ViewersTest : public FileScreensTest {
+class ViewersTest : public PrintMenuTest {
   protected:
-    DocumentViewers viewers{controller};
-
-    ViewersTest() {
-        controller.addModule(viewers);
-        files.setPrintChoiceHandler(
-            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
-    }
-
-    void openPrintMenu() {
-        state.screenId = screen::kMainMenu;
-        controller.compose();
-        moveAndClick(buttons.printMenu);
-        ASSERT_EQ(state.screenId, screen::kPrintMenu);
-    }
-    void choose(int choice) {
-        openPrintMenu();
-        moveAndClick(choice < 3 ? *buttons.next[choice] : buttons.aids);
-        frame.back(0).clearCalls();
-    }
     void show(std::function<void()> compose) {
         frame.back(0).clearCalls();
         compose();
     }
-    bool drew(const std::string& base) {
-        const auto& b = frame.back(0);
-        return b.drewImage(base + "_n.bmp") || b.drewImage(base + "_o.bmp") ||
-               b.drewImage(base + "_p.bmp");
-    }
+    bool drew(const std::string& base) { return drewButton(frame.back(0), base); }
     std::vector<std::string> labels() {
         std::vector<std::string> out;
         for (const auto& t : frame.back(0).callsOf(ui::DrawCall::Text)) {
@@ -69,24 +46,24 @@ TEST_F(ViewersTest, PrintMenuChoicesOpenTheirViewers) {
 TEST_F(ViewersTest, ChartPagesTheirButtonsAndTheFullPageView) {
     show([&] { viewers.showChartPreview(1); });
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
-    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{45, 695}));
-    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{770, 695}));
-    EXPECT_EQ((ui::Point{buttons.preview.x(), buttons.preview.y()}), (ui::Point{220, 695}));
-    EXPECT_EQ((ui::Point{buttons.print.x(), buttons.print.y()}), (ui::Point{395, 695}));
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{45, 695}));
+    EXPECT_EQ(topLeft(buttons.nextPage), (ui::Point{770, 695}));
+    EXPECT_EQ(topLeft(buttons.preview), (ui::Point{220, 695}));
+    EXPECT_EQ(topLeft(buttons.print), (ui::Point{395, 695}));
     EXPECT_TRUE(drew("Data\\BMP\\nastepne"));
     EXPECT_FALSE(drew("Data\\BMP\\poprzednie"));
     EXPECT_TRUE(frame.back(0).drewText("STRONA 1/2"));
 
     moveAndClick(buttons.nextPage);
     EXPECT_EQ(state.screenId, screen::kChartPreview2);
-    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{570, 695}));
+    EXPECT_EQ(topLeft(buttons.previous), (ui::Point{570, 695}));
     moveAndClick(buttons.previous);
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
 
     moveAndClick(buttons.preview);
     EXPECT_EQ(state.screenId, screen::kFullPageChart);
     EXPECT_TRUE(frame.back(0).drewImage("Data\\view.bmp"));
-    EXPECT_EQ((ui::Point{buttons.back.x(), buttons.back.y()}), (ui::Point{790, 45}));
+    EXPECT_EQ(topLeft(buttons.back), (ui::Point{790, 45}));
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kChartPreview1);
 
@@ -94,8 +71,8 @@ TEST_F(ViewersTest, ChartPagesTheirButtonsAndTheFullPageView) {
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kMainMenu);
     // The lists expect the arrows at home again.
-    EXPECT_EQ((ui::Point{buttons.nextPage.x(), buttons.nextPage.y()}), (ui::Point{665, 676}));
-    EXPECT_EQ((ui::Point{buttons.previous.x(), buttons.previous.y()}), (ui::Point{458, 676}));
+    EXPECT_EQ(topLeft(buttons.nextPage), (ui::Point{665, 676}));
+    EXPECT_EQ(topLeft(buttons.previous), (ui::Point{458, 676}));
 }
 
 TEST_F(ViewersTest, SummarySheetsComeFromTheirPageBuffers) {
@@ -256,8 +233,7 @@ TEST_F(ViewersTest, APrintThatFailsIsReported) {
     frame.fakePrinter().failOnEnd = true;
     viewers.showAidsPage(0);
     moveAndClick(buttons.print);
-    ASSERT_EQ(frame.messages.size(), 1u);
-    const std::string message = cp1250::toUtf8(frame.messages[0].second);
+    const std::string message = frame.onlyMessage().text;
     EXPECT_NE(message.find("wydrukować"), std::string::npos);
     EXPECT_NE(message.find("dysk pełny"), std::string::npos);
 }

@@ -1,5 +1,9 @@
 #include "fake_frame.h"
 
+#include <gtest/gtest.h>
+
+#include "model/cp1250.h"
+
 namespace lun4::testing {
 
 std::vector<std::string> FakeTextControl::displayedLines() const {
@@ -30,6 +34,12 @@ FakeFrame::FakeFrame() {
     for (int i = 0; i < 3; ++i) {
         buffers_[i] = std::make_unique<ui::RecordingSurface>("back" + std::to_string(i));
     }
+}
+
+FakeFrame::Message FakeFrame::onlyMessage() const {
+    EXPECT_EQ(messages.size(), 1u);
+    if (messages.size() != 1) return {};
+    return {cp1250::toUtf8(messages[0].first), cp1250::toUtf8(messages[0].second)};
 }
 
 void FakeFrame::present() {

@@ -116,6 +116,12 @@ class FakeFrame : public ui::Frame {
     void showMessage(std::string_view caption, std::string_view text) override {
         messages.emplace_back(caption, text);
     }
+    // The one message shown, in UTF-8: a test failure, and empty texts, when there was not
+    // exactly one.
+    struct Message {
+        std::string caption, text;
+    };
+    Message onlyMessage() const;
     // Questions are answered from `answers`, first in first out; "first" when none is left.
     struct Question {
         std::string caption, text, first, second;

@@ -6,7 +6,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QRect>
 #include <QTemporaryDir>
@@ -429,10 +428,3 @@ TEST_F(DataFolder, SameBytesEveryRun) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
