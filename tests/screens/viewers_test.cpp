@@ -224,6 +224,10 @@ TEST_F(ViewersTest, ACancelledDialogPrintsNothingAndLeavesTheScreen) {
         EXPECT_EQ(frame.fakeImages().loaded().size(), loaded);
         EXPECT_TRUE(frame.back(0).calls().empty());
         EXPECT_EQ(frame.presentCount, presents);
+        // The button does not stay pressed on the window: its last look there is the lit one.
+        const auto onWindow = frame.window().imagesDrawn();
+        ASSERT_FALSE(onWindow.empty());
+        EXPECT_EQ(onWindow.back(), "Data\\drukuj_o.bmp");
     }
     EXPECT_EQ(printer.dialogs, 2);
     EXPECT_TRUE(frame.messages.empty());

@@ -230,6 +230,14 @@ reports::PrintResult DocumentViewers::printDocument(reports::Document document) 
     return result;
 }
 
+void DocumentViewers::showButtonAsItIs(SkinButton& button) {
+    // The screen stays as it was: only the button's pressed look goes, so that it does not
+    // stay pressed on the window until the mouse moves.
+    controller_.hoverFromLastMouse(button);
+    button.draw(frame().windowSurface());
+    frame().showWindowSurface();
+}
+
 void DocumentViewers::returnToMainMenu() {
     // The list screens expect the arrows at their home places.
     buttons().nextPage.setPosition(665, 676);
@@ -289,10 +297,14 @@ void DocumentViewers::click(int x, int y) {
                 showChartPreview(1);
             } else if (pressed(b.preview)) {
                 showChartView();
-            } else if (pressed(b.print) && printDocument(reports::Document::ProfileChart) !=
-                                               reports::PrintResult::Cancelled) {
-                // Back to the preview page the chart was printed from.
-                showChartPreview(id == screen::kChartPreview1 ? 1 : 2);
+            } else if (pressed(b.print)) {
+                if (printDocument(reports::Document::ProfileChart) ==
+                    reports::PrintResult::Cancelled) {
+                    showButtonAsItIs(b.print);
+                } else {
+                    // Back to the preview page the chart was printed from.
+                    showChartPreview(id == screen::kChartPreview1 ? 1 : 2);
+                }
             }
             break;
         case screen::kFullPageChart:
@@ -337,6 +349,7 @@ void DocumentViewers::click(int x, int y) {
                 showAidsPage(previewPage_ - 1);
             } else if (pressed(b.print)) {
                 printDocument(reports::Document::AidPicture);
+                showButtonAsItIs(b.print);
             }
             break;
     }

@@ -55,6 +55,7 @@ class DocumentViewers : public ScreenModule {
     void showOnScreen(int screenId);
     void showCoverBoxes(bool visible);
     reports::CoverTexts coverTexts();
+    void showButtonAsItIs(ui::SkinButton& button);
     void returnToMainMenu();
 
     ScreenController& controller_;
