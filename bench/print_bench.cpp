@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "platform/data_paths.h"
-#include "platform/qt_image_source.h"
-#include "platform/qt_print_target.h"
+#include "platform/qt/qt_image_source.h"
+#include "platform/qt/qt_print_target.h"
 #include "reports/print_job.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "files/recovery_file.h"
 #include "model/catalogue.h"
 #include "model/default_recommendations.h"
-#include "platform/main_window.h"
+#include "platform/qt/main_window.h"
 #include "reports/chart.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"

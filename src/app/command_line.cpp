@@ -14,8 +14,8 @@
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/odt_writer.h"
-#include "platform/qt_image_source.h"
-#include "platform/qt_print_target.h"
+#include "platform/qt/qt_image_source.h"
+#include "platform/qt/qt_print_target.h"
 #include "reports/editable_report.h"
 #include "reports/print_job.h"
 

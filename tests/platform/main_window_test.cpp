@@ -1,4 +1,4 @@
-#include "platform/main_window.h"
+#include "platform/qt/main_window.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/page_decoder.h"
+#include "platform/qt/page_decoder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/qt_image_source.h"
+#include "platform/qt/qt_image_source.h"
 #include "test_files.h"
 
 namespace lun4::platform {

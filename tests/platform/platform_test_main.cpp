@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "platform/program_look.h"
+#include "platform/qt/program_look.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -7,7 +7,7 @@
 #include <QPrinter>
 
 #include "model/cp1250.h"
-#include "platform/qt_print_target.h"
+#include "platform/qt/qt_print_target.h"
 #include "test_files.h"
 #include "ui/qt/qt_painting.h"
 #include "ui/qt/qt_surface.h"

@@ -1,7 +1,7 @@
 // The toolkit's own texts in Polish and its message boxes in the program's look. The test main
 // loads the translations and the look as the program's start does.
 
-#include "platform/program_look.h"
+#include "platform/qt/program_look.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@
 
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
-#include "platform/main_window.h"
+#include "platform/qt/main_window.h"
 
 namespace lun4::platform {
 namespace {

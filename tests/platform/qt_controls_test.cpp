@@ -1,4 +1,4 @@
-#include "platform/qt_controls.h"
+#include "platform/qt/qt_controls.h"
 
 #include <gtest/gtest.h>
 

@@ -202,7 +202,7 @@ TEST_F(ExportsTest, TheScoresSheetIsWrittenFromThePrintMenu) {
     EXPECT_TRUE(frame.back(0).drewText("Zapisano: wyniki.csv"));
     // The line is said once: the menu shown again has none.
     frame.back(0).clearCalls();
-    files.showPrintMenu();
+    printMenu.show();
     EXPECT_FALSE(frame.back(0).drewText("Zapisano: wyniki.csv"));
 
     frame.saveAnswers.push_back(root / "brak" / "wyniki.csv");

@@ -48,27 +48,27 @@ void DocumentViewers::compose(int id) {
     }
 }
 
-void DocumentViewers::openFromPrintMenu(FileScreens::PrintChoice choice) {
+void DocumentViewers::openFromPrintMenu(PrintChoice choice) {
     // A document of an assessment not fully scored says so on its first page, without
     // stopping the user.
     notice_.clear();
     const Completeness scored = completeness(record());
-    if (choice != FileScreens::PrintChoice::Aids && !scored.complete()) {
+    if (choice != PrintChoice::Aids && !scored.complete()) {
         notice_ = incompleteNotice(scored);
         noticeKind_ = NoticeKind::Warning;
     }
     switch (choice) {
-        case FileScreens::PrintChoice::ProfileChart:
+        case PrintChoice::ProfileChart:
             showChartPreview(1);
             break;
-        case FileScreens::PrintChoice::SummaryForm:
+        case PrintChoice::SummaryForm:
             showSummaryPreview(0);
             break;
-        case FileScreens::PrintChoice::NarrativeReport:
+        case PrintChoice::NarrativeReport:
             proposeCoverTexts();
             showReportPreview(1);
             break;
-        case FileScreens::PrintChoice::Aids:
+        case PrintChoice::Aids:
             showAidsPage(0);
             break;
     }

@@ -13,7 +13,7 @@
 #include "reports/print_job.h"
 #include "screens/completeness.h"
 #include "screens/controller/screen_controller.h"
-#include "screens/filescreens/file_screens.h"
+#include "screens/menus/print_menu.h"
 #include "screens/screen_module.h"
 
 namespace lun4 {
@@ -29,7 +29,7 @@ class DocumentViewers : public ScreenModule {
 
     // The print menu's four choices: the chart's first page, the summary form's first sheet,
     // the report's cover, the first aid picture.
-    void openFromPrintMenu(FileScreens::PrintChoice choice);
+    void openFromPrintMenu(PrintChoice choice);
 
     void showChartPreview(int page);  // 1 or 2
     void showChartView();

@@ -1,4 +1,4 @@
-#include "platform/qt_image_source.h"
+#include "platform/qt/qt_image_source.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,8 +11,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "platform/bmp_reader.h"
-#include "platform/page_decoder.h"
+#include "platform/qt/bmp_reader.h"
+#include "platform/qt/page_decoder.h"
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {

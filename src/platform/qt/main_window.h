@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
-#include "platform/qt_controls.h"
-#include "platform/qt_image_source.h"
-#include "platform/qt_print_target.h"
-#include "platform/qt_settings.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_image_source.h"
+#include "platform/qt/qt_print_target.h"
+#include "platform/qt/qt_settings.h"
 #include "ui/frame.h"
 #include "ui/qt/qt_surface.h"
 

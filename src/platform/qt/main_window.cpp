@@ -1,4 +1,4 @@
-#include "platform/main_window.h"
+#include "platform/qt/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,7 +21,7 @@
 
 #include "files/file_system.h"
 #include "platform/odt_writer.h"
-#include "platform/program_look.h"
+#include "platform/qt/program_look.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {

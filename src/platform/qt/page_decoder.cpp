@@ -1,4 +1,4 @@
-#include "platform/page_decoder.h"
+#include "platform/qt/page_decoder.h"
 
 #include <turbojpeg.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt_print_target.h"
+#include "platform/qt/qt_print_target.h"
 
 #include <unistd.h>
 

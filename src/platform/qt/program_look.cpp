@@ -1,4 +1,4 @@
-#include "platform/program_look.h"
+#include "platform/qt/program_look.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "platform/qt_settings.h"
+#include "platform/qt/qt_settings.h"
 
 #include <QFile>
 #include <QSettings>
