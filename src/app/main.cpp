@@ -27,6 +27,8 @@
 #include "screens/filescreens/crash_recovery.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/filescreens/file_screens.h"
+#include "screens/menus/main_menu.h"
+#include "screens/menus/print_menu.h"
 #include "screens/viewers/document_viewers.h"
 #include "ui/qt/qt_fonts.h"
 
@@ -92,19 +94,22 @@ int main(int argc, char** argv) {
 
     lun4::DataForm dataForm(controller);
     lun4::FileScreens fileScreens(controller, dataForm, examineeFolder);
+    lun4::PrintMenu printMenu(controller);
+    lun4::MainMenu mainMenu(controller, fileScreens, dataForm, printMenu);
     lun4::ItemScreens itemScreens(controller);
     lun4::HelpPages helpPages(controller);
     lun4::RecommendationEditor recommendationEditor(controller);
     lun4::DocumentViewers viewers(controller);
-    // The file screens answer every click first.
+    // The menus and the file screens answer every click first.
+    controller.addModule(mainMenu);
+    controller.addModule(printMenu);
     controller.addModule(fileScreens);
     controller.addModule(dataForm);
     controller.addModule(itemScreens);
     controller.addModule(helpPages);
     controller.addModule(recommendationEditor);
     controller.addModule(viewers);
-    fileScreens.setPrintChoiceHandler(
-        [&](lun4::FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
+    printMenu.setChoiceHandler([&](lun4::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
 
     // Every change to the record is copied to the user's state folder until it is saved.
     lun4::RecoveryStore recoveryStore(lun4::platform::recoveryFolder());

@@ -22,6 +22,7 @@ using testing::readFile;
 // One run of the program: everything main() wires, over a fake frame.
 struct Session {
     Session(const fs::path& examinees, const fs::path& state) : folder(examinees), store(state) {
+        controller.addModule(mainMenu);
         controller.addModule(files);
         controller.addModule(form);
         controller.addModule(items);
@@ -38,6 +39,8 @@ struct Session {
     ScreenController controller{frame, buttons, state_};
     DataForm form{controller};
     FileScreens files{controller, form, folder};
+    PrintMenu printMenu{controller};
+    MainMenu mainMenu{controller, files, form, printMenu};
     ItemScreens items{controller};
     HelpPages help{controller};
     RecommendationEditor editor{controller};

@@ -18,6 +18,8 @@
 #include "screens/assessment/data_form.h"
 #include "screens/filescreens/examinee_names.h"
 #include "screens/filescreens/file_screens.h"
+#include "screens/menus/main_menu.h"
+#include "screens/menus/print_menu.h"
 #include "screens/screen_ids.h"
 #include "screens/viewers/document_viewers.h"
 #include "test_files.h"
@@ -38,9 +40,13 @@ class FileScreensTest : public ::testing::Test {
     DataForm form{controller};
     FailingFileSystem fileSystem;
     FileScreens files{controller, form, folder, fileSystem};
+    PrintMenu printMenu{controller};
+    MainMenu mainMenu{controller, files, form, printMenu};
 
     FileScreensTest() {
         fs::create_directories(folder);
+        controller.addModule(mainMenu);
+        controller.addModule(printMenu);
         controller.addModule(files);
         controller.addModule(form);
         controller.setExitHandler([this] { files.showExitQuestion(); });
@@ -92,8 +98,7 @@ class PrintMenuTest : public FileScreensTest {
 
     PrintMenuTest() {
         controller.addModule(viewers);
-        files.setPrintChoiceHandler(
-            [this](FileScreens::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
+        printMenu.setChoiceHandler([this](PrintChoice choice) { viewers.openFromPrintMenu(choice); });
     }
 
     void openPrintMenu() {

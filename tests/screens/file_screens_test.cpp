@@ -626,12 +626,11 @@ TEST_F(MenuTest, AreaDescriptionsAndPrintMenu) {
     EXPECT_EQ(state.screenId, screen::kPrintMenu);
     moveAndClick(*buttons.next[1]);
     EXPECT_EQ(state.screenId, screen::kPrintMenu);  // nothing behind the choices yet
-    std::vector<FileScreens::PrintChoice> chosen;
-    files.setPrintChoiceHandler([&](FileScreens::PrintChoice c) { chosen.push_back(c); });
+    std::vector<PrintChoice> chosen;
+    printMenu.setChoiceHandler([&](PrintChoice c) { chosen.push_back(c); });
     moveAndClick(*buttons.next[2]);
     moveAndClick(buttons.aids);
-    EXPECT_EQ(chosen, (std::vector{FileScreens::PrintChoice::NarrativeReport,
-                                   FileScreens::PrintChoice::Aids}));
+    EXPECT_EQ(chosen, (std::vector{PrintChoice::NarrativeReport, PrintChoice::Aids}));
     buttons.nextPage.setPosition(1, 1);
     moveAndClick(buttons.back);
     EXPECT_EQ(state.screenId, screen::kMainMenu);

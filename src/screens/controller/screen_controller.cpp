@@ -52,7 +52,13 @@ void ScreenController::mouseMoved(int x, int y) {
 }
 
 void ScreenController::leftButtonDown(int x, int y) {
-    for (ScreenModule* module : modules_) module->clickFirst(x, y);
+    // The first module whose first rules change the screen ends the first step: the new
+    // screen's first rules do not see the click that opened it.
+    const int before = state_.screenId;
+    for (ScreenModule* module : modules_) {
+        module->clickFirst(x, y);
+        if (state_.screenId != before) break;
+    }
     // The screen after the first step decides which rules run; an action that changes the
     // screen does not restart the dispatch.
     const int id = state_.screenId;

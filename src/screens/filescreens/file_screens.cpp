@@ -4,11 +4,9 @@
 
 #include "files/examinee_file.h"
 #include "model/cp1250.h"
-#include "screens/completeness.h"
 #include "screens/filescreens/examinee_names.h"
 #include "files/file_messages.h"
 #include "screens/screen_ids.h"
-#include "screens/viewers/exports.h"
 
 namespace lun4 {
 namespace {
@@ -72,7 +70,7 @@ FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path 
 bool FileScreens::ownsScreen(int id) const {
     return id == screen::kFileList ||
            (id >= screen::kNewRecordQuestion && id <= screen::kDeleteQuestion) ||
-           id == screen::kPrintMenu || id == screen::kWrongFormat || id == screen::kExitQuestion;
+           id == screen::kWrongFormat || id == screen::kExitQuestion;
 }
 
 void FileScreens::compose(int id) {
@@ -112,9 +110,6 @@ void FileScreens::compose(int id) {
         case screen::kDeleteQuestion:
             composeFileList();
             showDeleteQuestion();
-            break;
-        case screen::kPrintMenu:
-            showPrintMenu();
             break;
         case screen::kWrongFormat:
             showWrongFormat();
@@ -487,24 +482,6 @@ void FileScreens::showExitQuestion() {
     backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
 }
 
-void FileScreens::showPrintMenu() {
-    Buttons& b = buttons();
-    controller_.state().screenId = screen::kPrintMenu;
-    drawGrey();
-    drawDialog("Data\\druk.bmp", 94, 172);
-    place(*b.next[0], 185, 490);
-    place(*b.next[1], 445, 490);
-    place(*b.next[2], 715, 490);
-    place(b.aids, 120, 195);
-    place(b.back, 760, 195);
-    place(b.scoresSheet, kScoresSheetButton.x, kScoresSheetButton.y);
-    // Which areas still have unscored items, before anything is printed.
-    drawPrintMenuCompleteness(backBuffer(), controller_.state().record);
-    if (!printMenuNotice_.empty()) drawPrintMenuNotice(backBuffer(), printMenuNotice_);
-    printMenuNotice_.clear();
-    frame().present();
-}
-
 // ---------------------------------------------------------------------------------------------
 // Mouse
 
@@ -528,12 +505,6 @@ void FileScreens::hoverFirst(int x, int y) {
         case screen::kWrongFormat:
             controller_.hoverAndRedraw(b.ok, x, y);
             break;
-        case screen::kPrintMenu:
-            for (auto& next : b.next) controller_.hoverAndRedraw(*next, x, y);
-            controller_.hoverAndRedraw(b.back, x, y);
-            controller_.hoverAndRedraw(b.aids, x, y);
-            controller_.hoverAndRedraw(b.scoresSheet, x, y);
-            break;
         case screen::kExitQuestion:
             controller_.hoverAndRedraw(b.yes, x, y);
             controller_.hoverAndRedraw(b.no, x, y);
@@ -547,9 +518,6 @@ void FileScreens::hoverFirst(int x, int y) {
 void FileScreens::clickFirst(int x, int y) {
     Buttons& b = buttons();
     switch (controller_.state().screenId) {
-        case screen::kMainMenu:
-            clickMainMenu(x, y);
-            break;
         case screen::kFileList:
             clickFileList(x, y);
             break;
@@ -574,9 +542,6 @@ void FileScreens::clickFirst(int x, int y) {
         case screen::kDeleteQuestion:
             clickDeleteQuestion(x, y);
             break;
-        case screen::kPrintMenu:
-            clickPrintMenu(x, y);
-            break;
         case screen::kWrongFormat:
             if (b.ok.clickTest(x, y)) {
                 press(b.ok);
@@ -588,34 +553,6 @@ void FileScreens::clickFirst(int x, int y) {
             break;
         default:
             break;
-    }
-}
-
-void FileScreens::clickMainMenu(int x, int y) {
-    Buttons& b = buttons();
-    if (b.editData.clickTest(x, y)) {
-        press(b.editData);
-        form_.showDataForm();
-    } else if (b.newRecord.clickTest(x, y)) {
-        press(b.newRecord, 100, true);
-        showNewRecordQuestion();
-    } else if (b.save.clickTest(x, y)) {
-        press(b.save, 100, true);
-        showSaveScreen();
-    } else if (b.open.clickTest(x, y)) {
-        press(b.open, 100, true);
-        showFileList();
-    } else if (b.printMenu.clickTest(x, y)) {
-        press(b.printMenu, 100, true);
-        showPrintMenu();
-    } else {
-        for (int i = 0; i < 3; ++i) {
-            if (b.areaDescription[i]->clickTest(x, y)) {
-                press(*b.areaDescription[i]);
-                showAreaDescription(i);
-                return;
-            }
-        }
     }
 }
 
@@ -775,44 +712,6 @@ void FileScreens::clickExitQuestion(int x, int y) {
         } else {
             frame().present();  // not saved: the question stays, nothing ends
         }
-    }
-}
-
-void FileScreens::clickPrintMenu(int x, int y) {
-    Buttons& b = buttons();
-    if (b.back.clickTest(x, y)) {
-        press(b.back);
-        b.nextPage.setPosition(665, 676);
-        b.previous.setPosition(458, 676);
-        returnToMainMenu();
-        return;
-    }
-    static constexpr PrintChoice kChoices[3] = {PrintChoice::ProfileChart, PrintChoice::SummaryForm,
-                                                PrintChoice::NarrativeReport};
-    for (int i = 0; i < 3; ++i) {
-        if (b.next[i]->clickTest(x, y)) {
-            press(*b.next[i]);
-            if (printChoiceHandler_) {
-                printChoiceHandler_(kChoices[i]);
-            } else {
-                showPrintMenu();
-            }
-            return;
-        }
-    }
-    if (b.aids.clickTest(x, y)) {
-        press(b.aids);
-        if (printChoiceHandler_) {
-            printChoiceHandler_(PrintChoice::Aids);
-        } else {
-            showPrintMenu();
-        }
-    } else if (b.scoresSheet.clickTest(x, y)) {
-        press(b.scoresSheet);
-        if (const auto written = saveScoresSheet(frame(), controller_.state().record)) {
-            printMenuNotice_ = savedNotice(*written);
-        }
-        showPrintMenu();
     }
 }
 

@@ -1,13 +1,11 @@
 #pragma once
-// The file screens: the main menu's file buttons, the examinee file list with its preview,
-// open and delete, the new-record question, saving under a name with the file-exists
-// question, the information screens, the area descriptions, the wrong-format screen, the
-// exit question and the print menu with the scores sheet (screens 3001, 3011-3015, 3020,
-// 3041, 3080). Their mouse handling runs before the current screen's own rules.
+// The file screens: the examinee file list with its preview, open and delete, the new-record
+// question, saving under a name with the file-exists question, the information screens, the
+// area descriptions, the wrong-format screen and the exit question (screens 3001,
+// 3011-3015, 3041, 3080). Their mouse handling runs before the current screen's own rules.
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +27,6 @@ class FileScreens : public ScreenModule {
         ui::Rect rect;
         bool highlighted = false;
     };
-
-    // The print menu's choices that lead to the previews.
-    enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids };
 
     // Saving and deleting go through `fileSystem`.
     FileScreens(ScreenController& controller, DataForm& form, std::filesystem::path examineeFolder,
@@ -63,12 +58,6 @@ class FileScreens : public ScreenModule {
     void showAreaDescription(int area);  // 0..2
     // The way out of the program: the main menu's quit button and the window's close.
     void showExitQuestion();
-    void showPrintMenu();
-
-    // Until a handler is set the print menu's choices leave the menu as it is.
-    void setPrintChoiceHandler(std::function<void(PrintChoice)> handler) {
-        printChoiceHandler_ = std::move(handler);
-    }
 
     // Name under which the record was last saved or from which it was opened (cp1250,
     // without ".pcn"); empty for a record never saved or opened.
@@ -106,14 +95,12 @@ class FileScreens : public ScreenModule {
     void drawArrowsAndButtons();
     void previewSelected();
 
-    void clickMainMenu(int x, int y);
     void clickFileList(int x, int y);
     void clickNewRecordQuestion(int x, int y);
     void clickSave(int x, int y);
     void clickFileExists(int x, int y);
     void clickDeleteQuestion(int x, int y);
     void clickExitQuestion(int x, int y);
-    void clickPrintMenu(int x, int y);
 
     // The file a save under `name` writes: the file the current name came from (whatever the
     // letter case of its extension), else a file of the folder with that name and any case of
@@ -140,9 +127,6 @@ class FileScreens : public ScreenModule {
     std::string pendingName_;  // the name the file-exists question asks about
     Information information_ = Information::Saved;
     int describedArea_ = 0;
-    std::function<void(PrintChoice)> printChoiceHandler_;
-    // Shown once on the print menu after "Wyniki do arkusza" wrote a file (cp1250).
-    std::string printMenuNotice_;
 };
 
 }  // namespace lun4

@@ -13,7 +13,7 @@
 #include "reports/print_job.h"
 #include "screens/completeness.h"
 #include "screens/controller/screen_controller.h"
-#include "screens/filescreens/file_screens.h"
+#include "screens/menus/print_menu.h"
 #include "screens/screen_module.h"
 
 namespace lun4 {
@@ -29,7 +29,7 @@ class DocumentViewers : public ScreenModule {
 
     // The print menu's four choices: the chart's first page, the summary form's first sheet,
     // the report's cover, the first aid picture.
-    void openFromPrintMenu(FileScreens::PrintChoice choice);
+    void openFromPrintMenu(PrintChoice choice);
 
     void showChartPreview(int page);  // 1 or 2
     void showChartView();
@@ -54,7 +54,10 @@ class DocumentViewers : public ScreenModule {
     // Draws the pending notice, once, then shows the screen.
     void showOnScreen(int screenId);
     void showCoverBoxes(bool visible);
+    // The cover boxes' texts, kept in the user's settings as they are read.
     reports::CoverTexts coverTexts();
+    // Fills the cover boxes with the texts kept from the last report.
+    void proposeCoverTexts();
     void showButtonAsItIs(ui::SkinButton& button);
     void returnToMainMenu();
 

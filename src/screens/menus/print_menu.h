@@ -1,0 +1,45 @@
+#pragma once
+// The print menu (screen 3020): the three documents, the aids and the scores sheet, with how
+// many items each area still lacks. Its mouse handling runs before the current screen's own
+// rules, as the file screens' does.
+
+#include <functional>
+#include <string>
+
+#include "screens/controller/screen_controller.h"
+#include "screens/screen_module.h"
+
+namespace lun4 {
+
+// The print menu's choices that lead to the previews.
+enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids };
+
+class PrintMenu : public ScreenModule {
+  public:
+    explicit PrintMenu(ScreenController& controller) : controller_(controller) {}
+
+    bool ownsScreen(int screenId) const override;
+    void compose(int screenId) override;
+    // Everything is answered in hoverFirst and clickFirst.
+    void hover(int, int) override {}
+    void click(int, int) override {}
+    void hoverFirst(int x, int y) override;
+    void clickFirst(int x, int y) override;
+
+    void show();
+
+    // Until a handler is set the choices leave the menu as it is.
+    void setChoiceHandler(std::function<void(PrintChoice)> handler) {
+        choiceHandler_ = std::move(handler);
+    }
+
+  private:
+    void choose(PrintChoice choice);
+
+    ScreenController& controller_;
+    std::function<void(PrintChoice)> choiceHandler_;
+    // Shown once on the menu after "Wyniki do arkusza" wrote a file (cp1250).
+    std::string notice_;
+};
+
+}  // namespace lun4
