@@ -89,6 +89,27 @@ TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
         EXPECT_NE(report.find(expected), std::string::npos) << expected;
     }
     EXPECT_LT(fs::file_size(folder / "raport.pdf"), 1024u * 1024u);
+    // On the cover, each in its place: the place and date at the top right, above the title
+    // sentence; the institution under it, in the middle.
+    const std::string words =
+        runTool("pdftotext -f 1 -l 1 -bbox '" + (folder / "raport.pdf").string() + "' - 2>/dev/null");
+    auto topLeftOf = [&](const std::string& word) {
+        const size_t end = words.find(">" + word + "</word>");
+        double x = -1, y = -1;
+        if (end != std::string::npos) {
+            std::sscanf(words.c_str() + words.rfind("<word", end), "<word xMin=\"%lf\" yMin=\"%lf\"",
+                        &x, &y);
+        }
+        return std::pair{x, y};
+    };
+    const auto [placeX, placeY] = topLeftOf("Kraków,");
+    const auto [titleX, titleY] = topLeftOf("Wyniki");
+    const auto [institutionX, institutionY] = topLeftOf("Poradnia");
+    EXPECT_GT(placeX, 595 / 2) << words;
+    EXPECT_LT(placeY, titleY);
+    EXPECT_LT(titleY, institutionY);
+    EXPECT_GT(institutionX, 595 / 4);
+    EXPECT_LT(institutionX, 595 / 2);
 
     r = lun4({"--export", "aid", "lucja.pcn", "pomoc.pdf", "--aid", "17"});
     EXPECT_EQ(r.status, 0) << r.err;
