@@ -191,7 +191,7 @@ ExamineeRecord flowRulesRecord(int secondNoteLines) {
 
 TEST(NarrativeReportGolden, FlowRules) {
     Composer c;
-    const ExamineeRecord record = flowRulesRecord(16);
+    const ExamineeRecord record = flowRulesRecord(14);
     c.page(record, 1);
     std::vector<std::string> dump = c.flowGolden(record, 4, 6);
     const auto last = c.flowGolden(record, c.report.pageCount() - 1, c.report.pageCount());
