@@ -75,6 +75,13 @@ class FileSystem {
     virtual bool removeFile(const std::filesystem::path& path, std::error_code& error);
     // Makes a rename in `folder` durable. Best effort: the rename has already happened.
     virtual void syncFolder(const std::filesystem::path& folder) = 0;
+    // Puts a new file holding `bytes` at `path` only when nothing is there (false with
+    // std::errc::file_exists when something is), so that of two programs creating it at once
+    // one succeeds. Where the folder allows, a reader never sees the file half written: it is
+    // written under another name first and then linked or moved into place without replacing.
+    // Works on a mounted network folder too: it relies on no advisory lock.
+    virtual bool createExclusive(const std::filesystem::path& path, std::string_view bytes,
+                                 std::error_code& error) = 0;
 };
 
 // The real file system of the machine.
