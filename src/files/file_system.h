@@ -29,6 +29,12 @@ struct std::is_error_code_enum<lun4::FileErrc> : std::true_type {};
 
 namespace lun4 {
 
+// A path from UTF-8 text and back. The program's texts are UTF-8 (or cp1250) inside; a
+// narrow string is not taken as UTF-8 by every system's paths (Windows reads it in the
+// system's code page), so text becomes a path and a path text through these only.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
+
 // A save writes a hidden temporary file beside its target first and renames it over the
 // target. Its name is short and the same for every target (".lun4-<attempt>.tmp"), so that a
 // target of the longest name a file system holds can still be saved.
@@ -77,11 +83,12 @@ class FileSystem {
     virtual void syncFolder(const std::filesystem::path& folder) = 0;
     // Puts a new file holding `bytes` at `path` only when nothing is there (false with
     // std::errc::file_exists when something is), so that of two programs creating it at once
-    // one succeeds. Where the folder allows, a reader never sees the file half written: it is
-    // written under another name first and then linked or moved into place without replacing.
-    // Works on a mounted network folder too: it relies on no advisory lock.
+    // one succeeds. Works on a mounted network folder too: it relies on no advisory lock. By
+    // default the file is created exclusively (createNew) and then written, so a reader may
+    // find it empty for a moment; a system that can write it under another name first and
+    // link or move it into place without replacing does so.
     virtual bool createExclusive(const std::filesystem::path& path, std::string_view bytes,
-                                 std::error_code& error) = 0;
+                                 std::error_code& error);
 };
 
 // The real file system of the machine.
