@@ -118,7 +118,12 @@ ExamineeLock::ExamineeLock(ExamineeLock&& other) noexcept
 
 ExamineeLock& ExamineeLock::operator=(ExamineeLock&& other) noexcept {
     if (this != &other) {
-        release();
+        // The same lock taken again (the same file opened again) stays on disk.
+        if (other.held_ && lockFile_ == other.lockFile_) {
+            held_ = false;
+        } else {
+            release();
+        }
         fileSystem_ = other.fileSystem_;
         lockFile_ = std::move(other.lockFile_);
         held_ = std::exchange(other.held_, false);

@@ -1,6 +1,6 @@
 #pragma once
 // What the lock beside an open examinee file needs to know about this computer and this run
-// of the program. One implementation per system: host_posix.cpp here, a twin for Windows.
+// of the program. One implementation per system: posix_host.cpp and windows_host.cpp.
 
 #include <string>
 

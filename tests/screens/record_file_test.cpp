@@ -103,6 +103,10 @@ TEST_F(OneWriterTest, ALockLeftByAProgramThatEndedIsTakenOverWithoutAQuestion) {
     EXPECT_EQ(text(state.record.firstName), "Jan");
     EXPECT_FALSE(files.readOnly());
     EXPECT_EQ(lockBeside(nowak)->process, host::processId());
+    // Opened again, the file keeps its lock.
+    moveAndClick(buttons.ok);
+    openNowak();
+    EXPECT_EQ(lockBeside(nowak)->process, host::processId());
 
     // A copy of the program started now is told; the lock goes with a new record.
     testing::OtherProgram second(nowak);
