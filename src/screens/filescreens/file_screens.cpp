@@ -3,9 +3,11 @@
 #include <system_error>
 
 #include "files/examinee_file.h"
-#include "model/cp1250.h"
-#include "screens/filescreens/examinee_names.h"
 #include "files/file_messages.h"
+#include "model/comparison.h"
+#include "model/cp1250.h"
+#include "reports/document_names.h"
+#include "screens/filescreens/examinee_names.h"
 #include "screens/screen_ids.h"
 
 namespace lun4 {
@@ -138,6 +140,20 @@ fs::path FileScreens::fileFor(const std::string& name) const {
         if (found.empty()) found = file;
     }
     return pathOf(found.empty() ? name + std::string(kExamineeExtension) : found);
+}
+
+std::string FileScreens::proposedSaveName() const {
+    if (!reassessment_) return {};
+    const ExamineeRecord& record = controller_.state().record;
+    std::string name;
+    for (const std::string& part : {reports::fileNamePart(text(record.lastName)),
+                                   reports::fileNamePart(text(record.firstName)),
+                                   reports::fileNamePart(text(record.examDate))}) {
+        if (part.empty()) continue;
+        if (!name.empty()) name += ' ';
+        name += part;
+    }
+    return name;
 }
 
 void FileScreens::setCurrentFileName(std::string name) {
@@ -314,6 +330,7 @@ void FileScreens::clickFileList(int x, int y) {
         }
         currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
         currentFile_ = name;
+        reassessment_ = false;
         controller_.recordChanged();
         if (outcome == ReadOutcome::Complete) {
             showLoaded();
@@ -345,12 +362,13 @@ void FileScreens::showNewRecordQuestion() {
     drawDialog("Data\\nowe_tlo.bmp", 302, 250);
     place(buttons().ok, 594, 400);
     place(buttons().cancel, 444, 400);
+    place(buttons().reassess, 426, 536);
     drawNameBox();
     frame().present();
 }
 
 void FileScreens::showSaveScreen() {
-    composeSaveScreen(currentFileName_);
+    composeSaveScreen(currentFileName_.empty() ? proposedSaveName() : currentFileName_);
 }
 
 void FileScreens::composeSaveScreen(std::string_view boxText) {
@@ -495,6 +513,8 @@ void FileScreens::hoverFirst(int x, int y) {
             }
             break;
         case screen::kNewRecordQuestion:
+            controller_.hoverAndRedraw(b.reassess, x, y);
+            [[fallthrough]];
         case screen::kSave:
         case screen::kFileExists:
         case screen::kDeleteQuestion:
@@ -567,10 +587,35 @@ void FileScreens::clickNewRecordQuestion(int x, int y) {
         controller_.state().record.clear();
         currentFileName_.clear();
         currentFile_.clear();
+        reassessment_ = false;
         controller_.recordChanged();
         form_.showDataForm();
         frame().control(ui::ControlId::SaveName).setText("");
+    } else if (b.reassess.clickTest(x, y)) {
+        press(b.reassess);
+        startReassessment();
     }
+}
+
+void FileScreens::startReassessment() {
+    ExamineeRecord& record = controller_.state().record;
+    if (text(record.firstName).empty() && text(record.lastName).empty()) {
+        // Nobody to assess again: the question stays.
+        frame().showMessage(polish("Nowe badanie tej osoby"),
+                            polish("Badanie w pamięci nie ma imienia ani nazwiska osoby. Najpierw "
+                                   "wczytaj badanie osoby, którą chcesz zbadać ponownie."));
+        frame().present();
+        return;
+    }
+    buttons().ok.setPosition(kOkHome.x, kOkHome.y);
+    lun4::startReassessment(record);
+    // A record of its own: it is saved as a new file, never over the earlier one.
+    currentFileName_.clear();
+    currentFile_.clear();
+    reassessment_ = true;
+    controller_.recordChanged();
+    form_.showDataForm();
+    frame().control(ui::ControlId::SaveName).setText("");
 }
 
 void FileScreens::hideSaveBox() {
@@ -706,7 +751,7 @@ void FileScreens::clickExitQuestion(int x, int y) {
         if (currentFileName_.empty() || fromSaveScreen) {
             // The name being chosen is confirmed on the save screen, which then ends the program.
             quitAfterSave_ = true;
-            composeSaveScreen(fromSaveScreen ? keptSaveName_ : currentFileName_);
+            composeSaveScreen(fromSaveScreen ? keptSaveName_ : proposedSaveName());
         } else if (saveAs(currentFileName_)) {
             endProgram();
         } else {

@@ -64,6 +64,11 @@ class FileScreens : public ScreenModule {
     const std::string& currentFileName() const { return currentFileName_; }
     // A record given back after a crash keeps the name it had.
     void setCurrentFileName(std::string name);
+    // What the save box proposes for a record that has no file yet: for a new assessment of a
+    // person begun with "Nowe badanie tej osoby", "<nazwisko> <imię> <data badania>" (as the
+    // record then stands), so that the earlier assessment's file is not written over by
+    // accident; empty otherwise.
+    std::string proposedSaveName() const;
     bool quitAfterSave() const { return quitAfterSave_; }
     const std::array<Row, kRowCount>& rows() const { return rows_; }
     int selectedRow() const { return selectedRow_; }
@@ -97,6 +102,8 @@ class FileScreens : public ScreenModule {
 
     void clickFileList(int x, int y);
     void clickNewRecordQuestion(int x, int y);
+    // "Nowe badanie tej osoby": the record keeps the person, loses the assessment.
+    void startReassessment();
     void clickSave(int x, int y);
     void clickFileExists(int x, int y);
     void clickDeleteQuestion(int x, int y);
@@ -119,6 +126,7 @@ class FileScreens : public ScreenModule {
     // disk ("Nowak.PCN"); empty when the name was never read from or written to a file.
     std::string currentFile_;
     bool quitAfterSave_ = false;
+    bool reassessment_ = false;  // the record was begun as a new assessment of its person
     int exitFrom_ = 0;          // the screen the exit question was asked from
     std::string keptSaveName_;  // the save box's text when the exit question was asked
     std::array<Row, kRowCount> rows_;
