@@ -148,6 +148,10 @@ TEST_F(ScoresSheet, TheComparisonSheetReadsBackItemByItem) {
     later->scores[168] = '\x1A';
     const fs::path path = folder_ / "porownanie.csv";
     ASSERT_TRUE(writeComparisonSheet(*earlier, *later, path, systemFileSystem()));
+    EXPECT_NE(readFile(path).find("\r\n1;\"Obszar obserwacji diagnosty\";\"Umiejętności "
+                                  "wykonawcze\";\"Sortowanie\";\"r\";\"g\";\"postęp\"\r\n2;"),
+              std::string::npos);
+#ifndef _WIN32
     const Rows rows = readWithPython(path);
     ASSERT_EQ(rows.size(), 169u);
     EXPECT_EQ(rows[0],
@@ -178,6 +182,7 @@ TEST_F(ScoresSheet, TheComparisonSheetReadsBackItemByItem) {
             EXPECT_EQ(rows[k][6], "bez zmian") << k;
         }
     }
+#endif
 }
 
 TEST_F(ScoresSheet, EveryFailingStepIsReportedAndLeavesTheOldFile) {
