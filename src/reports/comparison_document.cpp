@@ -122,25 +122,41 @@ void scoreCell(Surface& page, Rect r, char code) {
     page.setTextColour(ui::kBlack);
 }
 
+// The words of a paragraph as a line may break them: a one-letter word ("w", "i", "o") or a
+// number stays with the word after it, as Polish typesetting keeps them.
+std::vector<std::string> unbreakableRuns(std::string_view paragraph) {
+    std::vector<std::string> runs;
+    bool glue = false;
+    size_t start = 0;
+    while (start <= paragraph.size()) {
+        size_t end = paragraph.find(' ', start);
+        if (end == std::string_view::npos) end = paragraph.size();
+        const std::string_view word = paragraph.substr(start, end - start);
+        if (glue && !runs.empty()) {
+            runs.back() += " " + std::string(word);
+        } else {
+            runs.emplace_back(word);
+        }
+        glue = word.size() == 1 ||
+               (!word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos);
+        start = end + 1;
+    }
+    return runs;
+}
+
 // The longest runs of whole words that fit `width` in `font`.
 std::vector<std::string> wrapped(const Surface& page, std::string_view paragraph, FontId font,
                                  int width) {
     std::vector<std::string> lines;
     std::string line;
-    size_t start = 0;
-    while (start < paragraph.size()) {
-        size_t end = paragraph.find(' ', start);
-        if (end == std::string_view::npos) end = paragraph.size();
-        const std::string_view word = paragraph.substr(start, end - start);
-        const std::string candidate =
-            line.empty() ? std::string(word) : line + " " + std::string(word);
+    for (const std::string& run : unbreakableRuns(paragraph)) {
+        const std::string candidate = line.empty() ? run : line + " " + run;
         if (!line.empty() && page.textWidth(candidate, font) > width) {
             lines.push_back(line);
-            line = std::string(word);
+            line = run;
         } else {
             line = candidate;
         }
-        start = end + 1;
     }
     if (!line.empty()) lines.push_back(line);
     return lines;
