@@ -14,7 +14,7 @@
 #include "reports/comparison_document.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
-#include "ui/qt/qt_surface.h"
+#include "native_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -26,7 +26,7 @@ using testing::cp;
 // from their left edge, centred ones as a whole) or with more lines than it is tall. Texts
 // that wrap at words, and rectangles that run to the page's edge, are left to the page.
 std::vector<std::string> clippedTexts(const std::vector<ui::DrawCall>& calls) {
-    const ui::QtSurface metrics;
+    const auto metrics = testing::newNativeSurface();
     std::vector<std::string> clipped;
     for (const ui::DrawCall& call : calls) {
         if (call.kind != ui::DrawCall::Text || (call.flags & ui::text::kWordBreak)) continue;
@@ -37,7 +37,7 @@ std::vector<std::string> clippedTexts(const std::vector<ui::DrawCall>& calls) {
             if (end == std::string::npos) end = call.name.size();
             std::string line = call.name.substr(start, end - start);
             while (!line.empty() && line.back() == '\r') line.pop_back();
-            widest = std::max(widest, metrics.textWidth(line, call.font));
+            widest = std::max(widest, metrics->textWidth(line, call.font));
             ++lines;
             start = end + 1;
         }
@@ -120,7 +120,7 @@ TEST(TextFit, EveryTextOfTheSummaryFormsSheetsFitsItsBox) {
 // Every page of a comparison in which every item changed: all 168 names in the list's column,
 // the table's labels and dates, the summary's lines as the page breaks them.
 TEST(TextFit, EveryTextOfTheComparisonsPagesFitsItsBox) {
-    const ui::QtSurface metrics;
+    const auto metrics = testing::newNativeSurface();
     ui::FakeImageSource images;
     for (char gender : {kGenderFemale, kGenderMale}) {
         auto earlier = std::make_unique<ExamineeRecord>(filledRecord(gender));
@@ -135,7 +135,7 @@ TEST(TextFit, EveryTextOfTheComparisonsPagesFitsItsBox) {
             for (ChartMode mode : {ChartMode::Print, ChartMode::Preview}) {
                 ui::RecordingSurface page;
                 page.setTextMeasure([&](std::string_view text, ui::FontId font) {
-                    return metrics.textWidth(text, font);
+                    return metrics->textWidth(text, font);
                 });
                 document.composePage(page, images, p, mode);
                 EXPECT_EQ(clippedTexts(page.calls()), std::vector<std::string>{}) << "page " << p;
