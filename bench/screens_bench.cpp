@@ -18,6 +18,7 @@
 #include "platform/qt/qt_controls.h"
 #include "ui/qt/qt_fonts.h"
 #include "reports/chart.h"
+#include "reports/comparison_document.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
 #include "screens/assessment/data_form.h"
@@ -170,6 +171,29 @@ void BM_ChartPage2(benchmark::State& st) {
     chartPage(st, reports::composeChartPage2);
 }
 BENCHMARK(BM_ChartPage2);
+
+// The comparison's first page, its counts table, paired bars and summary, composed as its
+// preview composes it and presented: its target is chart page 1's cost.
+void BM_ComparisonPage1(benchmark::State& st) {
+    Program& p = program();
+    scoreEveryWay(p.state.record);
+    auto earlier = std::make_unique<ExamineeRecord>(p.state.record);
+    // Every third item one step lower than now: progress, regress and newly scored items.
+    for (int k = 1; k <= kItemCount; k += 3) earlier->scores[k] = "brgy"[k % 4];
+    ui::Surface& page = p.window.backBuffer(0);
+    auto compose = [&](ui::Surface& target, ui::ImageSource& images) {
+        const reports::ComparisonDocument document(*earlier, p.state.record);
+        document.composePage(target, images, 1, reports::ChartMode::Preview);
+    };
+    compose(page, p.window.images());
+    for (auto _ : st) {
+        compose(page, p.window.images());
+        p.window.present();
+    }
+    st.counters["text_lines"] = textLinesOf([&](ui::Surface& b0, ui::Surface&, ui::Surface&,
+                                                ui::ImageSource& images) { compose(b0, images); });
+}
+BENCHMARK(BM_ComparisonPage1);
 
 // Part 1 of the summary form (sheets 1 and 2) in the screen variant, then the first preview
 // page's copy of sheet 1 and the present.

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <cstdio>
 #include <filesystem>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/command_line.h"
@@ -29,6 +29,7 @@
 #include "screens/filescreens/file_screens.h"
 #include "screens/menus/main_menu.h"
 #include "screens/menus/print_menu.h"
+#include "screens/viewers/comparison_list.h"
 #include "screens/viewers/document_viewers.h"
 #include "ui/qt/qt_fonts.h"
 
@@ -100,6 +101,11 @@ int main(int argc, char** argv) {
     lun4::HelpPages helpPages(controller);
     lun4::RecommendationEditor recommendationEditor(controller);
     lun4::DocumentViewers viewers(controller);
+    lun4::ComparisonList comparisonList(
+        controller, examineeFolder, [&] { return fileScreens.currentFileName(); },
+        [&](std::unique_ptr<lun4::ExamineeRecord> chosen, bool chosenIsLater) {
+            viewers.openComparison(std::move(chosen), chosenIsLater);
+        });
     // The menus and the file screens answer every click first.
     controller.addModule(mainMenu);
     controller.addModule(printMenu);
@@ -109,7 +115,14 @@ int main(int argc, char** argv) {
     controller.addModule(helpPages);
     controller.addModule(recommendationEditor);
     controller.addModule(viewers);
-    printMenu.setChoiceHandler([&](lun4::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
+    controller.addModule(comparisonList);
+    printMenu.setChoiceHandler([&](lun4::PrintChoice choice) {
+        if (choice == lun4::PrintChoice::Comparison) {
+            comparisonList.show();
+        } else {
+            viewers.openFromPrintMenu(choice);
+        }
+    });
 
     // Every change to the record is copied to the user's state folder until it is saved.
     lun4::RecoveryStore recoveryStore(lun4::platform::recoveryFolder());
