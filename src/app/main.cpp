@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "files/file_system.h"
 #include "files/recovery_file.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
+#include "platform/program_folders.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/program_look.h"
 #include "platform/qt/qt_image_source.h"
@@ -29,29 +31,37 @@
 #include "screens/filescreens/file_screens.h"
 #include "screens/menus/main_menu.h"
 #include "screens/menus/print_menu.h"
+#include "screens/settings/settings_screen.h"
+#include "screens/settings/user_settings.h"
 #include "screens/viewers/comparison_list.h"
 #include "screens/viewers/document_viewers.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace {
 
-// The run folder holds "Data", "Pomoce" and "pacjenci". It is the working folder; a program
-// started from elsewhere falls back to its own folder.
-std::filesystem::path runFolder(const char* argv0) {
-    const std::filesystem::path working = std::filesystem::current_path();
-    lun4::platform::DataPaths probe(working);
-    if (probe.resolve("Data")) return working;
+namespace fs = std::filesystem;
+
+// Where the program's pictures are: the working folder, the program's own folder or, for an
+// installed copy, "../share/lun4" from it (platform/program_folders.h).
+lun4::platform::ProgramPlace programPlace(const char* argv0) {
     std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) return self.parent_path();
-    return std::filesystem::absolute(argv0, ec).parent_path();
+    fs::path self = fs::read_symlink("/proc/self/exe", ec).parent_path();
+    if (ec) self = fs::absolute(argv0, ec).parent_path();
+    return lun4::platform::locateProgramData(fs::current_path(ec), self,
+                                             lun4::platform::isSystemProgramFolder(self));
+}
+
+// The About box's line on where the examinee files are.
+QString aboutDetails(const fs::path& examineeFolder) {
+    return QStringLiteral("Pliki badanych: ") +
+           QString::fromStdU16String(examineeFolder.u16string());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (lun4::app::wantsCommandLine(argc, argv)) {
-        return lun4::app::runCommandLine(argc, argv, runFolder(argv[0]));
+        return lun4::app::runCommandLine(argc, argv, programPlace(argv[0]).dataRoot);
     }
     lun4::platform::keepPictureMemory();
     QApplication::setApplicationName(QStringLiteral("LUN4_TORVA"));
@@ -67,8 +77,10 @@ int main(int argc, char** argv) {
         lun4::platform::applyProgramLook(app);
     };
 
-    const std::filesystem::path root = runFolder(argv[0]);
-    std::filesystem::current_path(root);
+    const lun4::platform::ProgramPlace place = programPlace(argv[0]);
+    const fs::path root = place.dataRoot;
+    std::error_code ec;
+    fs::current_path(root, ec);
     lun4::platform::DataPaths paths(root);
 
     // Without its pictures the program could show only a screen nobody can answer: it says
@@ -88,13 +100,26 @@ int main(int argc, char** argv) {
     lun4::AppState state;
     lun4::Buttons buttons(window.images());
     lun4::ScreenController controller(window, buttons, state);
-    // The examinee files live in "pacjenci" (any letter case), made when it is missing.
-    const std::filesystem::path examineeFolder =
-        paths.resolve("pacjenci").value_or(root / "pacjenci");
-    const bool folderReady = lun4::ensureExamineeFolder(examineeFolder);
+    // The examinee files live in the folder chosen in the settings, else in the program's
+    // default: "pacjenci" beside a portable copy, "LUN4/pacjenci" in the user's documents for
+    // an installed one. Only the default is made when it is missing: a chosen folder that is
+    // not there now (a network folder not connected) is reported, never made in its place.
+    lun4::ui::Settings& settings = window.settings();
+    const fs::path defaultFolder = lun4::platform::defaultExamineeFolder(
+        place, !place.installed && lun4::platform::canCreateFilesIn(root),
+        lun4::platform::documentsFolder());
+    const std::string chosenFolder = settings.value(lun4::kExamineeFolderKey);
+    const bool folderChosen = !chosenFolder.empty();
+    const fs::path examineeFolder =
+        folderChosen ? lun4::pathFromUtf8(chosenFolder) : defaultFolder;
+    const bool folderReady = folderChosen ? fs::is_directory(examineeFolder, ec)
+                                          : lun4::ensureExamineeFolder(examineeFolder);
+    window.setAboutDetails(aboutDetails(examineeFolder));
+    lun4::proposeDiagnostician(state.record, settings);
 
     lun4::DataForm dataForm(controller);
-    lun4::FileScreens fileScreens(controller, dataForm, examineeFolder);
+    lun4::FileScreens fileScreens(controller, dataForm, examineeFolder,
+                                  lun4::systemFileSystem(), !folderChosen);
     lun4::PrintMenu printMenu(controller);
     lun4::MainMenu mainMenu(controller, fileScreens, dataForm, printMenu);
     lun4::ItemScreens itemScreens(controller);
@@ -106,6 +131,12 @@ int main(int argc, char** argv) {
         [&](std::unique_ptr<lun4::ExamineeRecord> chosen, bool chosenIsLater) {
             viewers.openComparison(std::move(chosen), chosenIsLater);
         });
+    lun4::SettingsScreen settingsScreen(controller, fileScreens, defaultFolder,
+                                        [&](const fs::path& folder) {
+                                            comparisonList.setFolder(folder);
+                                            window.setAboutDetails(aboutDetails(folder));
+                                        });
+    mainMenu.setSettingsHandler([&] { settingsScreen.show(); });
     // The menus and the file screens answer every click first.
     controller.addModule(mainMenu);
     controller.addModule(printMenu);
@@ -116,6 +147,7 @@ int main(int argc, char** argv) {
     controller.addModule(recommendationEditor);
     controller.addModule(viewers);
     controller.addModule(comparisonList);
+    controller.addModule(settingsScreen);
     printMenu.setChoiceHandler([&](lun4::PrintChoice choice) {
         if (choice == lun4::PrintChoice::Comparison) {
             comparisonList.show();
@@ -144,11 +176,19 @@ int main(int argc, char** argv) {
     // What the start has to say is said over the program's first frame.
     window.setFirstFrameHandler([&] {
         programLook();
-        if (!folderReady) {
+        const std::string where = lun4::pathToUtf8(examineeFolder);
+        if (!folderReady && folderChosen) {
             window.showMessage("LUN4_TORVA",
                                lun4::cp1250::fromUtf8Lossy(
-                                   "Nie można utworzyć folderu \"pacjenci\" na pliki "
-                                   "badanych. Zapisywanie badań nie będzie możliwe."));
+                                   "Folder plików badanych „" + where +
+                                   "” jest niedostępny. Sprawdź, czy dysk sieciowy jest "
+                                   "podłączony, albo wybierz inny folder w Ustawieniach."));
+        } else if (!folderReady) {
+            window.showMessage("LUN4_TORVA",
+                               lun4::cp1250::fromUtf8Lossy(
+                                   "Nie można utworzyć folderu plików badanych „" + where +
+                                   "”. Zapisywanie badań nie będzie możliwe; wybierz inny "
+                                   "folder w Ustawieniach."));
         }
         recovery.offerAtStart();
     });

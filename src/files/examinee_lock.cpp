@@ -203,4 +203,12 @@ void ExamineeLock::removeLeftOver(const fs::path& examineeFile, FileSystem& file
     fileSystem.removeFile(lockFile, ignored);
 }
 
+std::optional<LockHolder> ExamineeLock::holderOf(const fs::path& examineeFile) {
+    bool gone = false;
+    bool young = false;
+    std::optional<LockHolder> holder = readLock(lockPathFor(examineeFile), gone, young);
+    if (holder && standingOf(*holder, thisProgram()) == Standing::Stale) return std::nullopt;
+    return holder;
+}
+
 }  // namespace lun4

@@ -62,6 +62,9 @@ class ExamineeLock {
     // Removes what a run of the program that has ended left beside `examineeFile`: its lock,
     // when the lock's holder no longer runs. A live holder's lock stays.
     static void removeLeftOver(const std::filesystem::path& examineeFile, FileSystem& fileSystem);
+    // Who keeps `examineeFile` open now: the holder of its lock while that lock is in force
+    // (this program's own included); nothing when there is no lock or only one left over.
+    static std::optional<LockHolder> holderOf(const std::filesystem::path& examineeFile);
 
   private:
     FileSystem* fileSystem_;

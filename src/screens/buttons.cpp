@@ -37,6 +37,7 @@ Buttons::Buttons(ui::ImageSource& im)
       open(im, 139, 171, "Data\\BMP\\wczytaj"),
       editData(im, 350, 171, "Data\\BMP\\edycja"),
       quit(im, 809, 18, "Data\\BMP\\zakoncz"),
+      settings(im, 603, 18, "Data\\BMP\\ustawienia"),
       previous(im, 458, 676, "Data\\BMP\\poprzednie"),
       nextPage(im, 665, 676, "Data\\BMP\\nastepne"),
       back(im, 77, 676, "Data\\BMP\\powrot"),

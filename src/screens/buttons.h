@@ -36,6 +36,7 @@ struct Buttons {
     std::array<std::unique_ptr<B>, 3> area;             // "Data\BMP\obszar1..3"
     std::array<std::unique_ptr<B>, 3> areaDescription;  // "Data\BMP\opis_o1..3"
     B save, open, editData, quit;                       // "zapisz", "wczytaj", "edycja", "zakoncz"
+    B settings;  // "Data\BMP\ustawienia": the settings screen, in the main menu's header
     // Shared navigation.
     B previous, nextPage, back;  // "poprzednie", "nastepne", "powrot"
     B nextItem, previousItem;    // "prawo", "lewo"

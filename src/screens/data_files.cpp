@@ -99,6 +99,15 @@ constexpr DataFileSet kSets[] = {
     button("Data/nowe_osoba"),
     picture("Data/porownanie_lista.bmp"),
     button("Data/porownaj"),
+    // The settings screen, backups and their restoring.
+    button("Data/BMP/ustawienia"),
+    picture("Data/ustawienia.bmp"),
+    button("Data/folder_zmien"),
+    button("Data/folder_domyslny"),
+    button("Data/kopia"),
+    button("Data/przywroc"),
+    button("Data/przywroc_pliki"),
+    picture("Data/kopia_lista.bmp"),
     // Previews, the documents and the aids.
     picture("Data/view.bmp"),
     picture("Data/skala1.bmp"),

@@ -29,8 +29,14 @@ enum class ControlId {
     ReportBoxA,
     ReportBoxB,
     NoteEditor,  // the recommendation editor
+    // The settings screen: the cover's institution and place, the diagnostician proposed for
+    // new records.
+    SettingsInstitution,
+    SettingsPlace,
+    SettingsDiagnostician,
+    SettingsPermit,
 };
-inline constexpr int kControlCount = static_cast<int>(ControlId::NoteEditor) + 1;
+inline constexpr int kControlCount = static_cast<int>(ControlId::SettingsPermit) + 1;
 
 enum class Alignment { Left, Center, Right };
 

@@ -71,6 +71,14 @@ class Frame {
 
     // Asks where to save a file: the path chosen, or nothing when the user cancels.
     virtual std::optional<std::filesystem::path> askSavePath(const SaveRequest& request) = 0;
+    // Asks for an existing file of the request's one file type, in the request's folder (the
+    // proposed name is not used): the path chosen, or nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> askOpenPath(const SaveRequest& request) = 0;
+    // Asks for a folder, the system's folder dialog starting in `start` (the user's documents
+    // folder when it is not there): the folder chosen, or nothing when the user cancels. The
+    // caption is cp1250.
+    virtual std::optional<std::filesystem::path> askFolder(std::string_view caption,
+                                                           const std::filesystem::path& start) = 0;
     // Writes `document` as an editable text document (OpenDocument text) at `path` in one
     // step: no partial file is ever left. False with `error` (UTF-8) saying why.
     virtual bool writeEditableDocument(const FlowDocument& document,

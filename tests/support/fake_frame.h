@@ -191,6 +191,27 @@ class FakeFrame : public ui::Frame {
         return answer;
     }
 
+    // The open and folder dialogs, answered like the save dialog.
+    std::deque<std::optional<std::filesystem::path>> openAnswers, folderAnswers;
+    std::vector<ui::SaveRequest> openRequests;
+    std::vector<std::filesystem::path> folderStarts;
+    std::optional<std::filesystem::path> askOpenPath(const ui::SaveRequest& request) override {
+        openRequests.push_back(request);
+        return takeAnswer(openAnswers);
+    }
+    std::optional<std::filesystem::path> askFolder(std::string_view,
+                                                   const std::filesystem::path& start) override {
+        folderStarts.push_back(start);
+        return takeAnswer(folderAnswers);
+    }
+    static std::optional<std::filesystem::path> takeAnswer(
+        std::deque<std::optional<std::filesystem::path>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     // Editable documents "written": kept with their paths; failWrite makes the writing fail.
     bool failWrite = false;
     std::vector<std::pair<std::filesystem::path, ui::FlowDocument>> writtenDocuments;

@@ -69,6 +69,9 @@ void makeDialogs(Output& out);
 void makePages(Output& out);
 void makeAids(Output& out);
 void makeReportPictures(Output& out);
+// The settings screen, its buttons and the restore list (after the dialogs: it needs the grey
+// screen).
+void makeSettings(Output& out);
 // Mock screens composed the way the program composes them, for looking at the style.
 bool writeMockups(const Output& out, const QString& folder);
 

@@ -11,6 +11,7 @@ bool generateDataFolder(const QString& root, QString* error, const QString& mock
         makeButtons(out);
         makeScreens(out);
         makeDialogs(out);
+        makeSettings(out);
         makePages(out);
         makeAids(out);
         makeReportPictures(out);

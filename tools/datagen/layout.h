@@ -143,6 +143,28 @@ inline constexpr int kCompareDateX = 152, kCompareNameX = 282, kCompareFileX = 5
 inline constexpr QPoint kCompareUp{852, 300}, kCompareDown{852, 552};
 inline constexpr QPoint kCompareClose{145, 622}, kCompareChoose{648, 622};
 
+// Settings screen: four cards, the folder's field (the program writes the path into it and a
+// note under it), the four controls the program lays over the fields, the buttons.
+inline constexpr QRect kSettingsFolderCard{40, 98, 944, 162};
+inline constexpr QRect kSettingsFolderBox{60, 142, 904, 30};
+inline constexpr QPoint kSettingsFolderChoose{60, 208}, kSettingsFolderDefault{296, 208};
+inline constexpr QSize kSettingsButton{220, 40};
+inline constexpr QRect kSettingsCoverCard{40, 274, 944, 150};
+inline constexpr QRect kSettingsInstitution{60, 322, 560, 60};
+inline constexpr QRect kSettingsPlace{660, 322, 304, 22};
+inline constexpr QRect kSettingsRecordCard{40, 438, 944, 88};
+inline constexpr QRect kSettingsDiagnostician{60, 480, 440, 22};
+inline constexpr QRect kSettingsPermit{540, 480, 240, 22};
+inline constexpr QRect kSettingsBackupCard{40, 540, 944, 110};
+inline constexpr QPoint kSettingsBackup{60, 582}, kSettingsRestore{306, 582};
+inline constexpr QSize kBackupButton{230, 44};
+inline constexpr QPoint kSettingsOk{872, 690}, kSettingsCancel{770, 690};
+// The restore list: a card over the grey screen, rows of 24 pixels, arrows on the right.
+inline constexpr Dialog kRestoreDialog{{92, 110}, {840, 562}};
+inline constexpr QRect kRestoreListBox{116, 232, 746, 312};
+inline constexpr QPoint kRestoreUp{868, 232}, kRestoreDown{868, 508};
+inline constexpr QPoint kRestoreFiles{702, 604}, kRestoreCancel{122, 608};
+
 // Data form: the sixteen controls' rectangles that the picture must frame.
 inline constexpr QRect kFullName{280, 94, 232, 20};
 inline constexpr QRect kBirthDate{712, 94, 232, 20};

@@ -186,12 +186,59 @@ ui::Settings& MainWindow::settings() {
     return *settings_;
 }
 
-std::optional<std::filesystem::path> MainWindow::askSavePath(const ui::SaveRequest& request) {
-    QString folder = QString::fromStdU16String(request.folder.u16string());
+namespace {
+
+// The folder a dialog starts in: the one asked for, else the user's documents or home folder.
+QString startingFolder(const std::filesystem::path& asked) {
+    QString folder = QString::fromStdU16String(asked.u16string());
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return folder;
+}
+
+std::filesystem::path toPath(const QString& chosen) {
+    return std::filesystem::path(chosen.toStdU16String());
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> MainWindow::askOpenPath(const ui::SaveRequest& request) {
+    const QString folder = startingFolder(request.folder);
+    const QString caption = ui::toQString(request.caption);
+    const QString extension =
+        QString::fromUtf8(request.extension.data(), qsizetype(request.extension.size()));
+    const QString filter =
+        ui::toQString(request.fileType) + QStringLiteral(" (*.") + extension + QLatin1Char(')');
+    QString chosen;
+    if (openDialog_) {
+        chosen = openDialog_(caption, folder, filter);
+    } else {
+        chosen = QFileDialog::getOpenFileName(this, caption, folder, filter);
+        update();
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    return toPath(chosen);
+}
+
+std::optional<std::filesystem::path> MainWindow::askFolder(std::string_view caption,
+                                                          const std::filesystem::path& start) {
+    const QString folder = startingFolder(start);
+    const QString title = ui::toQString(caption);
+    QString chosen;
+    if (folderDialog_) {
+        chosen = folderDialog_(title, folder);
+    } else {
+        chosen = QFileDialog::getExistingDirectory(this, title, folder);
+        update();
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    return toPath(chosen);
+}
+
+std::optional<std::filesystem::path> MainWindow::askSavePath(const ui::SaveRequest& request) {
+    const QString folder = startingFolder(request.folder);
     const QString caption = ui::toQString(request.caption);
     const QString proposed = QDir(folder).filePath(ui::toQString(request.proposedName));
     const QString extension =
@@ -250,6 +297,15 @@ void MainWindow::showAbout() {
     ok->setGeometry(262, 10, 70, 28);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    if (!aboutDetails_.isEmpty()) {
+        // Where the examinee files are: below the box's own text, which keeps its place.
+        auto* details = new QLabel(aboutDetails_, &dialog);
+        details->setWordWrap(true);
+        details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        details->setGeometry(16, 48, 460, 84);
+        dialog.setFixedSize(490, 140);
+        ok->setGeometry(404, 10, 70, 28);
+    }
     dialog.exec();
 }
 

@@ -47,6 +47,9 @@ class MainWindow : public QWidget, public ui::Frame {
     // (the home folder when there is none) with the proposed name; a name typed without the
     // extension gets it.
     std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
+    std::optional<std::filesystem::path> askOpenPath(const ui::SaveRequest& request) override;
+    std::optional<std::filesystem::path> askFolder(std::string_view caption,
+                                                   const std::filesystem::path& start) override;
     bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
                                std::string& error) override;
     void quit() override;
@@ -69,6 +72,16 @@ class MainWindow : public QWidget, public ui::Frame {
         message_ = std::move(f);
     }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
+    // Answer the open and folder dialogs in their place: receive the caption and the folder
+    // (and the filter), return the path chosen or an empty text for a cancelled dialog.
+    void setOpenDialogFunction(std::function<QString(const QString&, const QString&, const QString&)> f) {
+        openDialog_ = std::move(f);
+    }
+    void setFolderDialogFunction(std::function<QString(const QString&, const QString&)> f) {
+        folderDialog_ = std::move(f);
+    }
+    // A line the About box adds under its title (where the examinee files are kept).
+    void setAboutDetails(QString details) { aboutDetails_ = std::move(details); }
     // Answers ask() in place of the question box: receives caption, text and the two answers.
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
@@ -133,6 +146,9 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<ui::Answer(const QString&, const QString&, const QStringList&)>
         threeWayQuestion_;
     std::function<QString(const QString&, const QString&, const QString&)> saveDialog_;
+    std::function<QString(const QString&, const QString&, const QString&)> openDialog_;
+    std::function<QString(const QString&, const QString&)> folderDialog_;
+    QString aboutDetails_;
 };
 
 // The window's icon, drawn by the program.

@@ -1,5 +1,6 @@
 #include "platform/state_folder.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace lun4::platform {
@@ -14,6 +15,17 @@ std::filesystem::path recoveryFolder() {
 #endif
     const QString folder = QStandardPaths::writableLocation(location);
     return std::filesystem::path(folder.toStdU16String()) / "odzysk";
+}
+
+std::filesystem::path documentsFolder() {
+    // The XDG documents folder (user-dirs.dirs), "~/Documents" when it names none.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return std::filesystem::path(folder.toStdU16String());
+}
+
+bool isSystemProgramFolder(const std::filesystem::path&) {
+    return false;
 }
 
 }  // namespace lun4::platform

@@ -111,7 +111,7 @@ void ScreenController::composeMainMenu() {
     for (SkinButton* button :
          {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(), b.area[2].get(),
           b.areaDescription[0].get(), b.areaDescription[1].get(), b.areaDescription[2].get(),
-          &b.save, &b.open, &b.editData, &b.quit}) {
+          &b.save, &b.open, &b.editData, &b.quit, &b.settings}) {
         button->draw(target);
     }
     drawExamineeNameBox(target, state_.record);
@@ -145,7 +145,7 @@ void ScreenController::hoverOwn(int x, int y) {
         for (SkinButton* button :
              {&b.newRecord, &b.printMenu, b.area[0].get(), b.area[1].get(), b.area[2].get(),
               b.areaDescription[0].get(), b.areaDescription[1].get(), b.areaDescription[2].get(),
-              &b.save, &b.open, &b.editData, &b.quit}) {
+              &b.save, &b.open, &b.editData, &b.quit, &b.settings}) {
             hoverAndRedraw(*button, x, y);
         }
     } else {

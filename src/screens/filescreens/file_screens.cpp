@@ -9,6 +9,7 @@
 #include "model/cp1250.h"
 #include "reports/document_names.h"
 #include "screens/filescreens/examinee_names.h"
+#include "screens/settings/user_settings.h"
 #include "screens/screen_ids.h"
 
 namespace lun4 {
@@ -62,11 +63,12 @@ std::string withoutExtension(std::string name) {
 }  // namespace
 
 FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path examineeFolder,
-                         FileSystem& fileSystem)
+                         FileSystem& fileSystem, bool makeFolder)
     : controller_(controller),
       form_(form),
       folder_(std::move(examineeFolder)),
       fileSystem_(fileSystem),
+      makeFolder_(makeFolder),
       recordFile_(controller.frame(), fileSystem) {
     for (int i = 0; i < kRowCount; ++i) rows_[i].rect = {225, 257 + 20 * i, 525, 277 + 20 * i};
 }
@@ -160,6 +162,36 @@ void FileScreens::setCurrentFileName(std::string name) {
 
 void FileScreens::removeLeftOverLock(const std::string& name) {
     if (!name.empty()) ExamineeLock::removeLeftOver(fileFor(name), fileSystem_);
+}
+
+bool FileScreens::changeFolder(fs::path folder, bool makeFolder) {
+    if (!currentFileName_.empty() && controller_.recordModified()) {
+        const std::string whose = controller_.state().record.fullName();
+        const std::string question =
+            polish("Badanie ") + (whose.empty() ? std::string() : whose + " ") + polish("(plik „") +
+            currentFile_ + polish("”) ma niezapisane zmiany. Zapisać je w dotychczasowym folderze "
+                                  "przed zmianą folderu?");
+        switch (frame().askOrCancel(polish("Zmiana folderu plików badanych"), question,
+                                    polish("Zapisz"), polish("Nie zapisuj"), polish("Anuluj"))) {
+            case ui::Answer::Cancel:
+                return false;
+            case ui::Answer::First:
+                if (saveAs(currentFileName_) != RecordFile::Saved::Yes) return false;
+                break;
+            case ui::Answer::Second:
+                break;
+        }
+    }
+    const bool unsaved = controller_.recordModified();
+    folder_ = std::move(folder);
+    makeFolder_ = makeFolder;
+    currentFileName_.clear();
+    currentFile_.clear();
+    recordFile_.close();
+    // Changes kept in memory are unsaved work of a record without a file: the recovery copy
+    // forgets the old name, so that a crash never ties them to a file of the new folder.
+    if (unsaved) controller_.recordChanged();
+    return true;
 }
 
 std::string FileScreens::saveBoxProposal() const {
@@ -660,6 +692,7 @@ void FileScreens::clickNewRecordQuestion(int x, int y) {
         press(b.ok);
         b.ok.setPosition(kOkHome.x, kOkHome.y);
         controller_.state().record.clear();
+        proposeDiagnostician(controller_.state().record, frame().settings());
         currentFileName_.clear();
         currentFile_.clear();
         reassessment_ = false;
@@ -703,8 +736,8 @@ void FileScreens::hideSaveBox() {
 }
 
 RecordFile::Saved FileScreens::saveAs(const std::string& name) {
-    // The folder may have gone since the start; saving puts it back.
-    ensureExamineeFolder(folder_);
+    // The folder may have gone since the start; saving puts back the program's own folder.
+    if (makeFolder_) ensureExamineeFolder(folder_);
     const fs::path file = fileFor(name);
     const RecordFile::Saved saved = recordFile_.save(controller_.state().record, file);
     if (saved == RecordFile::Saved::Yes) {

@@ -29,9 +29,11 @@ class FileScreens : public ScreenModule {
         bool highlighted = false;
     };
 
-    // Saving and deleting go through `fileSystem`.
+    // Saving and deleting go through `fileSystem`. The examinee folder is made when it is
+    // missing, unless `makeFolder` is false (a folder the user chose, such as a network
+    // folder not connected now, is never made in its place).
     FileScreens(ScreenController& controller, DataForm& form, std::filesystem::path examineeFolder,
-                FileSystem& fileSystem = systemFileSystem());
+                FileSystem& fileSystem = systemFileSystem(), bool makeFolder = true);
 
     bool ownsScreen(int screenId) const override;
     void compose(int screenId) override;
@@ -72,6 +74,14 @@ class FileScreens : public ScreenModule {
     // The record's file is open only for reading: another copy of the program has it.
     bool readOnly() const { return recordFile_.readOnly(); }
     const std::array<Row, kRowCount>& rows() const { return rows_; }
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Lists, opens and saves in `folder` from now on. A record opened from or saved to a file
+    // of the previous folder lets go of that file (and its lock): changes not saved are first
+    // offered to be saved there ("Zapisz"); "Nie zapisuj" keeps them in memory as a record
+    // without a file, which the next save puts into the new folder. False, with nothing
+    // changed, when the diagnostician cancels or the save fails.
+    bool changeFolder(std::filesystem::path folder, bool makeFolder);
     int selectedRow() const { return selectedRow_; }
     int listPage() const { return listPage_; }
 
@@ -137,6 +147,7 @@ class FileScreens : public ScreenModule {
     DataForm& form_;
     std::filesystem::path folder_;
     FileSystem& fileSystem_;
+    bool makeFolder_;
     std::string currentFileName_;
     // The file in the folder that currentFileName_ came from, with its extension as it is on
     // disk ("Nowak.PCN"); empty when the name was never read from or written to a file.

@@ -30,6 +30,9 @@ void MainMenu::clickFirst(int x, int y) {
     } else if (b.printMenu.clickTest(x, y)) {
         press(b.printMenu, true);
         printMenu_.show();
+    } else if (b.settings.clickTest(x, y)) {
+        press(b.settings, false);
+        if (settings_) settings_();
     } else {
         for (int i = 0; i < 3; ++i) {
             if (b.areaDescription[i]->clickTest(x, y)) {

@@ -4,6 +4,8 @@
 // and its quit button; these clicks run before the current screen's own rules, as the file
 // screens' do.
 
+#include <functional>
+
 #include "screens/assessment/data_form.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/filescreens/file_screens.h"
@@ -24,6 +26,8 @@ class MainMenu : public ScreenModule {
     void hover(int, int) override {}
     void click(int, int) override {}
     void clickFirst(int x, int y) override;
+    // What the header's "Ustawienia" opens.
+    void setSettingsHandler(std::function<void()> handler) { settings_ = std::move(handler); }
 
   private:
     // Pressed image, pause, normal state; some buttons are drawn normal on the window again.
@@ -33,6 +37,7 @@ class MainMenu : public ScreenModule {
     FileScreens& files_;
     DataForm& form_;
     PrintMenu& printMenu_;
+    std::function<void()> settings_;
 };
 
 }  // namespace lun4

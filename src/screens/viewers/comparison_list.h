@@ -40,6 +40,8 @@ class ComparisonList : public ScreenModule {
 
     // Lists the folder again, chooses the newest file of the same person and shows the list.
     void show();
+    // The examinee folder the list is made from (the settings may choose another).
+    void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
 
     const std::vector<Entry>& entries() const { return entries_; }
     int selected() const { return selected_; }  // index into entries(), -1 for none

@@ -1,6 +1,7 @@
 #include "screens/viewers/document_viewers.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "model/cp1250.h"
 #include "reports/chart.h"
@@ -8,6 +9,7 @@
 #include "reports/page_label.h"
 #include "reports/summary_form.h"
 #include "screens/screen_ids.h"
+#include "screens/settings/user_settings.h"
 #include "screens/viewers/exports.h"
 
 namespace lun4 {
@@ -207,7 +209,14 @@ void DocumentViewers::proposeCoverTexts() {
         if (!text || text->find(cp1250::kSeparator) != std::string::npos) return;
         frame().control(id).setText(text->substr(0, std::min<size_t>(text->size(), 399)));
     };
-    propose(ui::ControlId::ReportBoxB, kCoverPlaceKey);
+    // The place kept in the settings, with the day the report is made; else what was typed on
+    // the last cover.
+    const std::string placeAndDate = coverPlaceAndDate(frame().settings(), std::time(nullptr));
+    if (placeAndDate.empty()) {
+        propose(ui::ControlId::ReportBoxB, kCoverPlaceKey);
+    } else {
+        frame().control(ui::ControlId::ReportBoxB).setText(placeAndDate.substr(0, 399));
+    }
     propose(ui::ControlId::ReportBoxA, kCoverInstitutionKey);
 }
 
