@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "files/file_system.h"
 #include "platform/data_paths.h"
 
 namespace lun4::platform {
@@ -40,6 +41,21 @@ fs::path defaultExamineeFolder(const ProgramPlace& place, bool runFolderWritable
         return DataPaths(place.dataRoot).resolve("pacjenci").value_or(place.dataRoot / "pacjenci");
     }
     return documents / "LUN4" / "pacjenci";
+}
+
+ExamineeFolder examineeFolder(const ProgramPlace& place, std::string_view chosenUtf8,
+                              const fs::path& documents) {
+    ExamineeFolder result;
+    result.defaultFolder = defaultExamineeFolder(
+        place, !place.installed && canCreateFilesIn(place.dataRoot), documents);
+    result.chosen = !chosenUtf8.empty();
+    result.folder = result.chosen ? pathFromUtf8(chosenUtf8) : result.defaultFolder;
+    std::error_code ec;
+    if (!result.chosen && !fs::is_directory(result.folder, ec)) {
+        fs::create_directories(result.folder, ec);
+    }
+    result.ready = fs::is_directory(result.folder, ec);
+    return result;
 }
 
 }  // namespace lun4::platform

@@ -9,6 +9,7 @@
 // installed copy, else to "LUN4/pacjenci" in the user's documents folder.
 
 #include <filesystem>
+#include <string_view>
 
 namespace lun4::platform {
 
@@ -34,5 +35,17 @@ bool canCreateFilesIn(const std::filesystem::path& folder);
 // writable run folder; else "LUN4/pacjenci" in `documents`.
 std::filesystem::path defaultExamineeFolder(const ProgramPlace& place, bool runFolderWritable,
                                             const std::filesystem::path& documents);
+
+struct ExamineeFolder {
+    std::filesystem::path folder;         // where files are listed, opened and saved
+    std::filesystem::path defaultFolder;  // the program's own choice
+    bool chosen = false;                  // the folder was chosen in the settings
+    bool ready = false;                   // the folder is there now
+};
+// The examinee folder of this run: `chosenUtf8` (the settings' choice) when it is not empty,
+// else the default, which is made when missing. A chosen folder that is not there now (a
+// network folder not connected) is never made in its place: it is reported not ready.
+ExamineeFolder examineeFolder(const ProgramPlace& place, std::string_view chosenUtf8,
+                              const std::filesystem::path& documents);
 
 }  // namespace lun4::platform

@@ -10,4 +10,8 @@ namespace datagen {
 // written. With `mockups` set, also writes PNG mock screens there.
 bool generateDataFolder(const QString& root, QString* error, const QString& mockups = QString());
 
+// The program's icon: "lun4-<size>.png" for the desktop's icon theme and "lun4.ico" for
+// Windows, written into `folder`.
+bool writeIcons(const QString& folder, QString* error);
+
 }  // namespace datagen

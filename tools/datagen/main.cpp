@@ -1,4 +1,5 @@
 // lun4_datagen <run folder> [--mockups <folder>]
+// lun4_datagen --icons <folder>
 // Draws the program's data folder into the run folder. Runs without a display.
 
 #include <QGuiApplication>
@@ -24,20 +25,27 @@ int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString root, mockups;
+    QString root, mockups, icons;
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--mockups") && i + 1 < args.size()) {
+        if (args[i] == QLatin1String("--icons") && i + 1 < args.size()) {
+            icons = args[++i];
+        } else if (args[i] == QLatin1String("--mockups") && i + 1 < args.size()) {
             mockups = args[++i];
         } else if (root.isEmpty()) {
             root = args[i];
         }
     }
     QTextStream err(stderr);
+    QString error;
+    if (!icons.isEmpty()) {
+        if (datagen::writeIcons(icons, &error)) return 0;
+        err << "lun4_datagen: " << error << "\n";
+        return 1;
+    }
     if (root.isEmpty()) {
-        err << "usage: lun4_datagen <run folder> [--mockups <folder>]\n";
+        err << "usage: lun4_datagen <run folder> [--mockups <folder>] | --icons <folder>\n";
         return 2;
     }
-    QString error;
     if (!datagen::generateDataFolder(root, &error, mockups)) {
         err << "lun4_datagen: " << error << "\n";
         return 1;

@@ -40,7 +40,7 @@ QImage settingsScreen() {
     card(p, kSettingsFolderCard, 10);
     sectionCaption(p, QPoint(60, kSettingsFolderCard.top() + 12), QStringLiteral("PLIKI BADANYCH"));
     inputField(p, kSettingsFolderBox);
-    hint(p, QRect(516, kSettingsFolderChoose.y() + 2, 448, 40),
+    hint(p, QRect(536, kSettingsFolderChoose.y() + 2, 428, 40),
          QStringLiteral("Może to być folder na dysku sieciowym placówki. Program sprawdza, czy "
                         "można w nim zapisywać pliki."));
 
