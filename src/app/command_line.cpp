@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
 #include <optional>
@@ -14,8 +13,7 @@
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/odt_writer.h"
-#include "platform/qt/qt_image_source.h"
-#include "platform/qt/qt_print_target.h"
+#include "platform/pdf_export.h"
 #include "reports/editable_report.h"
 #include "reports/print_job.h"
 
@@ -66,6 +64,15 @@ struct Failure {
     std::string message;  // UTF-8, one line
 };
 
+// Paths arrive and leave as UTF-8, on every system.
+fs::path pathOf(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // The scores sheet is no printed document; it is asked for by its own name.
 constexpr std::string_view kScores = "scores";
 
@@ -78,7 +85,7 @@ std::optional<reports::Document> documentNamed(std::string_view name) {
 }
 
 std::string extensionOf(const fs::path& path) {
-    std::string ext = path.extension().string();
+    std::string ext = utf8(path.extension());
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
@@ -138,8 +145,8 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
         return Failure{2, "nieznany dokument \"" + positional[0] +
                               "\": dostępne chart, summary, report, aid, scores"};
     }
-    command.examinee = positional[1];
-    command.path = positional[2];
+    command.examinee = pathOf(positional[1]);
+    command.path = pathOf(positional[2]);
     const std::string extension = extensionOf(command.path);
     if (!document) {
         command.output = Output::ScoresSheet;
@@ -172,33 +179,25 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
 // early still gives its document, with a warning, as the program's own open does.
 std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + path.string()};
+    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + utf8(path)};
     const auto file = RegularFile::open(path, ec);
-    if (!file) return Failure{1, "nie można odczytać pliku badanego " + path.string()};
+    if (!file) return Failure{1, "nie można odczytać pliku badanego " + utf8(path)};
     std::string bytes;
     char buffer[1 << 16];
     while (const size_t n = file->read(buffer, sizeof buffer)) bytes.append(buffer, n);
     switch (decode(bytes, record)) {
         case ReadOutcome::Refused:
-            return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
+            return Failure{1, "plik " + utf8(path) + " nie jest plikiem badanego"};
         case ReadOutcome::EndedEarly:
             std::fprintf(stderr,
                          "lun4: uwaga: plik %s jest niepełny (urwany); brakujące oceny i "
                          "wskazania są puste\n",
-                         path.string().c_str());
+                         utf8(path).c_str());
             break;
         case ReadOutcome::Complete:
             break;
     }
     return std::nullopt;
-}
-
-// The command line says what went wrong in one line of its own; the toolkit's notes (the
-// offscreen platform's runtime folder, a painter that could not start) are not for the user.
-QtMessageHandler defaultHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
-    if (defaultHandler) defaultHandler(type, context, message);
 }
 
 int fail(const Failure& f) {
@@ -239,10 +238,8 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
         return 0;
     }
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    defaultHandler = qInstallMessageHandler(quietHandler);
-    QGuiApplication app(argc, argv);
     platform::DataPaths paths(runFolder);
+    const auto exporter = platform::pdfExport(argc, argv, paths);
     if (command.output == Output::EditableReport) {
         const ui::FlowDocument document =
             reports::editableReport(record, {command.place, command.institution});
@@ -251,15 +248,16 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
         }
         return 0;
     }
-    platform::QtImageSource images(paths, 32);
+    const auto target = exporter->pdfFile(command.path, error);
+    if (!target) return fail({1, error});
     reports::NarrativeReport report;
-    const reports::PrintSources sources{
-        images, record, report, {command.place, command.institution}, std::max(command.aidPage, 0)};
-    const auto target = platform::QtPrintTarget::pdfFile(command.path);
+    const reports::PrintSources sources{exporter->images(), record, report,
+                                        {command.place, command.institution},
+                                        std::max(command.aidPage, 0)};
     if (reports::printDocument(command.document, *target, sources) !=
         reports::PrintResult::Printed) {
         const std::string why = target->error();
-        return fail({1, why.empty() ? "nie można zapisać " + command.path.string() : why});
+        return fail({1, why.empty() ? "nie można zapisać " + utf8(command.path) : why});
     }
     return 0;
 }

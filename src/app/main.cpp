@@ -2,34 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <cstdio>
 #include <filesystem>
 #include <utility>
-#include <string>
-#include <vector>
 
 #include "app/command_line.h"
-#include "files/recovery_file.h"
-#include "model/cp1250.h"
+#include "app/program.h"
 #include "platform/data_paths.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/program_look.h"
 #include "platform/qt/qt_image_source.h"
 #include "platform/state_folder.h"
-#include "screens/app_state.h"
-#include "screens/assessment/data_form.h"
-#include "screens/assessment/help_pages.h"
-#include "screens/assessment/item_screens.h"
-#include "screens/assessment/recommendation_editor.h"
-#include "screens/buttons.h"
-#include "screens/controller/screen_controller.h"
-#include "screens/data_files.h"
-#include "screens/filescreens/crash_recovery.h"
-#include "screens/filescreens/examinee_names.h"
-#include "screens/filescreens/file_screens.h"
-#include "screens/menus/main_menu.h"
-#include "screens/menus/print_menu.h"
-#include "screens/viewers/document_viewers.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace {
@@ -70,74 +52,23 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(root);
     lun4::platform::DataPaths paths(root);
 
-    // Without its pictures the program could show only a screen nobody can answer: it says
-    // which are missing and ends.
-    const std::vector<std::string> missing = lun4::missingDataFiles(
-        [&](const std::string& name) { return paths.resolve(name).has_value(); });
-    if (!missing.empty()) {
+    if (const auto problem = lun4::app::missingPictures(paths)) {
         programLook();
-        const lun4::StartProblem problem =
-            lun4::missingDataMessage(missing, !paths.resolve("Data"), root.string());
-        lun4::platform::showStartProblem(lun4::ui::toQString(problem.caption),
-                                         lun4::ui::toQString(problem.text));
+        lun4::platform::showStartProblem(lun4::ui::toQString(problem->caption),
+                                         lun4::ui::toQString(problem->text));
         return 1;
     }
 
     lun4::platform::MainWindow window(paths, lun4::platform::displayDepth());
-    lun4::AppState state;
-    lun4::Buttons buttons(window.images());
-    lun4::ScreenController controller(window, buttons, state);
-    // The examinee files live in "pacjenci" (any letter case), made when it is missing.
-    const std::filesystem::path examineeFolder =
-        paths.resolve("pacjenci").value_or(root / "pacjenci");
-    const bool folderReady = lun4::ensureExamineeFolder(examineeFolder);
-
-    lun4::DataForm dataForm(controller);
-    lun4::FileScreens fileScreens(controller, dataForm, examineeFolder);
-    lun4::PrintMenu printMenu(controller);
-    lun4::MainMenu mainMenu(controller, fileScreens, dataForm, printMenu);
-    lun4::ItemScreens itemScreens(controller);
-    lun4::HelpPages helpPages(controller);
-    lun4::RecommendationEditor recommendationEditor(controller);
-    lun4::DocumentViewers viewers(controller);
-    // The menus and the file screens answer every click first.
-    controller.addModule(mainMenu);
-    controller.addModule(printMenu);
-    controller.addModule(fileScreens);
-    controller.addModule(dataForm);
-    controller.addModule(itemScreens);
-    controller.addModule(helpPages);
-    controller.addModule(recommendationEditor);
-    controller.addModule(viewers);
-    printMenu.setChoiceHandler([&](lun4::PrintChoice choice) { viewers.openFromPrintMenu(choice); });
-
-    // Every change to the record is copied to the user's state folder until it is saved.
-    lun4::RecoveryStore recoveryStore(lun4::platform::recoveryFolder());
-    lun4::CrashRecovery recovery(controller, fileScreens, recoveryStore);
-
-    controller.setExitHandler([&] { fileScreens.showExitQuestion(); });
-    // Closing the window by the system asks the exit question instead of dropping the record.
-    window.setCloseHandler([&] { fileScreens.showExitQuestion(); });
-    window.setComposeHandler([&] { controller.compose(); });
-    window.setMouseHandlers(
-        [&](int x, int y) {
-            state.lastMouse = {x, y};
-            controller.mouseMoved(x, y);
-        },
-        [&](int x, int y) {
-            state.lastMouse = {x, y};
-            controller.leftButtonDown(x, y);
-        });
+    lun4::app::Program program(window, paths, lun4::platform::recoveryFolder());
+    window.setCloseHandler([&] { program.closeRequested(); });
+    window.setComposeHandler([&] { program.compose(); });
+    window.setMouseHandlers([&](int x, int y) { program.mouseMoved(x, y); },
+                            [&](int x, int y) { program.leftButtonDown(x, y); });
     // What the start has to say is said over the program's first frame.
     window.setFirstFrameHandler([&] {
         programLook();
-        if (!folderReady) {
-            window.showMessage("LUN4_TORVA",
-                               lun4::cp1250::fromUtf8Lossy(
-                                   "Nie można utworzyć folderu \"pacjenci\" na pliki "
-                                   "badanych. Zapisywanie badań nie będzie możliwe."));
-        }
-        recovery.offerAtStart();
+        program.firstFrameShown();
     });
     window.showOnWholeScreen();
     return app.exec();
