@@ -55,7 +55,7 @@ constexpr const char8_t* kItemNamesUtf8[kItemCount] = {
     u8"Praca staranna i systematyczna",                                                  // 42
     u8"Zmiana schematu działania",                                                       // 43
     u8"Płynność wykonywania zadań",                                                      // 44
-    u8"Wykonywanie poleceń 2- i 3- członowych",                                          // 45
+    u8"Wykonywanie poleceń 2- i 3-członowych",                                           // 45
     u8" Pytanie o pomoc w razie potrzeby",                                               // 46
     u8"Wydajność",                                                                       // 47
     u8"Przestrzeganie rozkładu dnia",                                                    // 48
@@ -130,7 +130,7 @@ constexpr const char8_t* kItemNamesUtf8[kItemCount] = {
     u8"Reakcja na obecność innych osób",                                                 // 117
     u8"Właściwe zachowania wobec innych w miejscach publicznych",                        // 118
     u8"Szukanie towarzystwa innych osób",                                                // 119
-    u8"Nie przeszkadzanie innym podczas swoich zajęć",                                   // 120
+    u8"Nieprzeszkadzanie innym podczas swoich zajęć",                                    // 120
     u8"Sortowanie przedmiotów",                                                          // 121
     u8"Składanie",                                                                       // 122
     u8"Sortowanie dokumentów",                                                           // 123
@@ -176,7 +176,7 @@ constexpr const char8_t* kItemNamesUtf8[kItemCount] = {
     u8"Właściwe interpersonalne zachowania względem obcych",                             // 163
     u8"Niewłaściwe zachowania interpersonalne",                                          // 164
     u8"Zachowania podczas indywidualnych zajęć: samokontrola",                           // 165
-    u8"Nie przeszkadzanie innym podczas indywidualnych zajęć",                           // 166
+    u8"Nieprzeszkadzanie innym podczas indywidualnych zajęć",                            // 166
     u8"Zachowanie w grupach",                                                            // 167
     u8"Szukanie towarzystwa innych osób",                                                // 168
 };

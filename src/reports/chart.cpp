@@ -50,7 +50,15 @@ std::string cp(std::u8string_view utf8) {
 // The texts of the page, converted once.
 struct ChartTexts {
     std::array<std::string, kScaleCount> scaleCaptions;
-    std::string nameCaption = cp(u8"Imię i nazwisko badanego : ");
+    std::string nameCaptionMale = cp(u8"Imię i nazwisko badanego :");
+    std::string nameCaptionFemale = cp(u8"Imię i nazwisko badanej :");
+    // The legend of the printed chart: the colours by name, for a copy in black and white,
+    // and how the bars count direct observation (the report counts all 12 items).
+    std::string legendColours =
+        cp(u8"Z – zaliczone (zielony), P – pojawiające się (żółty), N – niezaliczone (czerwony)");
+    std::string legendDirectObservation =
+        cp(u8"Obserwacja diagnosty: słupki – pozycje 1–8, pola 9–12 – pozycje utrudnione, "
+           u8"oceniane osobno");
     std::string directObservation = cp(u8"- Obserwacja bezpośrednia");
     std::string schoolWork = cp(u8"- Szkoła/Praca");
     std::string leftGraphTitle = cp(u8"Obszar umiejętności rozwojowych");
@@ -252,23 +260,34 @@ void bars(Surface& page, const ExamineeRecord& record) {
     }
 }
 
+// Draws `caption` at x and `value` a blank after it, however wide the caption is drawn.
+void captioned(Surface& page, std::string_view caption, std::string_view value, Rect r) {
+    left(page, caption, r);
+    r.left += page.textWidth(caption, FontId::ReportBody) + page.textWidth(" ", FontId::ReportBody);
+    left(page, value, r);
+}
+
+// From the top: the heading, the examinee, the two-line legend, the three areas and the date.
 void headerBlock(Surface& page, ui::ImageSource& images, const ExamineeRecord& record) {
     const ChartTexts& t = texts();
     page.setFont(FontId::ReportHeading);
-    left(page, "Profil testu: Punktacja", {50, 610, 1024, 630});
+    left(page, "Profil testu: Punktacja", {50, 610, 1024, 633});
     page.setFont(FontId::ReportBody);
-    left(page, t.nameCaption, {50, 635, 1024, 655});
-    left(page, record.fullName(), {260, 635, 1024, 655});
-    left(page, "Data badania : ", {600, 720, 1024, 748});
-    left(page, lun4::text(record.examDate), {720, 720, 1024, 748});
+    captioned(page, record.gender == kGenderFemale ? t.nameCaptionFemale : t.nameCaptionMale,
+              record.fullName(), {50, 635, 1024, 655});
+    page.setFont(FontId::ReportText);
+    left(page, t.legendColours, {50, 659, 1024, 677});
+    left(page, t.legendDirectObservation, {50, 677, 1024, 695});
+    page.setFont(FontId::ReportBody);
+    captioned(page, "Data badania :", lun4::text(record.examDate), {600, 740, 1024, 760});
     page.setFont(FontId::ReportEmphasis);
-    left(page, "OB", {50, 680, 1024, 740});
-    left(page, "D", {50, 700, 1024, 740});
-    left(page, "S/P", {50, 720, 1024, 740});
+    left(page, "OB", {50, 700, 1024, 760});
+    left(page, "D", {50, 720, 1024, 760});
+    left(page, "S/P", {50, 740, 1024, 760});
     page.setFont(FontId::ReportBody);
-    left(page, t.directObservation, {105, 680, 1024, 740});
-    left(page, "- Dom", {105, 700, 1024, 740});
-    left(page, t.schoolWork, {105, 720, 1024, 740});
+    left(page, t.directObservation, {105, 700, 1024, 760});
+    left(page, "- Dom", {105, 720, 1024, 760});
+    left(page, t.schoolWork, {105, 740, 1024, 760});
     page.drawImage(images.loadBitmap(kLogo), 850, 610);
 }
 

@@ -86,9 +86,13 @@ void addCover(FlowDocument& doc, const ExamineeRecord& record, const CoverTexts&
     }
     doc.paragraph(flowingText(t.institutionCaption), FlowStyle::Caption, FlowAlign::Center);
 
+    // The name follows the cover's "mgr", which a name with a degree of its own goes without.
     const std::string diagnostician = flowingText(text(record.diagnosticianName));
-    doc.paragraph(diagnostician.empty() ? t.diagnosticianLine
-                                        : withoutDots(t.diagnosticianLine) + " " + diagnostician);
+    const std::string& line = narrative::diagnosticianLine(record);
+    const std::string degree = withoutDots(line);
+    doc.paragraph(diagnostician.empty() ? line
+                  : degree.empty()      ? diagnostician
+                                        : degree + " " + diagnostician);
     doc.paragraph(flowingText(t.diagnosticianCaption), FlowStyle::Caption);
     const std::string permit = flowingText(text(record.diagnosticianPermitNo));
     doc.paragraph(permit.empty() ? t.permitLine : withoutDots(t.permitLine) + ": " + permit);
@@ -100,17 +104,15 @@ void addPersonalData(FlowDocument& doc, const ExamineeRecord& record, const Repo
     FlowBlock table;
     table.kind = FlowBlock::Kind::Table;
     table.columnPercents = {18, 31, 18, 33};
-    const auto& l = t.dataLabels;
+    const auto l = [&](int row) { return label(t.dataLabels[row].of(record)); };
     table.rows = {
-        {label(l[0]), value(record.fullName(), 1, FlowAlign::Center), label(l[1]),
+        {l(0), value(record.fullName(), 1, FlowAlign::Center), l(1),
          value(text(record.birthDate), 1, FlowAlign::Center)},
-        {label(l[2]), value(text(record.homeAddress)), label(l[3]),
-         value(text(record.phoneContacts))},
-        {label(l[4]), value(text(record.facilityAddress)), label(l[5]),
-         value(text(record.siblings))},
-        {label(l[6]), value(text(record.guardians), 3)},
-        {label(l[7]), value(text(record.additionalInfo), 3)},
-        {label(l[8]), value(t.examinationKind, 3, FlowAlign::Center)},
+        {l(2), value(text(record.homeAddress)), l(3), value(text(record.phoneContacts))},
+        {l(4), value(text(record.facilityAddress)), l(5), value(text(record.siblings))},
+        {l(6), value(text(record.guardians), 3)},
+        {l(7), value(text(record.additionalInfo), 3)},
+        {l(8), value(t.examinationKind, 3, FlowAlign::Center)},
     };
     doc.blocks.push_back(std::move(table));
 }
@@ -134,12 +136,12 @@ void addGeneralRemarks(FlowDocument& doc, const ExamineeRecord& record, const Re
     doc.paragraph(flowingText(narrative::preparedBySentence(record)));
     doc.paragraph(flowingText(narrative::assessedSentence(record)));
     doc.paragraph(flowingText(t.spheresAssessed));
-    doc.paragraph(flowingText(t.resultsHeading), FlowStyle::Heading1);
+    doc.paragraph(flowingText(t.resultsHeading.of(record)), FlowStyle::Heading1);
 }
 
 void addScale(FlowDocument& doc, const ExamineeRecord& record, int scale, const ReportTexts& t) {
     doc.paragraph(flowingText(t.sectionTitles[scale]), FlowStyle::Heading2);
-    doc.paragraph(flowingText(t.descriptions[scale]));
+    doc.paragraph(flowingText(t.descriptions[scale].of(record)));
     for (int area = 0; area < kAreas; ++area) {
         // The last line of an area heading names the area; a line before it introduces
         // the three areas ("Wynik z 3 obszarów").
@@ -153,9 +155,13 @@ void addScale(FlowDocument& doc, const ExamineeRecord& record, int scale, const 
              {narrative::kFailLine, narrative::kEmergingLine, narrative::kPassLine}) {
             doc.paragraph(flowingText(narrative::countLine(record, scale, area, which)));
         }
+        if (const int unscored = narrative::unscoredCount(record, scale, area); unscored > 0) {
+            doc.paragraph(flowingText(narrative::unscoredLine(unscored)));
+        }
         doc.paragraph(t.recommendationsHeading);
         const int first = narrative::firstItemOf(scale, area);
         for (int k = first; k < first + narrative::itemCountOf(area); ++k) {
+            if (!narrative::listsRecommendation(record, k)) continue;
             for (std::string& paragraph : noteParagraphs(text(record.notes[k]))) {
                 doc.paragraph(std::move(paragraph));
             }

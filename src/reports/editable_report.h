@@ -3,8 +3,9 @@
 // pages, flowing instead of placed. The cover (place and date, institution, the title
 // sentence, diagnostician and permit number), the personal data as a table, the general
 // remarks, then per scale a heading, its description, per area a heading, the area text,
-// the three count lines, "Wskazania:" with the notes, and the sentence naming the best
-// area; the signature line last.
+// the three count lines (a fourth for unscored items), "Wskazania:" with the notes of the
+// items scored emerging or fail, and the sentence naming the best area; the signature line
+// last.
 //
 // The pages break their fixed texts into lines to fit the frame; here those lines are
 // joined with one blank, so that the text flows again. A note keeps what its editor stored:

@@ -31,9 +31,11 @@ constexpr int kLineHeight = 20;
 constexpr int kPageTop = 60;
 // A page is full once the line cursor passes this; the print job takes y 60..540 of a page.
 constexpr int kPageFull = 520;
-// A direct-observation heading after another area comes one blank line lower, unless it
-// opens a page.
-constexpr int kHeadingBlankAbove = 80;
+// "Wskazania:" is never the last line of a page: below this, after its blank line, it goes
+// to the next page with the first recommendation.
+constexpr int kLastHeadingLine = 500;
+// The heading of the home and school/work areas has a blank line above it, unless it opens
+// a page.
 // Note lines of this many characters or fewer (a kept carriage return included) are empty
 // lines or leftovers and are not printed.
 constexpr size_t kShortLine = 3;
@@ -87,7 +89,8 @@ void composeCover(ui::Surface& page, ui::ImageSource& images, const ExamineeReco
                   const CoverTexts& cover, const ReportTexts& t) {
     using namespace ui::text;
     page.drawImage(images.loadBitmap("Data\\logo.bmp"), 100, 50);
-    drawFixedText(page, ui::FontId::ReportBody, cover.placeAndDate, {650, 94, 910, 111}, kRight);
+    // A line of the body font tall, where report box B lies over the preview.
+    drawFixedText(page, ui::FontId::ReportBody, cover.placeAndDate, {650, 92, 910, 112}, kRight);
     drawFixedText(page, ui::FontId::ReportBody, t.dateLine, {100, 100, 924, 600}, kRight);
     drawFixedText(page, ui::FontId::ReportText, t.dateCaption, {100, 120, 924, 600}, kRight);
     drawFixedText(page, ui::FontId::ReportEmphasis, t.coverHeading, {100, 160, 924, 600}, kCenter);
@@ -98,7 +101,8 @@ void composeCover(ui::Surface& page, ui::ImageSource& images, const ExamineeReco
                   kCenter | kWordBreak);
     drawFixedText(page, ui::FontId::ReportText, t.institutionCaption, {100, 298, 924, 600},
                   kCenter);
-    drawFixedText(page, ui::FontId::ReportBody, t.diagnosticianLine, {100, 348, 924, 600}, kLeft);
+    drawFixedText(page, ui::FontId::ReportBody, narrative::diagnosticianLine(record),
+                  {100, 348, 924, 600}, kLeft);
     drawFixedText(page, ui::FontId::ReportBody, text(record.diagnosticianName),
                   {150, 345, 924, 600}, kLeft);
     drawFixedText(page, ui::FontId::ReportText, t.diagnosticianCaption, {100, 363, 924, 600},
@@ -116,17 +120,18 @@ struct DataRow {
     ui::Rect valueText;
 };
 
-// In the order of ReportTexts::dataLabels.
+// In the order of ReportTexts::dataLabels. The label columns are 175 pixels wide, so that the
+// widest label line ("uczęszcza badana", "(data urodzenia)") fits in the bold font.
 constexpr DataRow kDataRows[9] = {
-    {{100, 100, 250, 140}, {100, 110, 250, 140}, {249, 100, 501, 140}, {249, 115, 501, 140}},
-    {{500, 100, 650, 140}, {500, 110, 650, 140}, {649, 100, 924, 140}, {649, 115, 924, 140}},
-    {{100, 139, 250, 219}, {100, 156, 250, 219}, {249, 139, 501, 219}, {259, 149, 501, 219}},
-    {{500, 139, 650, 219}, {500, 169, 650, 219}, {649, 139, 924, 219}, {659, 149, 924, 219}},
-    {{100, 218, 250, 298}, {100, 228, 250, 298}, {249, 218, 501, 298}, {259, 228, 501, 298}},
-    {{500, 218, 650, 298}, {500, 238, 650, 298}, {649, 218, 924, 298}, {659, 228, 924, 298}},
-    {{100, 297, 250, 357}, {100, 299, 250, 357}, {249, 297, 924, 357}, {259, 302, 924, 357}},
-    {{100, 356, 250, 417}, {100, 368, 250, 417}, {249, 356, 924, 417}, {259, 361, 924, 417}},
-    {{100, 415, 250, 497}, {100, 427, 250, 497}, {249, 415, 924, 497}, {249, 425, 924, 497}},
+    {{100, 100, 275, 140}, {100, 110, 275, 140}, {274, 100, 501, 140}, {274, 115, 501, 140}},
+    {{500, 100, 675, 140}, {500, 110, 675, 140}, {674, 100, 924, 140}, {674, 115, 924, 140}},
+    {{100, 139, 275, 219}, {100, 156, 275, 219}, {274, 139, 501, 219}, {284, 149, 501, 219}},
+    {{500, 139, 675, 219}, {500, 169, 675, 219}, {674, 139, 924, 219}, {684, 149, 924, 219}},
+    {{100, 218, 275, 298}, {100, 228, 275, 298}, {274, 218, 501, 298}, {284, 228, 501, 298}},
+    {{500, 218, 675, 298}, {500, 238, 675, 298}, {674, 218, 924, 298}, {684, 228, 924, 298}},
+    {{100, 297, 275, 357}, {100, 307, 275, 357}, {274, 297, 924, 357}, {284, 302, 924, 357}},
+    {{100, 356, 275, 417}, {100, 368, 275, 417}, {274, 356, 924, 417}, {284, 361, 924, 417}},
+    {{100, 415, 275, 497}, {100, 427, 275, 497}, {274, 415, 924, 497}, {274, 435, 924, 497}},
 };
 
 void composePersonalData(ui::Surface& page, const ExamineeRecord& record, const ReportTexts& t) {
@@ -145,8 +150,8 @@ void composePersonalData(ui::Surface& page, const ExamineeRecord& record, const 
     for (int row = 0; row < 9; ++row) {
         const DataRow& cells = kDataRows[row];
         greyBox(page, cells.labelCell);
-        drawFixedText(page, ui::FontId::ReportEmphasis, t.dataLabels[row], cells.labelText,
-                      kCenter);
+        drawFixedText(page, ui::FontId::ReportEmphasis, t.dataLabels[row].of(record),
+                      cells.labelText, kCenter);
         whiteBox(page, cells.valueCell);
         if (row == 8) {
             drawFixedText(page, ui::FontId::ReportEmphasis, t.examinationKind, cells.valueText,
@@ -165,7 +170,7 @@ void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, cons
     constexpr ui::Rect kHeadingCells[3] = {
         {100, 50, 374, 110}, {373, 50, 648, 110}, {647, 50, 922, 110}};
     constexpr ui::Rect kHeadingTexts[3] = {
-        {100, 52, 374, 110}, {373, 60, 648, 110}, {647, 60, 922, 110}};
+        {100, 60, 374, 110}, {373, 60, 648, 110}, {647, 60, 922, 110}};
     constexpr ui::Rect kListCells[3] = {
         {100, 109, 374, 239}, {373, 109, 648, 239}, {647, 109, 922, 239}};
     // The six lines of each list need 120 pixels from y 114: they may reach the cell's foot
@@ -193,8 +198,8 @@ void composeGeneralRemarks(ui::Surface& page, const ExamineeRecord& record, cons
     left(115, 284, narrative::preparedBySentence(record));
     left(115, 324, narrative::assessedSentence(record));
     left(115, 364, t.spheresAssessed);
-    drawFixedText(page, ui::FontId::ReportEmphasis, t.resultsHeading, {115, 452, 922, 1062},
-                  kCenter);
+    drawFixedText(page, ui::FontId::ReportEmphasis, t.resultsHeading.of(record),
+                  {115, 452, 922, 1062}, kCenter);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -208,6 +213,7 @@ enum class Step {
     FailLine,
     EmergingLine,
     PassLine,
+    UnscoredLine,
     RecommendationsHeading,
     Recommendations,
     Comparison,
@@ -245,8 +251,8 @@ class SectionFlow {
                 NoteLineWidths widths)
         : page_(page), record_(record), t_(texts), widths_(widths) {}
 
-    // Runs until page `target` has been composed or the last scale is done. Returns the
-    // total page count when the run reached the end of the report, else 0.
+    // Lays the sections out to the end of the report, drawing page `target` on the way (if
+    // the report has it). Returns the total page count.
     int run(int target);
 
   private:
@@ -264,6 +270,10 @@ class SectionFlow {
     bool drawTextLines(std::string_view text, ui::FontId font);
     void drawCountLine(int which);
     void drawRecommendations();
+    // Moves to the next item of the area's list that prints a recommendation.
+    void nextListedItem();
+    // Whether line `from` or a later line of the current note prints anything.
+    bool notePrintsFrom(int from, std::string_view note) const;
     // Displayed pieces of a note line: the line itself, or, when it is wider than the text
     // column, the line wrapped at blanks.
     void wrap(std::string_view line, std::vector<std::string_view>& pieces);
@@ -296,7 +306,6 @@ int SectionFlow::run(int target) {
         runSteps();
         ++pageCounter_;
         if (scale_ >= kScales) return pageCounter_;
-        if (pageCounter_ >= target) return 0;
     }
 }
 
@@ -336,6 +345,24 @@ void SectionFlow::drawCountLine(int which) {
     drawLine(narrative::countLine(record_, scale_, area_, static_cast<narrative::CountLine>(which)),
              ui::FontId::ReportBody);
     if (y_ > kPageFull) pageFull_ = true;
+}
+
+bool SectionFlow::notePrintsFrom(int from, std::string_view note) const {
+    const int lines = countLineFeeds(note) + 1;
+    for (int n = from; n < lines; ++n) {
+        if (fullLine(n, note).size() > kShortLine) return true;
+    }
+    return false;
+}
+
+void SectionFlow::nextListedItem() {
+    // A note that prints nothing (empty, or only short lines) is passed over like an item
+    // that is not listed, so that no blank line is left for it.
+    while (itemsLeft_ > 0 && (!narrative::listsRecommendation(record_, item_) ||
+                              !notePrintsFrom(0, text(record_.notes[item_])))) {
+        ++item_;
+        --itemsLeft_;
+    }
 }
 
 void SectionFlow::wrap(std::string_view line, std::vector<std::string_view>& pieces) {
@@ -380,6 +407,7 @@ void SectionFlow::wrap(std::string_view line, std::vector<std::string_view>& pie
 }
 
 void SectionFlow::drawRecommendations() {
+    nextListedItem();
     while (itemsLeft_ > 0) {
         const std::string_view note = text(record_.notes[item_]);
         const int lines = countLineFeeds(note) + 1;
@@ -407,11 +435,15 @@ void SectionFlow::drawRecommendations() {
                 break;
             }
         }
-        if (line_ < lines) return;
-        // The note is done: a blank line before the next note that prints anything.
-        if (noteDrewLine_ && itemsLeft_ > 1) y_ += kLineHeight;
+        // Lines left that print nothing (empty lines at the note's end) do not carry the
+        // note onto the next page: it is done here, and the blank line after it goes nowhere.
+        const bool done = line_ >= lines || !notePrintsFrom(line_, note);
+        if (!done) return;
         ++item_;
         --itemsLeft_;
+        nextListedItem();
+        // The note is done: a blank line before the next listed note, unless the page ended.
+        if (noteDrewLine_ && itemsLeft_ > 0 && !pageFull_) y_ += kLineHeight;
         line_ = 0;
         noteDrewLine_ = false;
         if (pageFull_) return;
@@ -441,13 +473,13 @@ void SectionFlow::runSteps() {
                     pageFull_ = true;
                     break;
                 }
-                if (drawTextLines(t_.descriptions[scale_], ui::FontId::ReportBody)) {
+                if (drawTextLines(t_.descriptions[scale_].of(record_), ui::FontId::ReportBody)) {
                     y_ += kLineHeight;
                     advance(Step::AreaHeading);
                 }
                 break;
             case Step::AreaHeading:
-                if (area_ > 0 && line_ == 0 && y_ > kHeadingBlankAbove) y_ += kLineHeight;
+                if (area_ > 0 && line_ == 0 && y_ > kPageTop) y_ += kLineHeight;
                 if (y_ >= kPageFull) {
                     pageFull_ = true;
                     break;
@@ -466,6 +498,21 @@ void SectionFlow::runSteps() {
                     advance(Step::FailLine);
                 }
                 break;
+            case Step::UnscoredLine: {
+                const int unscored = narrative::unscoredCount(record_, scale_, area_);
+                if (unscored == 0) {
+                    advance(Step::RecommendationsHeading);
+                    break;
+                }
+                if (y_ > kPageFull) {
+                    pageFull_ = true;
+                    break;
+                }
+                drawLine(narrative::unscoredLine(unscored), ui::FontId::ReportBody);
+                if (y_ > kPageFull) pageFull_ = true;
+                advance(Step::RecommendationsHeading);
+                break;
+            }
             case Step::FailLine:
             case Step::EmergingLine:
             case Step::PassLine: {
@@ -479,11 +526,19 @@ void SectionFlow::runSteps() {
                 break;
             }
             case Step::RecommendationsHeading:
-                // The blank line above "Wskazania:" is added again when the page ends here.
-                y_ += kLineHeight;
-                if (y_ > kPageFull) {
-                    pageFull_ = true;
-                    break;
+                // A blank line, then "Wskazania:" with room for a recommendation after it; when
+                // the page ends after the blank line, the next page starts with the heading at
+                // its top, as it does when the page ended before it (line_ marks the blank line
+                // as done; a page never starts with one).
+                if (line_ == 0) {
+                    line_ = 1;
+                    if (y_ > kPageTop) {
+                        y_ += kLineHeight;
+                        if (y_ > kLastHeadingLine) {
+                            pageFull_ = true;
+                            break;
+                        }
+                    }
                 }
                 drawLine(t_.recommendationsHeading, ui::FontId::ReportBody);
                 item_ = narrative::firstItemOf(scale_, area_);
@@ -545,7 +600,6 @@ void NarrativeReport::composePage(ui::Surface& page, ui::ImageSource& images,
         if (pageNumber == 1) composeCover(page, images, record, cover, t);
         if (pageNumber == 2) composePersonalData(page, record, t);
         if (pageNumber == 3) composeGeneralRemarks(page, record, t);
-        return;
     }
     // Any change of the page's metrics changes this width.
     const int probe = page.textWidth(t.widthProbe, ui::FontId::ReportBody);
@@ -553,13 +607,13 @@ void NarrativeReport::composePage(ui::Surface& page, ui::ImageSource& images,
         noteLineWidths_.clear();
         widthProbe_ = probe;
     }
+    // The whole report is laid out on every call: the page count is always the record's own,
+    // however long the report.
     SectionFlow flow(page, record, t, NoteLineWidths(page, noteLineWidths_));
-    if (const int total = flow.run(pageNumber); total > 0) {
-        pageCount_ = total;
-        if (pageNumber > total) {
-            page.fill(kWholePage, ui::kWhite);
-            whiteBox(page, kFrame);
-        }
+    pageCount_ = flow.run(pageNumber);
+    if (pageNumber > pageCount_) {
+        page.fill(kWholePage, ui::kWhite);
+        whiteBox(page, kFrame);
     }
 }
 

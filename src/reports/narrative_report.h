@@ -29,17 +29,13 @@ struct TextHash {
 
 class NarrativeReport {
   public:
-    // Asking for this page lays out the whole report to learn its page count; the page
-    // itself comes out empty and framed.
-    static constexpr int kCountingPass = 100;
-
-    // Draws page `pageNumber` (1-based) into `page`. Pages 1-3 are fixed and leave the page
-    // count alone; a request for a per-scale page that reaches the end of the last scale
-    // stores the page count; a page after the last one is an empty framed page. Per-scale
-    // pages before the one asked for are laid out but not drawn.
+    // Draws page `pageNumber` (1-based) into `page` and lays the whole report out to learn
+    // its page count, however long. Pages 1-3 are fixed; a page after the last one is an
+    // empty framed page. Per-scale pages other than the one asked for are laid out but not
+    // drawn.
     void composePage(ui::Surface& page, ui::ImageSource& images, const ExamineeRecord& record,
                      const CoverTexts& cover, int pageNumber);
-    // The page count found by the last call that reached the end of the report; 0 before.
+    // The page count of the record of the last composition; 0 before the first.
     int pageCount() const { return pageCount_; }
 
     // The closing signature block that the print job adds on the last printed sheet.

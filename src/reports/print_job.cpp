@@ -1,6 +1,8 @@
 #include "reports/print_job.h"
 
+#include "model/cp1250.h"
 #include "reports/chart.h"
+#include "reports/document_names.h"
 #include "reports/summary_form.h"
 #include "ui/recording_surface.h"
 
@@ -108,10 +110,9 @@ void printReport(ui::PrintTarget& target, const PrintSources& s) {
     const ui::PageSize size = target.printableSize();
     Sheet sheet(target, size.width / 20, 9 * (size.width / 10));
     auto compose = [&](int page) { s.report.composePage(r.b0, s.images, s.record, s.cover, page); };
-    compose(NarrativeReport::kCountingPass);
-    const int pageCount = s.report.pageCount();
-
+    // Every composition lays the whole report out: the cover already gives the page count.
     compose(1);
+    const int pageCount = s.report.pageCount();
     sheet.place(r.b0, area(95, 50, 845, 400), sheet.v(5), sheet.v(35));
     compose(2);
     sheet.place(r.b0, area(95, 50, 845, 460), sheet.v(40), sheet.v(40));
@@ -159,7 +160,9 @@ void printAid(ui::PrintTarget& target, const PrintSources& s) {
 }  // namespace
 
 PrintResult printDocument(Document document, ui::PrintTarget& target, const PrintSources& sources) {
-    if (!target.begin(kPrintJobName, document == Document::AidPicture)) {
+    const std::string name =
+        cp1250::toUtf8(documentName(document, sources.record, sources.aidPage));
+    if (!target.begin(name, document == Document::AidPicture)) {
         // A dialog the user closed says nothing; an output that could not be opened does.
         return target.error().empty() ? PrintResult::Cancelled : PrintResult::Failed;
     }

@@ -30,10 +30,8 @@ struct PrintSources {
 
 enum class PrintResult { Cancelled, Printed, Failed };
 
-// The document's name in the printer's queue.
-inline constexpr std::string_view kPrintJobName = "LUN - drukowanie";
-
 // Asks the target where to print (nothing is composed when the user cancels), then prints.
+// The document goes by its own name ("Nowak Jan – profil"), in the queue and as a PDF's title.
 // Failed when the target could not write the document (its error() says why).
 PrintResult printDocument(Document document, ui::PrintTarget& target, const PrintSources& sources);
 

@@ -1,5 +1,6 @@
 #include "reports/summary_form.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -52,9 +53,10 @@ struct Variant {
     BlockPlace sheet5[3];
     BlockPlace sheet7[3];
 
-    // The signature block of sheet 7.
-    Rect examDate, diagnostician, permit, dots;
-    int dotsGap1, dotsGap2;
+    // The signature block of sheet 7: three columns (date, name, permit number), each with
+    // its value on a dotted line and its caption under it.
+    Rect examDate, diagnostician, permit;
+    int dotsTop, dotsBottom;
     Rect dateCaption, nameCaption, permitCaption, warningBox;
     std::string warning;
 };
@@ -67,15 +69,15 @@ const Variant& printVariant() {
         FontId::ReportEmphasis,
         {780, 30},
         "OBSZAR OBSERWACJI DOMOWEJ",
-        "OBSZAR OBSERWACJI W  SZKOLE I PRACY",
+        "OBSZAR OBSERWACJI W SZKOLE I PRACY",
         true,
         {100, 143, 924, 165},
         {100, 145, 924, 165},
         {100, 164, 924, 187},
         {105, 166, 924, 187},
         {640, 164, 700, 185},
-        {640, 166, 700, 185},
-        {700, 166, 924, 185},
+        {640, 166, 700, 186},
+        {700, 166, 924, 186},
         {100, 448, 924, 471},
         {105, 450, 924, 471},
         {640, 448, 700, 471},
@@ -86,20 +88,20 @@ const Variant& printVariant() {
         {{100, 121}, {385, 406}},
         {{121, 142}, {318, 339}, {515, 536}},
         {{100, 121}, {297, 318}, {494, 515}},
-        {{20, 41}, {217, 238}, {414, 435}},
-        {100, 648, 300, 678},
-        {420, 648, 600, 678},
-        {750, 648, 924, 678},
-        {100, 656, 924, 678},
-        20,
-        20,
+        // Item 149 takes two rows: the blocks after it start one row lower.
+        {{20, 41}, {239, 260}, {436, 457}},
+        {100, 648, 310, 678},
+        {320, 648, 704, 678},
+        {718, 648, 920, 678},
+        656,
+        678,
         {100, 674, 310, 700},
         {410, 674, 615, 700},
         {718, 674, 920, 700},
         {100, 722, 924, 766},
-        cp(u8"Uwaga! Wykres, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru "
-           u8"jej uprawnień, nie ma wartości\nmerytorycznej i nie może być podstawą do oceny "
-           u8"umiejętności osoby diagnozowanej."),
+        cp(u8"Uwaga! Formularz, na którym nie umieszczono nazwiska osoby diagnozującej oraz "
+           u8"numeru jej uprawnień,\nnie ma wartości merytorycznej i nie może być podstawą do "
+           u8"oceny umiejętności osoby diagnozowanej."),
     };
     return v;
 }
@@ -131,21 +133,20 @@ const Variant& screenVariant() {
         {{100, 116}, {320, 336}},
         {{116, 132}, {268, 284}, {420, 436}},
         {{100, 116}, {252, 268}, {404, 420}},
-        {{20, 36}, {172, 188}, {324, 340}},
-        {100, 507, 300, 528},
-        {400, 507, 600, 528},
-        {750, 507, 924, 528},
-        {100, 511, 924, 528},
-        35,
-        38,
+        {{20, 36}, {189, 205}, {341, 357}},
+        {100, 507, 310, 528},
+        {320, 507, 704, 528},
+        {718, 507, 920, 528},
+        511,
+        528,
         {100, 525, 310, 545},
-        {410, 525, 590, 545},
+        {410, 525, 615, 545},
         {718, 525, 920, 545},
         {100, 562, 924, 596},
-        // The screen variant once read "orza" here.
-        cp(u8"Uwaga! Wykres, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru "
-           u8"jej uprawnień, nie ma wartości\nmerytorycznej i nie może być podstawą do oceny "
-           u8"umiejętności osoby diagnozowanej."),
+        // The screen variant once read "orza" here, and both called the form a chart.
+        cp(u8"Uwaga! Formularz, na którym nie umieszczono nazwiska osoby diagnozującej oraz "
+           u8"numeru jej uprawnień,\nnie ma wartości merytorycznej i nie może być podstawą do "
+           u8"oceny umiejętności osoby diagnozowanej."),
     };
     return v;
 }
@@ -153,7 +154,8 @@ const Variant& screenVariant() {
 // Texts both variants share.
 struct FormTexts {
     std::string title = cp(u8"Zbiorczy Formularz Wyników Testu");
-    std::string nameCaption = cp(u8"Imię i nazwisko badanego :");
+    std::string nameCaptionMale = cp(u8"Imię i nazwisko badanego :");
+    std::string nameCaptionFemale = cp(u8"Imię i nazwisko badanej :");
     std::string directObservationTitle = cp(u8"OBSZAR BEZPOŚREDNIEJ OBSERWACJI");
     // The form writes the last scale in the singular.
     std::array<std::string, kScaleCount> scaleLabels = {
@@ -174,10 +176,27 @@ const FormTexts& texts() {
     return t;
 }
 
-// The longest item name is printed on two lines, broken at its 50th character (the blank
-// after "z"); its row is one row taller.
-constexpr int kTwoLineItem = 36;
-constexpr size_t kTwoLineBreak = 49;
+// Names too long for their cell are printed on two lines, broken at a blank; their row is
+// one row taller, and the rows and blocks after it move down a row. Item 36 breaks at its
+// 50th character (the blank after "z"), item 149 after "własności,".
+struct TwoLineItem {
+    int item;
+    size_t breakAt;
+};
+constexpr TwoLineItem kTwoLineItems[] = {{36, 49}, {149, 27}};
+
+const TwoLineItem* twoLineItem(int k) {
+    for (const TwoLineItem& two : kTwoLineItems) {
+        if (two.item == k) return &two;
+    }
+    return nullptr;
+}
+
+int twoLineItemsIn(int k0, int n) {
+    int count = 0;
+    for (int k = k0; k < k0 + n; ++k) count += twoLineItem(k) != nullptr;
+    return count;
+}
 
 class SheetWriter {
   public:
@@ -194,8 +213,13 @@ class SheetWriter {
         page_.setFont(v_.titleFont);
         left(texts().title, {110, 80, 1024, 768});
         page_.setFont(v_.itemFont);
-        left(texts().nameCaption, {110, 123, 1024, 768});
-        left(record_.fullName(), {315, 123, 1024, 768});
+        // The name starts a blank after the caption, however wide the caption is drawn.
+        const std::string& caption = record_.gender == kGenderFemale ? texts().nameCaptionFemale
+                                                                     : texts().nameCaptionMale;
+        left(caption, {110, 123, 1024, 768});
+        const int nameLeft =
+            110 + page_.textWidth(caption, v_.itemFont) + page_.textWidth(" ", v_.itemFont);
+        left(record_.fullName(), {nameLeft, 123, 1024, 768});
     }
 
     // Sheet 1 has band boxes of its own and the only "Nota" and "Uwagi" captions; its two
@@ -227,7 +251,8 @@ class SheetWriter {
     void areaBand(int y, std::string_view title) {
         box({100, y, 924, y + v_.pitch}, kGrey);
         page_.setFont(v_.bandFont);
-        centred(title, {100, y + 2, 924, y + v_.pitch});
+        // Down to the band's lower edge: the band font's descenders need the pixel.
+        centred(title, {100, y + 2, 924, y + v_.pitch + 1});
     }
 
     void block(ObservationArea area, int scale, BlockPlace at, bool notaCell) {
@@ -236,10 +261,9 @@ class SheetWriter {
         const int k0 = firstItem(area, scaleAt(scale));
         box({100, at.band, 924, at.band + p}, kGrey);
         page_.setFont(v_.bandFont);
-        left(texts().scaleLabels[scale], {105, at.band + 2, 924, at.band + p});
+        left(texts().scaleLabels[scale], {105, at.band + 2, 924, at.band + p + 1});
         if (notaCell) box({640, at.band, 700, at.band + p}, kGrey);
-        const bool holdsTwoLineItem = k0 <= kTwoLineItem && kTwoLineItem < k0 + n;
-        const int end = at.rows + p * n + 1 + (holdsTwoLineItem ? p : 0);
+        const int end = at.rows + p * (n + twoLineItemsIn(k0, n)) + 1;
         box({699, at.rows, 924, end}, ui::kWhite);
         rows(k0, n, at.rows, false);
     }
@@ -251,9 +275,13 @@ class SheetWriter {
         centred(text(record_.examDate), v_.examDate);
         centred(text(record_.diagnosticianName), v_.diagnostician);
         centred(text(record_.diagnosticianPermitNo), v_.permit);
-        const std::string dots(42, '.');
-        centred(dots + std::string(v_.dotsGap1, ' ') + dots + std::string(v_.dotsGap2, ' ') + dots,
-                v_.dots);
+        // Each column's dotted line as wide as the column leaves, with a dot to spare.
+        const int dot = std::max(1, page_.textWidth(".", v_.itemFont));
+        for (const Rect& column : {v_.examDate, v_.diagnostician, v_.permit}) {
+            const int dots = std::max(0, (column.right - column.left) / dot - 1);
+            centred(std::string(static_cast<size_t>(dots), '.'),
+                    {column.left, v_.dotsTop, column.right, v_.dotsBottom});
+        }
         page_.setFont(FontId::SmallHeading);
         centred(texts().dateCaption, v_.dateCaption);
         centred(texts().nameSignatureCaption, v_.nameCaption);
@@ -274,11 +302,12 @@ class SheetWriter {
     // Number, name and score cell of items k0 .. k0 + n - 1 from row top y0.
     void rows(int k0, int n, int y0, bool sheet1) {
         const int p = v_.pitch;
-        page_.setFont(v_.itemFont);
-        for (int i = 0; i < n; ++i) {
+        int y = y0;
+        for (int i = 0; i < n; ++i, y += p) {
+            page_.setFont(v_.itemFont);
             const int k = k0 + i;
-            const int y = y0 + p * i;
-            const bool twoLines = k == kTwoLineItem;
+            const TwoLineItem* two = twoLineItem(k);
+            const bool twoLines = two != nullptr;
             const int bottom = y + (twoLines ? 2 * p + 1 : p + 1);
             const int textTop = y + (twoLines ? 3 : 2);
             // Items 9-12 of a direct-observation scale enter no chart: greyed on the form.
@@ -289,9 +318,17 @@ class SheetWriter {
             left(std::to_string(k), {105, textTop, 140, bottom});
             box({139, y, extra && sheet1 ? 691 : 641, bottom}, fill);
             std::string name(itemName(k));
-            if (twoLines && name.size() > kTwoLineBreak) name[kTwoLineBreak] = '\n';
+            if (twoLines && name.size() > two->breakAt) name[two->breakAt] = '\n';
             left(name, {k <= 12 ? 149 : 144, textTop, 641, bottom});
-            box({640, y, 700, bottom}, scoreFill(record_.scores[k]));
+            const char code = record_.scores[k];
+            box({640, y, 700, bottom}, scoreFill(code));
+            if (const std::string_view letter = scoreLetter(code); !letter.empty()) {
+                page_.setFont(v_.bandFont);
+                page_.setTextColour(scoreLetterColour(code));
+                centred(letter, {640, textTop, 700, bottom});
+                page_.setTextColour(ui::kBlack);
+            }
+            if (twoLines) y += p;
         }
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What screens need from the program's frame: the three back buffers and the window's own
 // buffer, presenting, the click pause, pictures, the controls over the frame, message boxes,
-// the save dialog and the writing of editable documents, and the end of the program. The
-// platform implements it on Qt; tests use a fake.
+// the save dialog and the writing of editable documents, the user's settings, and the end of
+// the program. The platform implements it on Qt; tests use a fake.
 
 #include <filesystem>
 #include <optional>
@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/flow_document.h"
 #include "ui/print_target.h"
+#include "ui/settings.h"
 #include "ui/surface.h"
 
 namespace lun4::ui {
@@ -21,7 +22,10 @@ struct SaveRequest {
     std::string caption;
     std::string fileType;      // the description of the one file type offered
     std::string extension;     // without the dot; added to a name typed without it
-    std::string proposedName;  // a file name, proposed in the user's documents folder
+    std::string proposedName;  // a file name
+    // The folder the name is proposed in; empty, or a folder that is gone, for the user's
+    // documents folder.
+    std::filesystem::path folder;
 };
 
 class Frame {
@@ -46,6 +50,8 @@ class Frame {
 
     // The system's printer, reached through its print dialog.
     virtual PrintTarget& printer() = 0;
+    // The user's settings, kept between runs.
+    virtual Settings& settings() = 0;
 
     // A plain message box with an OK button; texts are cp1250.
     virtual void showMessage(std::string_view caption, std::string_view text) = 0;

@@ -4,6 +4,7 @@
 // target draws rectangles of the recording onto its pages at its own resolution, so text
 // stays text and lines stay sharp.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -26,9 +27,14 @@ class PrintTarget {
     virtual ~PrintTarget() = default;
 
     // Asks where to print (the print dialog, when the target has one) and opens the
-    // document with its first page. False when the user cancels or the output cannot be
-    // opened; nothing is printed then and end() must not be called.
+    // document with its first page. `documentName` (UTF-8) names the document in the
+    // printer's queue and is the title of a PDF file. False when the user cancels or the
+    // output cannot be opened; nothing is printed then and end() must not be called.
     virtual bool begin(std::string_view documentName, bool landscape) = 0;
+    // The file the next dialog proposes for printing to a file (a PDF), where it has one.
+    virtual void proposeFile(const std::filesystem::path& /*file*/) {}
+    // The file the last document was printed to, or an empty path when it went to a printer.
+    virtual std::filesystem::path printedFile() const { return {}; }
     virtual PageSize printableSize() const = 0;
     virtual void newPage() = 0;
     // Draws the calls `page` recorded inside `source` (frame pixels) onto `target` (device

@@ -88,6 +88,8 @@ TEST(DefaultRecommendations, NoTwoItemsHaveTheSameText) {
     }
 }
 
+// Item 69's text stands word for word; items 121 and 168 keep their wording, with the
+// examinee named without a gender ("osoba badana") and the comma the sentence lacked.
 TEST(DefaultRecommendations, FixedTextsStandWordForWord) {
     const std::string item69 =
         "Prowokowanie do różnego rodzaju aktywności i wydłużenie czasu koncentracji uwagi oraz "
@@ -100,13 +102,13 @@ TEST(DefaultRecommendations, FixedTextsStandWordForWord) {
         "kompozycji. \r\n";
     const std::string item121Fail =
         "Aranżowanie sytuacji zadaniowej związanej z sortowaniem różnych elementów, np. guzików, "
-        "\r\nkoralików, ubrań, sztućców, zabawek, innych. Jeśli podopieczny ma problem z "
-        "wyodrębnieniem \r\nelementów terapeuta wspomaga jego działanie.\r\n";
+        "\r\nkoralików, ubrań, sztućców, zabawek, innych. Jeśli osoba badana ma problem z "
+        "wyodrębnieniem \r\nelementów, terapeuta wspomaga jej działanie.\r\n";
     const std::string item168Emerging =
-        "Aranżowanie sytuacji związanej z uczestniczeniem podopiecznego w różnego rodzaju "
+        "Aranżowanie sytuacji związanej z uczestniczeniem osoby badanej w różnego rodzaju "
         "spotkaniach. \r\n";
     const std::string item168Fail =
-        "Aranżowanie sytuacji związanej z uczestniczeniem podopiecznego w różnego rodzaju "
+        "Aranżowanie sytuacji związanej z uczestniczeniem osoby badanej w różnego rodzaju "
         "\r\nspotkaniach. \r\n";
     auto cp = [](const std::string& utf8) { return cp1250::fromUtf8(utf8).value(); };
     EXPECT_EQ(defaultRecommendation(RecommendationKind::Emerging, 69), cp(item69));
@@ -115,6 +117,28 @@ TEST(DefaultRecommendations, FixedTextsStandWordForWord) {
     EXPECT_EQ(defaultRecommendation(RecommendationKind::Fail, 121), cp(item121Fail));
     EXPECT_EQ(defaultRecommendation(RecommendationKind::Emerging, 168), cp(item168Emerging));
     EXPECT_EQ(defaultRecommendation(RecommendationKind::Fail, 168), cp(item168Fail));
+}
+
+// No default text assumes the examinee's gender: the examinee is "osoba badana", never
+// "podopieczny" or "podopieczna", and no word about the examinee is masculine or feminine
+// (a pronoun, "sam"/"sama", a past tense).
+TEST(DefaultRecommendations, NoTextAssumesTheExamineesGender) {
+    const std::vector<std::string> gendered = {
+        "podopieczn", "badany",  "badanego", "badanemu", " sam ", " sama ", " samego ",
+        " on ",       " ona ",   " mu ",     " jemu ",   "zrobił", "podał",  "wskazał",
+        "zajęty",     "zajęta",  "płci podopiecznego",
+    };
+    for (RecommendationKind kind : kKinds) {
+        for (int k = 1; k <= kItemCount; ++k) {
+            const std::string text = cp1250::toUtf8(defaultRecommendation(kind, k));
+            std::string lower;
+            for (char c : text) lower += char(std::tolower(static_cast<unsigned char>(c)));
+            for (const std::string& word : gendered) {
+                EXPECT_EQ(lower.find(word), std::string::npos)
+                    << kindName(kind) << " item " << k << ": " << word;
+            }
+        }
+    }
 }
 
 TEST(DefaultRecommendations, TextsAreWholeCp1250LinesWithoutTheFileSeparator) {

@@ -255,7 +255,7 @@ TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
     EXPECT_EQ(table[3][1].span, 3);
     EXPECT_TRUE(table[3][2].style.empty());  // covered by the cell before
     EXPECT_EQ(table[5][1].text,
-              "Test Rozwoju Psychoedukacyjnego oparty według elementów\nTORVA\nTORVA");
+              "Test Rozwoju Psychoedukacyjnego oparty na elementach\nTORVA");
     for (const auto& row : table) {
         EXPECT_EQ(content.labelStylesGrey.count(row[0].style), 1u) << row[0].text;
         EXPECT_EQ(content.labelStylesGrey.count(row[1].style), 0u) << row[1].text;

@@ -440,7 +440,7 @@ TEST(ChartPages, PreviewShowsTheBackgroundAndPrintShowsTheHeaderAndSignatureBloc
         // Both carry the page label, black then white.
         const std::string label = "STRONA " + std::to_string(pageNumber) + "/2";
         for (const auto* calls : {&pc, &print.surface.calls()}) {
-            const DrawCall black = textAt(*calls, {821, 29, 948, 44});
+            const DrawCall black = textAt(*calls, {821, 29, 948, 45});
             const DrawCall white = textAt(*calls, {821, 26, 948, 44});
             EXPECT_EQ(black.name, label);
             EXPECT_EQ(black.colour, ui::kBlack);
@@ -455,18 +455,29 @@ TEST(ChartPages, PreviewShowsTheBackgroundAndPrintShowsTheHeaderAndSignatureBloc
         ui::FontId font;
     };
     const auto header = page1(*record, ChartMode::Print);
+    // The name and the date start a blank after their captions (8 pixels a character here).
+    const std::string nameCaption = cp("Imię i nazwisko badanego :");
+    const int nameLeft = 50 + 8 * int(nameCaption.size() + 1);
+    const int dateLeft = 600 + 8 * int(std::string("Data badania : ").size());
     const std::vector<Expected> headerTexts = {
-        {"Profil testu: Punktacja", {50, 610, 1024, 630}, ui::FontId::ReportHeading},
-        {cp("Imię i nazwisko badanego : "), {50, 635, 1024, 655}, ui::FontId::ReportBody},
-        {"Jan Kowalski", {260, 635, 1024, 655}, ui::FontId::ReportBody},
-        {"Data badania : ", {600, 720, 1024, 748}, ui::FontId::ReportBody},
-        {"14.03.2025", {720, 720, 1024, 748}, ui::FontId::ReportBody},
-        {"OB", {50, 680, 1024, 740}, ui::FontId::ReportEmphasis},
-        {"D", {50, 700, 1024, 740}, ui::FontId::ReportEmphasis},
-        {"S/P", {50, 720, 1024, 740}, ui::FontId::ReportEmphasis},
-        {cp("- Obserwacja bezpośrednia"), {105, 680, 1024, 740}, ui::FontId::ReportBody},
-        {"- Dom", {105, 700, 1024, 740}, ui::FontId::ReportBody},
-        {cp("- Szkoła/Praca"), {105, 720, 1024, 740}, ui::FontId::ReportBody},
+        {"Profil testu: Punktacja", {50, 610, 1024, 633}, ui::FontId::ReportHeading},
+        {nameCaption, {50, 635, 1024, 655}, ui::FontId::ReportBody},
+        {"Jan Kowalski", {nameLeft, 635, 1024, 655}, ui::FontId::ReportBody},
+        {cp("Z – zaliczone (zielony), P – pojawiające się (żółty), N – niezaliczone (czerwony)"),
+         {50, 659, 1024, 677},
+         ui::FontId::ReportText},
+        {cp("Obserwacja diagnosty: słupki – pozycje 1–8, pola 9–12 – pozycje utrudnione, "
+            "oceniane osobno"),
+         {50, 677, 1024, 695},
+         ui::FontId::ReportText},
+        {"Data badania :", {600, 740, 1024, 760}, ui::FontId::ReportBody},
+        {"14.03.2025", {dateLeft, 740, 1024, 760}, ui::FontId::ReportBody},
+        {"OB", {50, 700, 1024, 760}, ui::FontId::ReportEmphasis},
+        {"D", {50, 720, 1024, 760}, ui::FontId::ReportEmphasis},
+        {"S/P", {50, 740, 1024, 760}, ui::FontId::ReportEmphasis},
+        {cp("- Obserwacja bezpośrednia"), {105, 700, 1024, 760}, ui::FontId::ReportBody},
+        {"- Dom", {105, 720, 1024, 760}, ui::FontId::ReportBody},
+        {cp("- Szkoła/Praca"), {105, 740, 1024, 760}, ui::FontId::ReportBody},
     };
     for (const Expected& e : headerTexts) {
         const DrawCall found = textAt(header, e.rect);
@@ -545,7 +556,9 @@ TEST(ChartPage1, ALongNameIsCutAtThePageEdgeNotWrapped) {
     setText(record->lastName, std::string(90, 'M'));
     setText(record->examDate, std::string(80, '8'));
     const auto calls = page1(*record, ChartMode::Print);
-    EXPECT_EQ(textAt(calls, {260, 635, 1024, 655}).flags & ui::text::kWordBreak, 0u);
+    for (const auto& call : ofKind(calls, DrawCall::Text)) {
+        EXPECT_EQ(call.flags & ui::text::kWordBreak, 0u);
+    }
 
     ui::QtSurface surface;
     ui::FakeImageSource images;
@@ -558,11 +571,11 @@ TEST(ChartPage1, ALongNameIsCutAtThePageEdgeNotWrapped) {
     };
     // The name runs to the right edge of the page (x 1023 is the page's outline) ...
     EXPECT_GT(inkIn(1000, 1023, 635, 655), 0);
-    // ... and nothing of it continues on the line below, down to the legend.
-    EXPECT_EQ(inkIn(260, 1023, 656, 679), 0);
+    // ... and nothing of it continues on the line below, right of the legend.
+    EXPECT_EQ(inkIn(760, 1023, 656, 700), 0);
     // The date is cut at the edge as well: nothing of it below its line.
-    EXPECT_GT(inkIn(1000, 1023, 720, 745), 0);
-    EXPECT_EQ(inkIn(600, 1023, 748, 767), 0);
+    EXPECT_GT(inkIn(1000, 1023, 740, 760), 0);
+    EXPECT_EQ(inkIn(600, 1023, 761, 767), 0);
 }
 
 // Pixel probes where the drawing order decides what is seen.

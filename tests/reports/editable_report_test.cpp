@@ -47,6 +47,8 @@ ExamineeRecord womansRecord() {
     setText(r.notes[1], cp("Ćwiczyć sortowanie przedmiotów według koloru, najpierw\r\nz pomocą, "
                            "potem samodzielnie.\r\n\r\nDrugi akapit; „cudzysłów”.\r\n"));
     setText(r.notes[5], cp("Jedna linia bez końca"));
+    // Item 3 is passed: its note, kept from an earlier score, is no recommendation.
+    setText(r.notes[3], cp("Notatka pozycji już zaliczonej.\r\n"));
     setText(r.notes[80], cp("Uwaga dla domu:\r\nćwiczenia   z rodzicami.\r\n"));
     return r;
 }
@@ -123,7 +125,7 @@ TEST(EditableReport, CoverAndPersonalDataAsOnTheFirstPages) {
          {{"ul. Źródlana 5", "Łódź"}, false, 1, FlowAlign::Left},
          {{"Kontakt/telefony"}, true, 1, FlowAlign::Center},
          {{"601 234 567"}, false, 1, FlowAlign::Left}},
-        {{{"Adres placówki, do której uczęszcza badany"}, true, 1, FlowAlign::Center},
+        {{{"Adres placówki, do której uczęszcza badana"}, true, 1, FlowAlign::Center},
          {{"Zespół Szkół nr 3"}, false, 1, FlowAlign::Left},
          {{"Rodzeństwo (data urodzenia)"}, true, 1, FlowAlign::Center},
          {{"Jan (2008)"}, false, 1, FlowAlign::Left}},
@@ -132,7 +134,7 @@ TEST(EditableReport, CoverAndPersonalDataAsOnTheFirstPages) {
         {{{"Dodatkowe informacje"}, true, 1, FlowAlign::Center},
          {{"brak"}, false, 3, FlowAlign::Left}},
         {{{"Rodzaj stosowanego badania"}, true, 1, FlowAlign::Center},
-         {{"Test Rozwoju Psychoedukacyjnego oparty według elementów", "TORVA", "TORVA"},
+         {{"Test Rozwoju Psychoedukacyjnego oparty na elementach", "TORVA"},
           false,
           3,
           FlowAlign::Center}},
@@ -174,7 +176,7 @@ TEST(EditableReport, CoverAndPersonalDataAsOnTheFirstPages) {
          "czasu, adaptacja do pracy, komunikatywność, zachowania interpersonalne. Wymienione "
          "sfery oceniono w trzech obszarach: Obszar Bezpośredniej Obserwacji, Obszar Szkoła "
          "Praca, Obszar Domowy."},
-        {FlowStyle::Heading1, FlowAlign::Left, "PODSUMOWANIE WYNIKÓW BADANEGO"},
+        {FlowStyle::Heading1, FlowAlign::Left, "PODSUMOWANIE WYNIKÓW BADANEJ"},
     };
     EXPECT_EQ(paragraphs(doc, 13, 19), remarks);
 }
@@ -213,11 +215,11 @@ TEST(EditableReport, OutlineHeadingsNotesAndTheClosingSignature) {
     // Scale 0 from its title to its first note.
     size_t title = 0;
     while (doc.blocks[title].text != narrative::reportTexts().sectionTitles[0]) ++title;
-    const std::vector<Line> start = paragraphs(doc, title, title + 12);
+    const std::vector<Line> start = paragraphs(doc, title, title + 13);
     const std::vector<Line> expected = {
         {FlowStyle::Heading2, FlowAlign::Left, "Umiejętności wykonawcze"},
         {FlowStyle::Body, FlowAlign::Left,
-         "Podczas badań z zakresu czynności wykonawczych oceniono badanego pod kątem wykonania "
+         "Podczas badań z zakresu czynności wykonawczych oceniono badaną pod kątem wykonania "
          "różnych zadań wytwórczych. Umiejętności te będą wykorzystywane do samodzielnego "
          "funkcjonowania oraz nauki przyszłego zawodu."},
         {FlowStyle::Emphasis, FlowAlign::Left, "Wynik z 3 obszarów"},
@@ -226,10 +228,11 @@ TEST(EditableReport, OutlineHeadingsNotesAndTheClosingSignature) {
          "Przeprowadzono łącznie 12 obserwacji i procedur. Spośród 12 zadań 4 zadania były "
          "utrudnione, dokonywano ich oceny tylko w obszarze bezpośredniej obserwacji."},
         // Items 1..12 are scored by k % 3, item 2 left unscored: fail 5, 8, 11; emerging 1,
-        // 4, 7, 10; pass 3, 6, 9, 12.
-        {FlowStyle::Body, FlowAlign::Left, "3 procedury oceniono jako – nie zaliczone"},
+        // 4, 7, 10; pass 3, 6, 9, 12. Only the emerging and failed items' notes are listed.
+        {FlowStyle::Body, FlowAlign::Left, "3 procedury oceniono jako – niezaliczone"},
         {FlowStyle::Body, FlowAlign::Left, "4 procedury oceniono jako – obiecujące"},
         {FlowStyle::Body, FlowAlign::Left, "4 procedury oceniono jako – zaliczone"},
+        {FlowStyle::Body, FlowAlign::Left, "1 procedura – bez oceny"},
         {FlowStyle::Body, FlowAlign::Left, "Wskazania:"},
         {FlowStyle::Body, FlowAlign::Left,
          "Ćwiczyć sortowanie przedmiotów według koloru, najpierw z pomocą, potem samodzielnie."},
@@ -243,6 +246,8 @@ TEST(EditableReport, OutlineHeadingsNotesAndTheClosingSignature) {
                         Line{FlowStyle::Body, FlowAlign::Left,
                              "Uwaga dla domu: ćwiczenia   z rodzicami."}),
               all.end());
+    // A passed item's note is no recommendation: the document leaves it out.
+    for (const Line& l : all) EXPECT_EQ(l.text.find("już zaliczonej"), std::string::npos);
     // The last scale's sentence, then the signature line.
     ASSERT_GE(all.size(), 3u);
     EXPECT_EQ(all[all.size() - 3].text.rfind("Wyniki 3 obszarów świadczą, że badana w danym "
@@ -263,7 +268,7 @@ TEST(EditableReport, SectionsSayWhatThePerScalePagesSay) {
         NarrativeReport report;
         ui::FakeImageSource images;
         ui::RecordingSurface counting;
-        report.composePage(counting, images, record, coverTexts(), NarrativeReport::kCountingPass);
+        report.composePage(counting, images, record, coverTexts(), 1);
         std::string pages;
         for (int p = 4; p <= report.pageCount(); ++p) {
             ui::RecordingSurface page;

@@ -43,6 +43,14 @@ ExamineeRecord personalRecord(char gender) {
     return r;
 }
 
+// Every item passed, but `listed` scored emerging: only its note is listed.
+ExamineeRecord passedBut(int listed) {
+    ExamineeRecord r = personalRecord(kGenderMale);
+    for (int k = 1; k <= kItemCount; ++k) r.scores[k] = kPass;
+    r.scores[listed] = kEmerging;
+    return r;
+}
+
 CoverTexts cover() {
     return {cp("Warszawa, 14.03.2024"), cp("Ośrodek Rewalidacyjno-Wychowawczy\r\nw Warszawie")};
 }
@@ -58,7 +66,7 @@ struct Composer {
     }
     // Pages 4 to the last, each composed on its own as the preview asks for them.
     std::vector<ui::RecordingSurface> flowPages(const ExamineeRecord& record) {
-        page(record, NarrativeReport::kCountingPass);
+        page(record, 1);
         std::vector<ui::RecordingSurface> pages;
         for (int p = 4; p <= report.pageCount(); ++p) pages.push_back(page(record, p));
         return pages;
@@ -91,9 +99,8 @@ TEST(NarrativeReportGolden, UnscoredRecordEveryPage) {
     const ExamineeRecord record = personalRecord(kGenderUnset);
     std::vector<std::string> dump;
     for (int p = 1; p <= 3; ++p) appendPage(dump, p, fullDump(c.page(record, p)));
-    c.page(record, NarrativeReport::kCountingPass);
-    ASSERT_EQ(c.report.pageCount(), 13);
-    const auto flow = c.flowGolden(record, 4, 13);
+    ASSERT_EQ(c.report.pageCount(), 14);
+    const auto flow = c.flowGolden(record, 4, 14);
     dump.insert(dump.end(), flow.begin(), flow.end());
     expectGolden("unscored", dump);
 }
@@ -102,7 +109,7 @@ TEST(NarrativeReportGolden, EveryItemPassedWithEmptyNotesGivesThirteenPages) {
     Composer c;
     ExamineeRecord record = personalRecord(kGenderMale);
     for (int k = 1; k <= kItemCount; ++k) record.scores[k] = kPass;
-    c.page(record, NarrativeReport::kCountingPass);
+    c.page(record, 1);
     EXPECT_EQ(c.report.pageCount(), 13);
     expectGolden("all_passed", c.flowGolden(record, 4, 13));
 }
@@ -117,6 +124,8 @@ ExamineeRecord mixedRecord() {
     r.scores[1] = kFail;
     r.scores[2] = kEmerging;
     r.scores[3] = kEmerging;
+    r.scores[5] = kFail;
+    r.scores[6] = kEmerging;
     r.scores[73] = kFail;
     for (int k = 121; k <= 128; ++k) r.scores[k] = kEmerging;
     std::string longNote;
@@ -130,7 +139,7 @@ ExamineeRecord mixedRecord() {
     setText(r.notes[4], cp("Notatka z wcześniejszej oceny.\r\n"));
     setText(r.notes[5],
             cp("Zestawianie: najpierw dwa elementy, potem trzy, za każdym razem z pokazem "
-               "terapeuty, aż podopieczna samodzielnie zestawi komplet sztućców i talerzy do "
+               "terapeuty, aż osoba badana samodzielnie zestawi komplet sztućców i talerzy do "
                "posiłku dla całej rodziny.\r\n"));
     setText(r.notes[6], cp("ab\r\n\r\n"));
     setText(r.notes[73], defaultRecommendation(RecommendationKind::Fail, 73));
@@ -141,9 +150,49 @@ ExamineeRecord mixedRecord() {
 TEST(NarrativeReportGolden, MixedRecordWithNotesCrossingThePageEnd) {
     Composer c;
     const ExamineeRecord record = mixedRecord();
-    c.page(record, NarrativeReport::kCountingPass);
+    c.page(record, 1);
     EXPECT_EQ(c.report.pageCount(), 14);
     expectGolden("mixed", c.flowGolden(record, 4, 7));
+    // The passed item's note is no recommendation: no page prints it.
+    for (const auto& page : c.flowPages(record)) {
+        for (const auto& line : page.textsDrawn()) EXPECT_EQ(line.find("Notatka"), std::string::npos);
+    }
+}
+
+// The page flow's own rules, on a man's record: (a) a note whose last printed line fills the
+// page ends there, its empty lines and the blank line after it go nowhere; (b) "Wskazania:"
+// never ends a page, it starts the next one at y 60; (c) the line of unscored items and the
+// sentence of a scale with nothing scored are lines like the others.
+ExamineeRecord flowRulesRecord(int secondNoteLines) {
+    ExamineeRecord r = personalRecord(kGenderMale);
+    for (int k = 1; k <= kItemCount; ++k) r.scores[k] = kPass;
+    std::string first;
+    for (int i = 1; i <= 7; ++i) first += "Pozycja 1, wiersz " + std::to_string(i) + ".\r\n";
+    r.scores[1] = kFail;
+    setText(r.notes[1], cp(first + "\r\n\r\n"));
+    std::string second;
+    for (int i = 1; i <= secondNoteLines; ++i) {
+        second += "Pozycja 2, wiersz " + std::to_string(i) + ".\r\n";
+    }
+    r.scores[2] = kEmerging;
+    setText(r.notes[2], cp(second));
+    // Home: three items not scored. Zachowanie interpersonalne: nothing scored.
+    for (int k : {74, 76, 79}) r.scores[k] = kNotScored;
+    for (int a = 0; a < 3; ++a) {
+        const int first5 = firstItem(areaAt(a), FunctionScale::InterpersonalBehaviour);
+        for (int k = first5; k < first5 + itemsPerScale(areaAt(a)); ++k) r.scores[k] = kNotScored;
+    }
+    return r;
+}
+
+TEST(NarrativeReportGolden, FlowRules) {
+    Composer c;
+    const ExamineeRecord record = flowRulesRecord(16);
+    c.page(record, 1);
+    std::vector<std::string> dump = c.flowGolden(record, 4, 6);
+    const auto last = c.flowGolden(record, c.report.pageCount() - 1, c.report.pageCount());
+    dump.insert(dump.end(), last.begin(), last.end());
+    expectGolden("flow_rules", dump);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -153,7 +202,9 @@ TEST(NarrativeReport, FemaleFormsForKAndMaleFormsForEveryOtherGender) {
     for (char gender : {kGenderFemale, kGenderMale, kGenderUnset, '?'}) {
         SCOPED_TRACE(std::string("gender ") + gender);
         Composer c;
-        const ExamineeRecord record = personalRecord(gender);
+        ExamineeRecord record = personalRecord(gender);
+        // Scale 0 did best in direct observation.
+        record.scores[1] = kPass;
         const auto remarks = linesFrom(c.page(record, 3).textsDrawn(), "Jan Kowalski");
         const auto remarks2 = linesFrom(c.page(record, 3).textsDrawn(), "Podczas diagnozy");
         const auto comparison = linesFrom(c.page(record, 5).textsDrawn(), "Wyniki 3 obszarów");
@@ -170,6 +221,7 @@ TEST(NarrativeReport, FemaleFormsForKAndMaleFormsForEveryOtherGender) {
             EXPECT_EQ(comparison[0],
                       "Wyniki 3 obszarów świadczą, że badana w danym zakresie "
                       "najlepiej oceniona została ");
+            EXPECT_EQ(c.page(record, 3).textsDrawn().back(), "PODSUMOWANIE WYNIKÓW BADANEJ");
         } else {
             EXPECT_EQ(remarks[0],
                       "Jan Kowalski został poddany diagnozie dla młodzieży i osób "
@@ -180,11 +232,12 @@ TEST(NarrativeReport, FemaleFormsForKAndMaleFormsForEveryOtherGender) {
             EXPECT_EQ(comparison[0],
                       "Wyniki 3 obszarów świadczą, że badany w danym zakresie "
                       "najlepiej oceniony został ");
+            EXPECT_EQ(c.page(record, 3).textsDrawn().back(), "PODSUMOWANIE WYNIKÓW BADANEGO");
         }
         EXPECT_EQ(remarks[1],
                   "Diagnozę na wniosek rodzica/opiekuna przygotował(a) Ewa Nowak, pedagog "
                   "specjalny.");
-        EXPECT_EQ(comparison[1], "w obszarze - we wszystkich obszarach tak samo.");
+        EXPECT_EQ(comparison[1], "w obszarze obserwacji bezpośredniej.");
     }
 }
 
@@ -206,18 +259,19 @@ TEST(NarrativeReport, CountsOfZeroAndOneUseTheirOwnPhrases) {
     const auto page4 = c.page(record, 4).textsDrawn();
     const std::vector<std::string> direct(page4.begin() + 8, page4.begin() + 11);
     EXPECT_EQ(direct, (std::vector<std::string>{
-                          "  1 procedurę oceniono jako – nie zaliczoną",
+                          "  1 procedurę oceniono jako – niezaliczoną",
                           "  0 procedur  oceniono jako – obiecujące",
                           "  11 procedur oceniono jako – zaliczone",
                       }));
-    const std::vector<std::string> home(page4.begin() + 14, page4.begin() + 17);
+    const std::vector<std::string> home(page4.begin() + 14, page4.begin() + 18);
     EXPECT_EQ(home, (std::vector<std::string>{
-                        "  2 procedury oceniono jako – nie zaliczone",
+                        "  2 procedury oceniono jako – niezaliczone",
                         "  1 procedurę oceniono jako – obiecującą",
                         "  3 procedury oceniono jako – zaliczone",
+                        "  2 procedury – bez oceny",
                     }));
-    // The home area's pass line is the last line of page 4.
-    EXPECT_EQ(c.page(record, 4).callsOf(ui::DrawCall::Text).back().rect.top, 500);
+    // The home area's unscored line is the last line of page 4.
+    EXPECT_EQ(c.page(record, 4).callsOf(ui::DrawCall::Text).back().rect.top, 520);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -234,8 +288,9 @@ std::string comparisonEnding(std::array<int, 3> pass, std::array<int, 3> emergin
             record.scores[first + i] = kFail;
     }
     Composer c;
-    for (const std::string& line : c.page(record, 5).textsDrawn()) {
-        if (line.rfind("w obszarze", 0) == 0) return line.substr(std::string("w obszarze").size());
+    const auto lines = c.page(record, 5).textsDrawn();
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].rfind("Wyniki 3 obszarów", 0) == 0) return lines[i] + "|" + lines[i + 1];
     }
     return "<no comparison on page 5>";
 }
@@ -250,8 +305,9 @@ TEST(NarrativeReport, ComparisonNamesTheAreaWithTheMostPassesThenEmergingResults
         {{5, 3, 2}, {0, 0, 0}, " obserwacji bezpośredniej."},
         {{2, 3, 5}, {0, 0, 0}, " obserwacji szkoła/praca."},
         {{2, 5, 3}, {3, 0, 0}, " obserwacji domowej."},
-        {{3, 3, 3}, {2, 2, 2}, " - we wszystkich obszarach tak samo."},
-        {{0, 0, 0}, {0, 0, 0}, " - we wszystkich obszarach tak samo."},
+        // All alike: one sentence of its own.
+        {{3, 3, 3}, {2, 2, 2}, ""},
+        {{0, 0, 0}, {0, 0, 0}, ""},
         {{5, 5, 3}, {0, 0, 0}, " obserwacji bezpośredniej i obszarze obserwacji domowej."},
         {{5, 3, 5}, {1, 1, 1}, " obserwacji bezpośredniej i obszarze obserwacji szkoła/praca."},
         {{3, 5, 5}, {0, 0, 0}, " obserwacji domowej i obszarze obserwacji szkoła/praca."},
@@ -263,8 +319,15 @@ TEST(NarrativeReport, ComparisonNamesTheAreaWithTheMostPassesThenEmergingResults
         {{4, 4, 4}, {1, 1, 3}, " obserwacji szkoła/praca."},
         {{5, 3, 5}, {0, 2, 1}, " obserwacji domowej."},
     };
+    const std::string opening =
+        "Wyniki 3 obszarów świadczą, że badany w danym zakresie najlepiej oceniony został |"
+        "w obszarze";
+    const std::string allAlike =
+        "Wyniki 3 obszarów świadczą, że badany w danym zakresie został oceniony|"
+        "we wszystkich obszarach tak samo.";
     for (const Case& k : cases) {
-        EXPECT_EQ(comparisonEnding(k.pass, k.emerging), k.ending)
+        EXPECT_EQ(comparisonEnding(k.pass, k.emerging),
+                  k.ending.empty() ? allAlike : opening + k.ending)
             << "passes " << k.pass[0] << "," << k.pass[1] << "," << k.pass[2] << " emerging "
             << k.emerging[0] << "," << k.emerging[1] << "," << k.emerging[2];
     }
@@ -273,49 +336,58 @@ TEST(NarrativeReport, ComparisonNamesTheAreaWithTheMostPassesThenEmergingResults
 // ---------------------------------------------------------------------------------------
 // Page count, the counting pass and pages after the last.
 
-TEST(NarrativeReport, CountingPassStoresTheCountAndDrawsAnEmptyFramedPage) {
+// A poor result with elaborated notes: every item failed, each note `lines` lines long.
+ExamineeRecord failedWithNotes(int lines) {
+    ExamineeRecord record = personalRecord(kGenderMale);
+    for (int k = 1; k <= kItemCount; ++k) {
+        record.scores[k] = kFail;
+        std::string note;
+        for (int i = 1; i <= lines; ++i) {
+            note += "Pozycja " + std::to_string(k) + ", wiersz " + std::to_string(i) + ".\r\n";
+        }
+        setText(record.notes[k], note);
+    }
+    return record;
+}
+
+TEST(NarrativeReport, EveryPageGivesTheWholeReportsCountWhateverWasComposedBefore) {
     Composer c;
-    const ExamineeRecord record = personalRecord(kGenderMale);
     EXPECT_EQ(c.report.pageCount(), 0);
-    const auto counting = c.page(record, NarrativeReport::kCountingPass);
-    EXPECT_EQ(c.report.pageCount(), 13);
+    const ExamineeRecord passed = personalRecord(kGenderMale);
+    const ExamineeRecord longest = failedWithNotes(18);
+    const ExamineeRecord longer = failedWithNotes(12);
+    // A page of a report longer than 100 pages counts them all, after a short report and
+    // whichever page is composed.
+    for (int page : {1, 3, 4, 150}) {
+        c.page(passed, 5);
+        c.page(longest, page);
+        EXPECT_EQ(c.report.pageCount(), 151) << page;
+    }
+    c.page(longer, 2);
+    EXPECT_EQ(c.report.pageCount(), 106);
+    c.page(passed, 2);
+    EXPECT_EQ(c.report.pageCount(), 14);
+    // The last page of the longest report ends with the last scale's comparison; the page
+    // after it is an empty framed page.
+    const auto last = c.page(longest, 151).textsDrawn();
+    ASSERT_FALSE(last.empty());
+    EXPECT_EQ(last.back(), "we wszystkich obszarach tak samo.");
     const std::vector<std::string> emptyFramed = {
         "fill 0 0 1024 768 ffffff",
         "box 100 10 922 760 fill=ffffff line=000000",
     };
-    EXPECT_EQ(fullDump(counting), emptyFramed);
-    EXPECT_EQ(fullDump(c.page(record, 14)), emptyFramed);
-    EXPECT_FALSE(c.page(record, 13).textsDrawn().empty());
-    EXPECT_EQ(c.report.pageCount(), 13);
-}
-
-TEST(NarrativeReport, FixedPagesAndPagesBeforeTheEndLeaveThePageCountAlone) {
-    Composer c;
-    ExamineeRecord record = personalRecord(kGenderMale);
-    for (int p = 1; p <= 3; ++p) c.page(record, p);
-    EXPECT_EQ(c.report.pageCount(), 0);
-    c.page(record, NarrativeReport::kCountingPass);
-    ASSERT_EQ(c.report.pageCount(), 13);
-    for (int k = 1; k <= kItemCount; ++k) {
-        setText(record.notes[k], defaultRecommendation(RecommendationKind::Emerging, k));
-    }
-    for (int p = 1; p <= 12; ++p) c.page(record, p);
-    EXPECT_EQ(c.report.pageCount(), 13);
-    c.page(record, NarrativeReport::kCountingPass);
-    EXPECT_GT(c.report.pageCount(), 13);
+    EXPECT_EQ(fullDump(c.page(longest, 152)), emptyFramed);
 }
 
 TEST(NarrativeReport, PageNumbersBelowOneGiveAWhitePage) {
     Composer c;
     const auto page = c.page(personalRecord(kGenderMale), 0);
     EXPECT_EQ(fullDump(page), (std::vector<std::string>{"fill 0 0 1024 768 ffffff"}));
-    EXPECT_EQ(c.report.pageCount(), 0);
 }
 
 // ---------------------------------------------------------------------------------------
-// Page ends between scales. Scale 0's school and work notes start at y 280 on page 5; a note
-// of n lines in item 121 (and the blank line after it, as items follow) puts the next
-// title at y 380 + 20 n.
+// Page ends between scales. Scale 0's school and work notes start at y 240 on page 5 (only
+// item 121 is listed); a note of n lines puts the next title at y 340 + 20 n.
 
 struct NextTitle {
     int page;
@@ -323,7 +395,7 @@ struct NextTitle {
 };
 
 NextTitle titleOfScale1(int noteLines) {
-    ExamineeRecord record = personalRecord(kGenderMale);
+    ExamineeRecord record = passedBut(121);
     std::string note;
     for (int i = 1; i <= noteLines; ++i) note += "Wiersz " + std::to_string(i) + " wskazania.\r\n";
     setText(record.notes[121], cp(note));
@@ -338,23 +410,23 @@ NextTitle titleOfScale1(int noteLines) {
 
 TEST(NarrativeReport, ANextScaleTitleBelowY500MovesToTheNextPage) {
     // The scale ends at y 500: its title still fits (its description goes to page 6).
-    const NextTitle fits = titleOfScale1(6);
+    const NextTitle fits = titleOfScale1(8);
     EXPECT_EQ(fits.page, 5);
     EXPECT_EQ(fits.y, 500);
     // It ends at y 520: the title would fall below y 500 and opens page 6.
-    const NextTitle moved = titleOfScale1(7);
+    const NextTitle moved = titleOfScale1(9);
     EXPECT_EQ(moved.page, 6);
     EXPECT_EQ(moved.y, 60);
     // It ends past y 520: the page ends between the scales and page 6 starts a line lower.
-    const NextTitle between = titleOfScale1(8);
+    const NextTitle between = titleOfScale1(10);
     EXPECT_EQ(between.page, 6);
     EXPECT_EQ(between.y, 80);
 }
 
 TEST(NarrativeReport, DescriptionAfterATitleAtTheFootStartsTheNextPage) {
-    ExamineeRecord record = personalRecord(kGenderMale);
+    ExamineeRecord record = passedBut(121);
     std::string note;
-    for (int i = 1; i <= 6; ++i) note += "Wiersz " + std::to_string(i) + " wskazania.\r\n";
+    for (int i = 1; i <= 8; ++i) note += "Wiersz " + std::to_string(i) + " wskazania.\r\n";
     setText(record.notes[121], cp(note));
     Composer c;
     const auto page6 = c.page(record, 6).callsOf(ui::DrawCall::Text);
@@ -418,7 +490,7 @@ TEST(NarrativeReport, EveryNoteLinePrintsOnceAcrossThePagesOfALongReport) {
 // A note line too wide for the page is wrapped at blanks; its pieces are lines of their own,
 // also across a page end.
 TEST(NarrativeReport, WideNoteLinesWrapAtBlanksAndContinueOnTheNextPage) {
-    ExamineeRecord record = personalRecord(kGenderMale);
+    ExamineeRecord record = passedBut(1);
     std::string note;
     std::vector<std::string> sourceLines;
     for (int i = 1; i <= 5; ++i) {
@@ -453,7 +525,7 @@ TEST(NarrativeReport, WideNoteLinesWrapAtBlanksAndContinueOnTheNextPage) {
 
 // Widths are remembered between pages, but a page with other metrics measures afresh.
 TEST(NarrativeReport, WrapFollowsTheMetricsOfThePageItIsDrawnOn) {
-    ExamineeRecord record = personalRecord(kGenderMale);
+    ExamineeRecord record = passedBut(1);
     const std::string line(150, 'x');  // 1200 pixels at 8 per character, 600 at 4
     setText(record.notes[1], "Pierwsze " + line + "\r\n");
     Composer c;

@@ -13,7 +13,7 @@ TEST(PageLabelTest, BlackShadowThenWhiteTextThreePixelsHigherThenBlackAgain) {
     const auto texts = page.callsOf(ui::DrawCall::Text);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].name, "STRONA 3/17");
-    EXPECT_EQ(texts[0].rect, (ui::Rect{821, 29, 948, 44}));
+    EXPECT_EQ(texts[0].rect, (ui::Rect{821, 29, 948, 45}));
     EXPECT_EQ(texts[0].colour, ui::kBlack);
     EXPECT_EQ(texts[1].name, "STRONA 3/17");
     EXPECT_EQ(texts[1].rect, (ui::Rect{821, 26, 948, 44}));

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "fake_frame.h"
+#include "model/catalogue.h"
 #include "recorded_calls.h"
 
 namespace lun4::reports {
@@ -44,20 +45,25 @@ class PrintJobTest : public ::testing::Test {
     ExamineeRecord record;
     NarrativeReport report;
 
-    PrintJobTest() { target.size = {H, V}; }
+    PrintJobTest() {
+        target.size = {H, V};
+        setText(record.firstName, "Jan");
+        setText(record.lastName, "Nowak");
+    }
 
-    const FakePrintTarget::Document& print(Document document, int aidPage = 0) {
+    // The document goes by its own name: in the queue and as a PDF's title.
+    const FakePrintTarget::Document& print(Document document, const std::string& name,
+                                           int aidPage = 0) {
         const PrintSources sources{images, record, report, {}, aidPage};
         EXPECT_EQ(printDocument(document, target, sources), PrintResult::Printed);
-        EXPECT_EQ(target.documents.size(), 1u);
         EXPECT_TRUE(target.documents.back().ended);
-        EXPECT_EQ(target.documents.back().name, "LUN - drukowanie");
+        EXPECT_EQ(target.documents.back().name, name);
         return target.documents.back();
     }
 };
 
 TEST_F(PrintJobTest, ChartOnOneSheetHeaderPlotGraphs) {
-    const auto& doc = print(Document::ProfileChart);
+    const auto& doc = print(Document::ProfileChart, "Nowak Jan – profil");
     EXPECT_FALSE(doc.landscape);
     ASSERT_EQ(doc.pages.size(), 1u);
     const int x = H / 10, right = x + 8 * (H / 10);
@@ -75,7 +81,7 @@ TEST_F(PrintJobTest, ChartOnOneSheetHeaderPlotGraphs) {
 }
 
 TEST_F(PrintJobTest, SummaryFormOnFourSheetsSplitAtTheCutLines) {
-    const auto& doc = print(Document::SummaryForm);
+    const auto& doc = print(Document::SummaryForm, "Nowak Jan – formularz");
     ASSERT_EQ(doc.pages.size(), 4u);
     const int x = H / 20, right = x + 9 * (H / 10);
     auto at = [&](int y, int h) { return Rect{x, y, right, y + h}; };
@@ -104,7 +110,7 @@ TEST_F(PrintJobTest, SummaryFormOnFourSheetsSplitAtTheCutLines) {
 
 TEST_F(PrintJobTest, ThirteenPageReportOnSevenSheetsWithTheSignatureAtTheEnd) {
     std::fill(record.scores.begin() + 1, record.scores.end(), kPass);
-    const auto& doc = print(Document::NarrativeReport);
+    const auto& doc = print(Document::NarrativeReport, "Nowak Jan – raport");
     ASSERT_EQ(report.pageCount(), 13);
     ASSERT_EQ(doc.pages.size(), 7u);
     const int x = H / 20, right = x + 9 * (H / 10);
@@ -135,8 +141,31 @@ TEST_F(PrintJobTest, ThirteenPageReportOnSevenSheetsWithTheSignatureAtTheEnd) {
                            "cej"));
 }
 
+// A report of more than 100 pages prints whole, with the signature after its last page, also
+// when a shorter report was printed before it.
+TEST_F(PrintJobTest, AReportOfOverAHundredPagesPrintsToItsEnd) {
+    std::fill(record.scores.begin() + 1, record.scores.end(), kPass);
+    print(Document::NarrativeReport, "Nowak Jan – raport");
+    for (int k = 1; k <= kItemCount; ++k) {
+        record.scores[k] = kFail;
+        std::string note;
+        for (int i = 1; i <= 12; ++i) note += "Wiersz " + std::to_string(i) + ".\r\n";
+        setText(record.notes[k], note);
+    }
+    const auto& doc = print(Document::NarrativeReport, "Nowak Jan – raport");
+    const int pages = report.pageCount();
+    ASSERT_GT(pages, 100);
+    // Two sheets for pages 1 to 4, then one for every two pages from page 5.
+    ASSERT_EQ(int(doc.pages.size()), 2 + (pages - 4 + 1) / 2);
+    EXPECT_TRUE(holdsText(doc.pages.back().back().calls, "Podpis osoby diagnozuj\xB9"
+                                                         "cej"));
+    EXPECT_FALSE(holdsText(doc.pages[doc.pages.size() - 2].back().calls,
+                           "Podpis osoby diagnozuj\xB9"
+                           "cej"));
+}
+
 TEST_F(PrintJobTest, AnAidPictureOnOneLandscapeSheetFromItsFile) {
-    const auto& doc = print(Document::AidPicture, 4);
+    const auto& doc = print(Document::AidPicture, "Nowak Jan – pomoc 5", 4);
     EXPECT_TRUE(doc.landscape);
     ASSERT_EQ(doc.pages.size(), 1u);
     EXPECT_EQ(

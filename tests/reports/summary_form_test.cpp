@@ -142,9 +142,34 @@ TEST(SummaryForm, LaterSheetsGreyOnlyTheDirectObservationExtrasAndColourEverySco
             if (sheet > 1) {
                 EXPECT_EQ(calls[at + 1].rect.right, 641);
             }
-            EXPECT_EQ(calls[at + 2].name, k == 36 ? calls[at + 2].name : std::string(itemName(k)));
+            // Items 36 and 149 are broken onto two lines at a blank.
+            std::string name = calls[at + 2].name;
+            if (k == 36 || k == 149) {
+                ASSERT_NE(name.find('\n'), std::string::npos);
+                name[name.find('\n')] = ' ';
+            }
+            EXPECT_EQ(name, std::string(itemName(k)));
             const Rgb score = k == 150 ? Rgb{180, 180, 180} : patternFill(k);
             EXPECT_EQ(calls[at + 3].colour, score);
+            // The score's letter on its cell, readable without colour: Z, P, N; nothing for an
+            // unscored item or an unknown byte.
+            const char code = record->scores[k];
+            const std::map<char, std::pair<std::string, Rgb>> letters = {
+                {kPass, {"Z", ui::kBlack}},
+                {kEmerging, {"P", ui::kBlack}},
+                {kFail, {"N", ui::kWhite}},
+            };
+            const bool lettered = letters.count(code) == 1;
+            const bool next = at + 4 < int(calls.size()) && calls[at + 4].kind == DrawCall::Text &&
+                              calls[at + 4].rect.left == 640;
+            ASSERT_EQ(next, lettered);
+            if (lettered) {
+                const DrawCall& letter = calls[at + 4];
+                EXPECT_EQ(letter.name, letters.at(code).first);
+                EXPECT_EQ(letter.colour, letters.at(code).second);
+                EXPECT_EQ(letter.rect, (Rect{640, calls[at].rect.top, 700, calls[at + 3].rect.bottom}));
+                EXPECT_EQ(letter.flags, ui::text::kCenter);
+            }
         }
     }
     EXPECT_EQ(rows, 168);
@@ -165,7 +190,8 @@ TEST(SummaryForm, SheetsFollowTheSheetTableInBothVariants) {
         {4, {{100, 121, 318, 515}, {73, 81, 89}, {142, 339, 536}}},
         {5, {{100, 297, 494}, {97, 105, 113}, {121, 318, 515}}},
         {6, {{100, 121, 318, 515}, {121, 129, 137}, {142, 339, 536}}},
-        {7, {{20, 217, 414}, {145, 153, 161}, {41, 238, 435}}},
+        // Item 149 takes two rows: the blocks after it start a row lower.
+        {7, {{20, 239, 436}, {145, 153, 161}, {41, 260, 457}}},
     };
     const std::map<int, SheetPlan> screen = {
         {1, {{143, 160, 380}, {1, 13}, {176, 397}}},
@@ -174,7 +200,7 @@ TEST(SummaryForm, SheetsFollowTheSheetTableInBothVariants) {
         {4, {{100, 116, 268, 420}, {73, 81, 89}, {132, 284, 436}}},
         {5, {{100, 252, 404}, {97, 105, 113}, {116, 268, 420}}},
         {6, {{100, 116, 268, 420}, {121, 129, 137}, {132, 284, 436}}},
-        {7, {{20, 172, 324}, {145, 153, 161}, {36, 188, 340}}},
+        {7, {{20, 189, 341}, {145, 153, 161}, {36, 205, 357}}},
     };
     const char* scaleLabels[6] = {"Umiejętności wykonawcze",
                                   "Samodzielne funkcjonowanie",
@@ -210,14 +236,15 @@ TEST(SummaryForm, SheetsFollowTheSheetTableInBothVariants) {
                 // Remarks column beside the block (sheet 1 has its own two, below).
                 if (sheet > 1) {
                     const int n = k0 <= 72 ? 12 : 8;
-                    const int end = plan.rowTops[i] + p * n + 1 + (k0 == 25 ? p : 0);
+                    const int end =
+                        plan.rowTops[i] + p * n + 1 + (k0 == 25 || k0 == 145 ? p : 0);
                     EXPECT_EQ(testing::boxAt(calls, {699, plan.rowTops[i], 924, end}).colour,
                               ui::kWhite);
                 }
                 // The scale's label in its band (sheet 1's own text boxes are tested below).
                 if (sheet == 1) continue;
                 const int band = plan.bands[plan.bands.size() - plan.firstItems.size() + i];
-                const DrawCall label = textAt(calls, {105, band + 2, 924, band + p});
+                const DrawCall label = textAt(calls, {105, band + 2, 924, band + p + 1});
                 EXPECT_EQ(label.font,
                           isPrint ? ui::FontId::ReportEmphasis : ui::FontId::SummaryLabel);
                 EXPECT_EQ(cp1250::toUtf8(label.name), scaleLabels[int(scaleOf(k0))]);
@@ -248,9 +275,12 @@ TEST(SummaryForm, SheetOneCarriesTheHeaderCaptionsAndBothRemarksBoxes) {
         const DrawCall title = textAt(sheet, {110, 80, 1024, 768});
         EXPECT_EQ(title.name, cp("Zbiorczy Formularz Wyników Testu"));
         EXPECT_EQ(title.font, print ? ui::FontId::ReportHeading : ui::FontId::SummaryHeading);
-        EXPECT_EQ(textAt(sheet, {110, 123, 1024, 768}).name, cp("Imię i nazwisko badanego :"));
-        // An empty record's full name is a single blank.
-        EXPECT_EQ(textAt(sheet, {315, 123, 1024, 768}).name, " ");
+        const std::string caption = cp("Imię i nazwisko badanego :");
+        EXPECT_EQ(textAt(sheet, {110, 123, 1024, 768}).name, caption);
+        // An empty record's full name is a single blank, a blank after the caption (8 pixels
+        // a character here).
+        const int nameLeft = 110 + 8 * int(caption.size() + 1);
+        EXPECT_EQ(textAt(sheet, {nameLeft, 123, 1024, 768}).name, " ");
 
         const DrawCall area =
             textAt(sheet, print ? Rect{100, 145, 924, 165} : Rect{100, 144, 924, 160});
@@ -260,9 +290,9 @@ TEST(SummaryForm, SheetOneCarriesTheHeaderCaptionsAndBothRemarksBoxes) {
                   cp("Umiejętności wykonawcze"));
         EXPECT_EQ(textAt(sheet, print ? Rect{105, 450, 924, 471} : Rect{105, 382, 924, 398}).name,
                   "Samodzielne funkcjonowanie");
-        EXPECT_EQ(textAt(sheet, print ? Rect{640, 166, 700, 185} : Rect{640, 161, 700, 177}).name,
+        EXPECT_EQ(textAt(sheet, print ? Rect{640, 166, 700, 186} : Rect{640, 161, 700, 177}).name,
                   "Nota");
-        EXPECT_EQ(textAt(sheet, print ? Rect{700, 166, 924, 185} : Rect{700, 161, 924, 177}).name,
+        EXPECT_EQ(textAt(sheet, print ? Rect{700, 166, 924, 186} : Rect{700, 161, 924, 177}).name,
                   "Uwagi");
         // One box each: the bands of the area and of the two scales, the two "Nota" cells.
         for (const auto& [p, screen] :
@@ -286,7 +316,7 @@ TEST(SummaryForm, SheetOneCarriesTheHeaderCaptionsAndBothRemarksBoxes) {
     }
 }
 
-TEST(SummaryForm, Item36BreaksAfterItsFiftiethCharacterAndTakesTwoRows) {
+TEST(SummaryForm, Items36And149BreakAtABlankAndTakeTwoRows) {
     const auto record = std::make_unique<ExamineeRecord>();
     for (SummaryVariant v : {SummaryVariant::Print, SummaryVariant::Screen}) {
         const bool print = v == SummaryVariant::Print;
@@ -299,7 +329,7 @@ TEST(SummaryForm, Item36BreaksAfterItsFiftiethCharacterAndTakesTwoRows) {
                 twoLineTexts += c.kind == DrawCall::Text && c.rect.left >= 144 &&
                                 c.rect.right == 641 && c.name.find('\n') != std::string::npos;
         }
-        EXPECT_EQ(twoLineTexts, 1);
+        EXPECT_EQ(twoLineTexts, 2);
         const auto& sheet2 = sheets.at(2);
         const int y = (print ? 121 : 116) + 11 * p;
         const int at = numberTextIndex(sheet2, 36);
@@ -317,6 +347,16 @@ TEST(SummaryForm, Item36BreaksAfterItsFiftiethCharacterAndTakesTwoRows) {
         const int at35 = numberTextIndex(sheet2, 35);
         ASSERT_GT(at35, 0);
         EXPECT_EQ(sheet2[at35 - 1].rect, (Rect{100, y - p, 140, y + 1}));
+        // Item 149, the fifth row of sheet 7's first block: two rows, the rows after it one
+        // row lower.
+        const auto& sheet7 = sheets.at(7);
+        const int y149 = (print ? 41 : 36) + 4 * p;
+        const int at149 = numberTextIndex(sheet7, 149);
+        ASSERT_GT(at149, 0);
+        EXPECT_EQ(sheet7[at149 - 1].rect, (Rect{100, y149, 140, y149 + 2 * p + 1}));
+        EXPECT_EQ(sheet7[at149 + 2].name,
+                  cp("Poszanowanie dla własności,\nprzestrzeganie przepisów i regulaminu"));
+        EXPECT_EQ(sheet7[numberTextIndex(sheet7, 150) - 1].rect.top, y149 + 2 * p);
     }
 }
 
@@ -361,7 +401,6 @@ TEST(SummaryForm, SignatureBlockOfSheetSevenInBothVariants) {
     setText(record->examDate, "14.03.2025");
     setText(record->diagnosticianName, "Anna Nowak");
     setText(record->diagnosticianPermitNo, "123/45");
-    const std::string dots(42, '.');
     struct Expected {
         std::string text;
         Rect rect;
@@ -370,36 +409,34 @@ TEST(SummaryForm, SignatureBlockOfSheetSevenInBothVariants) {
         Rgb colour;
     };
     const std::string warning =
-        cp("Uwaga! Wykres, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru jej "
-           "uprawnień, nie ma wartości\nmerytorycznej i nie może być podstawą do oceny "
+        cp("Uwaga! Formularz, na którym nie umieszczono nazwiska osoby diagnozującej oraz numeru "
+           "jej uprawnień,\nnie ma wartości merytorycznej i nie może być podstawą do oceny "
            "umiejętności osoby diagnozowanej.");
+    // Each column's dotted line fills its column less a dot (8 pixels a dot here).
+    const auto dots = [](int left, int right) { return std::string((right - left) / 8 - 1, '.'); };
     const auto center = ui::text::kCenter;
     const auto small = ui::FontId::SmallHeading;
     const std::vector<Expected> print = {
-        {"14.03.2025", {100, 648, 300, 678}, ui::FontId::ReportBody, center, ui::kBlack},
-        {"Anna Nowak", {420, 648, 600, 678}, ui::FontId::ReportBody, center, ui::kBlack},
-        {"123/45", {750, 648, 924, 678}, ui::FontId::ReportBody, center, ui::kBlack},
-        {dots + std::string(20, ' ') + dots + std::string(20, ' ') + dots,
-         {100, 656, 924, 678},
-         ui::FontId::ReportBody,
-         center,
-         ui::kBlack},
+        {"14.03.2025", {100, 648, 310, 678}, ui::FontId::ReportBody, center, ui::kBlack},
+        {"Anna Nowak", {320, 648, 704, 678}, ui::FontId::ReportBody, center, ui::kBlack},
+        {"123/45", {718, 648, 920, 678}, ui::FontId::ReportBody, center, ui::kBlack},
+        {dots(100, 310), {100, 656, 310, 678}, ui::FontId::ReportBody, center, ui::kBlack},
+        {dots(320, 704), {320, 656, 704, 678}, ui::FontId::ReportBody, center, ui::kBlack},
+        {dots(718, 920), {718, 656, 920, 678}, ui::FontId::ReportBody, center, ui::kBlack},
         {"data badania", {100, 674, 310, 700}, small, center, ui::kBlack},
         {cp("imię i nazwisko"), {410, 674, 615, 700}, small, center, ui::kBlack},
         {cp("nr uprawnień"), {718, 674, 920, 700}, small, center, ui::kBlack},
         {warning, {100, 722, 924, 766}, small, ui::text::kLeft, kRedFill},
     };
     const std::vector<Expected> screen = {
-        {"14.03.2025", {100, 507, 300, 528}, ui::FontId::SummaryText, center, ui::kBlack},
-        {"Anna Nowak", {400, 507, 600, 528}, ui::FontId::SummaryText, center, ui::kBlack},
-        {"123/45", {750, 507, 924, 528}, ui::FontId::SummaryText, center, ui::kBlack},
-        {dots + std::string(35, ' ') + dots + std::string(38, ' ') + dots,
-         {100, 511, 924, 528},
-         ui::FontId::SummaryText,
-         center,
-         ui::kBlack},
+        {"14.03.2025", {100, 507, 310, 528}, ui::FontId::SummaryText, center, ui::kBlack},
+        {"Anna Nowak", {320, 507, 704, 528}, ui::FontId::SummaryText, center, ui::kBlack},
+        {"123/45", {718, 507, 920, 528}, ui::FontId::SummaryText, center, ui::kBlack},
+        {dots(100, 310), {100, 511, 310, 528}, ui::FontId::SummaryText, center, ui::kBlack},
+        {dots(320, 704), {320, 511, 704, 528}, ui::FontId::SummaryText, center, ui::kBlack},
+        {dots(718, 920), {718, 511, 920, 528}, ui::FontId::SummaryText, center, ui::kBlack},
         {"data badania", {100, 525, 310, 545}, small, center, ui::kBlack},
-        {cp("imię i nazwisko"), {410, 525, 590, 545}, small, center, ui::kBlack},
+        {cp("imię i nazwisko"), {410, 525, 615, 545}, small, center, ui::kBlack},
         {cp("nr uprawnień"), {718, 525, 920, 545}, small, center, ui::kBlack},
         {warning, {100, 562, 924, 596}, small, ui::text::kLeft, kRedFill},
     };
@@ -443,11 +480,11 @@ TEST(SummaryForm, PrintVariantMarksItsCutLinesAndTheScreenVariantHasNone) {
     // The area bands of sheets 4 and 6 carry the variant's own titles.
     const auto screen = allSheets(*record, SummaryVariant::Screen);
     auto areaTitle = [](const std::vector<DrawCall>& calls, int bottom) {
-        const auto t = textsAt(calls, {100, 102, 924, bottom});
+        const auto t = textsAt(calls, {100, 102, 924, bottom + 1});
         return t.size() == 1 ? cp1250::toUtf8(t[0].name) : std::string("?");
     };
     EXPECT_EQ(areaTitle(print.at(4), 122), "OBSZAR OBSERWACJI DOMOWEJ");
-    EXPECT_EQ(areaTitle(print.at(6), 122), "OBSZAR OBSERWACJI W  SZKOLE I PRACY");
+    EXPECT_EQ(areaTitle(print.at(6), 122), "OBSZAR OBSERWACJI W SZKOLE I PRACY");
     EXPECT_EQ(areaTitle(screen.at(4), 117), "OBSZAR DOMOWY");
     EXPECT_EQ(areaTitle(screen.at(6), 117), "OBSZAR SZKOŁA/PRACA");
 }
@@ -460,9 +497,10 @@ TEST(SummaryForm, PixelsOfSheetOne) {
     ui::FakeImageSource images;
     composeSummaryForm(1, SummaryVariant::Print, {back0, back1, back2}, images, *record);
     const QImage& sheet = back1.image();
-    // Item 1's score cell green, item 9's red over its grey row, item 2's white.
-    EXPECT_EQ(sheet.pixel(670, 195), qRgb(55, 181, 55));
-    EXPECT_EQ(sheet.pixel(670, 184 + 8 * 22 + 11), qRgb(255, 10, 10));
+    // Item 1's score cell green, item 9's red over its grey row, item 2's white (beside the
+    // letters in the middle of the cells).
+    EXPECT_EQ(sheet.pixel(645, 195), qRgb(55, 181, 55));
+    EXPECT_EQ(sheet.pixel(645, 184 + 8 * 22 + 11), qRgb(255, 10, 10));
     EXPECT_EQ(sheet.pixel(120, 184 + 8 * 22 + 11), qRgb(217, 217, 217));
     EXPECT_EQ(sheet.pixel(670, 184 + 22 + 11), qRgb(255, 255, 255));
     // The remarks column is white and the band above it grey.

@@ -135,8 +135,8 @@ TEST_F(ExportsTest, APreviewOfAnIncompleteRecordSaysSoOnItsFirstPageOnly) {
 
 TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     scoreFirst(168);
-    frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia nr 2"));
     choose(2);
+    frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia nr 2"));
     EXPECT_EQ(topLeft(buttons.saveForEditing), (ui::Point{395, 695}));
     EXPECT_TRUE(frame.back(0).drewImage("Data\\do_edycji_n.bmp") ||
                 frame.back(0).drewImage("Data\\do_edycji_o.bmp"));
@@ -146,7 +146,8 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     moveAndClick(buttons.saveForEditing);
     ASSERT_EQ(frame.saveRequests.size(), 1u);
     const ui::SaveRequest& asked = frame.saveRequests[0];
-    EXPECT_EQ(cp1250::toUtf8(asked.proposedName), "Łucja Wiśniewska – raport.odt");
+    EXPECT_EQ(cp1250::toUtf8(asked.proposedName), "Wiśniewska Łucja – raport.odt");
+    EXPECT_EQ(asked.folder, fs::path());  // no folder used yet: the documents folder
     EXPECT_EQ(asked.extension, "odt");
     EXPECT_EQ(cp1250::toUtf8(asked.caption), "Zapisz raport do edycji");
     EXPECT_TRUE(frame.writtenDocuments.empty());
@@ -167,6 +168,9 @@ TEST_F(ExportsTest, TheReportIsSavedForEditingFromItsPreview) {
     EXPECT_TRUE(institution);
     EXPECT_EQ(notice(), "Zapisano: raport.odt");
     EXPECT_EQ(viewers.previewPage(), 2);
+    // The next dialog proposes the folder used last.
+    moveAndClick(buttons.saveForEditing);
+    EXPECT_EQ(frame.saveRequests.back().folder, root);
 
     frame.failWrite = true;
     frame.saveAnswers.push_back(root / "raport.odt");
@@ -186,7 +190,7 @@ TEST_F(ExportsTest, TheScoresSheetIsWrittenFromThePrintMenu) {
     moveAndClick(buttons.scoresSheet);  // cancelled
     ASSERT_EQ(frame.saveRequests.size(), 1u);
     EXPECT_EQ(cp1250::toUtf8(frame.saveRequests[0].proposedName),
-              "Łucja Wiśniewska – wyniki 12.05.2026.csv");
+              "Wiśniewska Łucja – wyniki 12.05.2026.csv");
     EXPECT_EQ(frame.saveRequests[0].extension, "csv");
     EXPECT_EQ(state.screenId, screen::kPrintMenu);
 
@@ -218,8 +222,18 @@ TEST(ExportNames, TheExamineeAndTheDateGoIntoTheProposedNames) {
     EXPECT_EQ(scoresSheetFileName(r), "wyniki 12-05-2026 10-30.csv");
     setText(r.firstName, cp("Jan"));
     setText(r.lastName, cp("Żak?"));
-    EXPECT_EQ(cp1250::toUtf8(editableReportFileName(r)), "Jan Żak – raport.odt");
-    EXPECT_EQ(cp1250::toUtf8(scoresSheetFileName(r)), "Jan Żak – wyniki 12-05-2026 10-30.csv");
+    // Whose first, surname then first name, then what.
+    EXPECT_EQ(cp1250::toUtf8(editableReportFileName(r)), "Żak Jan – raport.odt");
+    EXPECT_EQ(cp1250::toUtf8(scoresSheetFileName(r)), "Żak Jan – wyniki 12-05-2026 10-30.csv");
+    setText(r.lastName, cp("Żak"));
+    EXPECT_EQ(cp1250::toUtf8(printedFileName(reports::Document::ProfileChart, r)),
+              "Żak Jan – profil.pdf");
+    EXPECT_EQ(cp1250::toUtf8(printedFileName(reports::Document::SummaryForm, r)),
+              "Żak Jan – formularz.pdf");
+    EXPECT_EQ(cp1250::toUtf8(printedFileName(reports::Document::NarrativeReport, r)),
+              "Żak Jan – raport.pdf");
+    EXPECT_EQ(cp1250::toUtf8(printedFileName(reports::Document::AidPicture, r, 4)),
+              "Żak Jan – pomoc 5.pdf");
     setText(r.firstName, "..");
     setText(r.lastName, "");
     setText(r.examDate, " ");

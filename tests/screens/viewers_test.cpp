@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "file_screens_fixture.h"
+#include "model/catalogue.h"
 #include "recorded_calls.h"
+#include "screens/viewers/exports.h"
 
 namespace lun4::testing {
 namespace {
@@ -192,7 +194,7 @@ TEST_F(ViewersTest, PrintingReturnsToThePageItStartedFrom) {
     viewers.showChartPreview(2);
     moveAndClick(buttons.print);
     ASSERT_EQ(printer.documents.size(), 1u);
-    EXPECT_EQ(printer.documents[0].name, "LUN - drukowanie");
+    EXPECT_EQ(printer.documents[0].name, "profil");
     EXPECT_EQ(state.screenId, screen::kChartPreview2);
 
     viewers.showChartPreview(1);
@@ -205,6 +207,89 @@ TEST_F(ViewersTest, PrintingReturnsToThePageItStartedFrom) {
     EXPECT_EQ(viewers.previewPage(), 3);
     EXPECT_EQ(printer.documents.size(), 3u);
     EXPECT_EQ(printer.documents[2].pages.size(), 4u);
+}
+
+// Printing to a file proposes the document's name, whose and what it is, in the folder a file
+// was last saved or printed to.
+TEST_F(ViewersTest, PrintingToAFileProposesTheDocumentsNameInTheFolderUsedLast) {
+    auto& printer = frame.fakePrinter();
+    setText(state.record.firstName, cp("Jan"));
+    setText(state.record.lastName, cp("Nowak"));
+    viewers.showChartPreview(1);
+    moveAndClick(buttons.print);
+    ASSERT_EQ(printer.proposedFiles.size(), 1u);
+    EXPECT_EQ(printer.proposedFiles[0], fs::path(u8"Nowak Jan – profil.pdf"));
+    EXPECT_EQ(printer.documents[0].name, "Nowak Jan – profil");
+    // Printed to a file: its folder is used from now on.
+    printer.printToFile = root / "wydruki" / "wykres.pdf";
+    viewers.showSummaryPreview(0);
+    moveAndClick(buttons.print);
+    viewers.showAidsPage(4);
+    moveAndClick(buttons.print);
+    ASSERT_EQ(printer.proposedFiles.size(), 3u);
+    EXPECT_EQ(printer.proposedFiles[2], root / "wydruki" / fs::path(u8"Nowak Jan – pomoc 5.pdf"));
+    EXPECT_EQ(printer.documents[2].name, "Nowak Jan – pomoc 5");
+    EXPECT_EQ(frame.fakeSettings().value(kLastFolderKey), (root / "wydruki").string());
+}
+
+// The cover's place and institution are what the diagnostician typed for the last report,
+// proposed when a report is opened again, even in a later run; they can still be changed.
+TEST_F(ViewersTest, TheCoverTextsOfTheLastReportAreProposed) {
+    choose(2);
+    EXPECT_EQ(frame.fakeControl(ui::ControlId::ReportBoxB).text(), "");
+    frame.fakeControl(ui::ControlId::ReportBoxB).setText(cp("Łódź, 3 marca 2026"));
+    frame.fakeControl(ui::ControlId::ReportBoxA).setText(cp("Poradnia nr 2\r\nw Łodzi"));
+    moveAndClick(buttons.back);
+    EXPECT_EQ(frame.fakeSettings().value(kCoverPlaceKey), "Łódź, 3 marca 2026");
+    EXPECT_EQ(frame.fakeSettings().value(kCoverInstitutionKey), "Poradnia nr 2\r\nw Łodzi");
+    // A later run: the boxes start empty, the settings are kept.
+    frame.fakeControl(ui::ControlId::ReportBoxB).setText("");
+    frame.fakeControl(ui::ControlId::ReportBoxA).setText("");
+    choose(2);
+    EXPECT_EQ(frame.fakeControl(ui::ControlId::ReportBoxB).text(), cp("Łódź, 3 marca 2026"));
+    EXPECT_EQ(frame.fakeControl(ui::ControlId::ReportBoxA).text(), cp("Poradnia nr 2\r\nw Łodzi"));
+    EXPECT_TRUE(frame.back(1).calls().back().content != nullptr);
+    // Changed for this report: the next one proposes the change.
+    frame.fakeControl(ui::ControlId::ReportBoxB).setText(cp("Łódź, 4 marca 2026"));
+    moveAndClick(buttons.nextPage);
+    EXPECT_EQ(frame.fakeSettings().value(kCoverPlaceKey), "Łódź, 4 marca 2026");
+    // A kept text the page could not print is not proposed: the box keeps what it holds.
+    frame.fakeControl(ui::ControlId::ReportBoxB).setText(cp("Kraków"));
+    moveAndClick(buttons.back);
+    frame.fakeSettings().setValue(kCoverPlaceKey, "№ 5");
+    choose(2);
+    EXPECT_EQ(frame.fakeControl(ui::ControlId::ReportBoxB).text(), cp("Kraków"));
+}
+
+// A report of more than 100 pages, opened after a short one: its label, its "Następna" and
+// the print job follow its own page count to the last page and the signature.
+TEST_F(ViewersTest, ALongReportPagesThroughToItsLastPageAfterAShortOne) {
+    for (int k = 1; k <= kItemCount; ++k) state.record.scores[k] = kPass;
+    choose(2);
+    EXPECT_EQ(viewers.reportPageCount(), 13);
+    for (int lines : {12, 18}) {
+        for (int k = 1; k <= kItemCount; ++k) {
+            state.record.scores[k] = kFail;
+            std::string note;
+            for (int i = 1; i <= lines; ++i) note += "Wiersz " + std::to_string(i) + ".\r\n";
+            setText(state.record.notes[k], note);
+        }
+        choose(2);
+        const int pages = viewers.reportPageCount();
+        EXPECT_EQ(pages, lines == 12 ? 106 : 151);
+        EXPECT_EQ(labels(), std::vector<std::string>{"STRONA 1/" + std::to_string(pages)});
+        for (int p = 2; p <= pages + 2; ++p) moveAndClick(buttons.nextPage);
+        EXPECT_EQ(viewers.previewPage(), pages);
+        show([&] { viewers.showReportPreview(pages); });
+        EXPECT_EQ(labels(), std::vector<std::string>{"STRONA " + std::to_string(pages) + "/" +
+                                                     std::to_string(pages)});
+        EXPECT_FALSE(drew("Data\\BMP\\nastepne"));
+        auto& printer = frame.fakePrinter();
+        moveAndClick(buttons.print);
+        const auto& sheets = printer.documents.back().pages;
+        EXPECT_EQ(int(sheets.size()), 2 + (pages - 4 + 1) / 2);
+        EXPECT_TRUE(holdsText(sheets.back().back().calls, cp("Podpis osoby diagnozującej")));
+    }
 }
 
 TEST_F(ViewersTest, ACancelledDialogPrintsNothingAndLeavesTheScreen) {

@@ -25,6 +25,7 @@ std::vector<std::string> FakeTextControl::displayedLines() const {
 
 bool FakePrintTarget::begin(std::string_view documentName, bool landscape) {
     ++dialogs;
+    proposedFiles.push_back(proposed);
     if (!confirm) return false;
     documents.push_back({std::string(documentName), landscape, {{}}, false});
     return true;

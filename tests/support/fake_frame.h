@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,7 +72,15 @@ class FakePrintTarget : public ui::PrintTarget {
     int dialogs = 0;
     std::vector<Document> documents;
 
+    // The file the dialog proposes (kept per document), and the file a confirmed dialog
+    // prints to: empty for a printer.
+    std::filesystem::path proposed;
+    std::filesystem::path printToFile;
+    std::vector<std::filesystem::path> proposedFiles;
+
     bool begin(std::string_view documentName, bool landscape) override;
+    void proposeFile(const std::filesystem::path& file) override { proposed = file; }
+    std::filesystem::path printedFile() const override { return printToFile; }
     ui::PageSize printableSize() const override { return size; }
     void newPage() override { documents.back().pages.emplace_back(); }
     void place(const ui::RecordingSurface& page, ui::Rect source, ui::Rect target) override {
@@ -84,6 +93,19 @@ class FakePrintTarget : public ui::PrintTarget {
     std::string error() const override { return failOnEnd ? "dysk pełny" : ""; }
     int textWidth(std::string_view text, ui::FontId) const override {
         return static_cast<int>(text.size()) * 8;
+    }
+};
+
+// Settings kept in memory.
+class FakeSettings : public ui::Settings {
+  public:
+    std::map<std::string, std::string, std::less<>> values;
+    std::string value(std::string_view key) const override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    }
+    void setValue(std::string_view key, std::string_view text) override {
+        values.insert_or_assign(std::string(key), std::string(text));
     }
 };
 
@@ -113,6 +135,8 @@ class FakeFrame : public ui::Frame {
     ui::CheckBox& checkBox(ui::CheckBoxId id) override { return fakeCheckBox(id); }
     ui::PrintTarget& printer() override { return printer_; }
     FakePrintTarget& fakePrinter() { return printer_; }
+    ui::Settings& settings() override { return settings_; }
+    FakeSettings& fakeSettings() { return settings_; }
     void showMessage(std::string_view caption, std::string_view text) override {
         messages.emplace_back(caption, text);
     }
@@ -171,6 +195,7 @@ class FakeFrame : public ui::Frame {
     std::array<FakeTextControl, ui::kControlCount> controls_;
     std::array<FakeCheckBox, 2> checkBoxes_;
     FakePrintTarget printer_;
+    FakeSettings settings_;
 };
 
 }  // namespace lun4::testing

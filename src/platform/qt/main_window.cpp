@@ -158,8 +158,16 @@ bool MainWindow::ask(std::string_view caption, std::string_view text, std::strin
     return box.clickedButton() != other;
 }
 
+ui::Settings& MainWindow::settings() {
+    if (!settings_) settings_ = std::make_unique<QtSettings>();
+    return *settings_;
+}
+
 std::optional<std::filesystem::path> MainWindow::askSavePath(const ui::SaveRequest& request) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QString::fromStdU16String(request.folder.u16string());
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString caption = ui::toQString(request.caption);
     const QString proposed = QDir(folder).filePath(ui::toQString(request.proposedName));

@@ -12,6 +12,7 @@
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_image_source.h"
 #include "platform/qt/qt_print_target.h"
+#include "platform/qt/qt_settings.h"
 #include "ui/frame.h"
 #include "ui/qt/qt_surface.h"
 
@@ -34,12 +35,15 @@ class MainWindow : public QWidget, public ui::Frame {
     ui::TextControl& control(ui::ControlId id) override;
     ui::CheckBox& checkBox(ui::CheckBoxId id) override;
     ui::PrintTarget& printer() override { return printer_; }
+    // Read on first use, from the user's configuration folder.
+    ui::Settings& settings() override;
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
              std::string_view second) override;
-    // Qt's save dialog, opening in the user's documents folder (the home folder when there is
-    // none) with the proposed name; a name typed without the extension gets it.
+    // Qt's save dialog, opening in the request's folder or else the user's documents folder
+    // (the home folder when there is none) with the proposed name; a name typed without the
+    // extension gets it.
     std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
     bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
                                std::string& error) override;
@@ -105,6 +109,7 @@ class MainWindow : public QWidget, public ui::Frame {
     std::array<std::unique_ptr<QtTextControl>, ui::kControlCount> controls_;
     std::array<std::unique_ptr<QtCheckBox>, 2> checkBoxes_;
     QtPrintTarget printer_{this};
+    std::unique_ptr<QtSettings> settings_;
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;

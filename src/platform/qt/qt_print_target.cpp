@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QWidget>
 #include <system_error>
 
@@ -45,9 +48,24 @@ bool QtPrintTarget::begin(std::string_view documentName, bool landscape) {
 }
 
 bool QtPrintTarget::beginPrinter(const QString& title, bool landscape) {
+    printedFile_.clear();
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(title);
     if (landscape) printer->setPageOrientation(QPageLayout::Landscape);
+    if (!proposedFile_.empty()) {
+        // The file is what printing to a PDF file proposes; the printer chosen at first stays
+        // the default one (naming a PDF file turns the printer into a PDF writer).
+        const QString defaultPrinter = printer->printerName();
+        QString file = QString::fromStdU16String(proposedFile_.u16string());
+        if (QDir::isRelativePath(file) || !QFileInfo(file).absoluteDir().exists()) {
+            // No folder used last (or it is gone): the user's documents folder.
+            QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+            file = QDir(folder).filePath(QFileInfo(file).fileName());
+        }
+        printer->setOutputFileName(file);
+        if (!defaultPrinter.isEmpty()) printer->setPrinterName(defaultPrinter);
+    }
     bool confirmed = false;
     if (dialog_) {
         confirmed = dialog_(*printer);
@@ -60,6 +78,9 @@ bool QtPrintTarget::beginPrinter(const QString& title, bool landscape) {
         confirmed = dialog.exec() == QDialog::Accepted;
     }
     if (!confirmed) return false;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        printedFile_ = std::filesystem::path(printer->outputFileName().toStdU16String());
+    }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer.get())) {
         error_ = "nie można otworzyć drukarki";

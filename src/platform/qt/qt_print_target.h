@@ -32,6 +32,8 @@ class QtPrintTarget : public ui::PrintTarget {
     void setDialogFunction(std::function<bool(QPrinter&)> dialog) { dialog_ = std::move(dialog); }
 
     bool begin(std::string_view documentName, bool landscape) override;
+    void proposeFile(const std::filesystem::path& file) override { proposedFile_ = file; }
+    std::filesystem::path printedFile() const override { return printedFile_; }
     ui::PageSize printableSize() const override;
     void newPage() override;
     void place(const ui::RecordingSurface& page, ui::Rect source, ui::Rect target) override;
@@ -48,6 +50,8 @@ class QtPrintTarget : public ui::PrintTarget {
     QWidget* dialogParent_ = nullptr;
     std::filesystem::path pdfPath_;  // empty for the system's printers
     std::filesystem::path temporaryPath_;
+    std::filesystem::path proposedFile_;
+    std::filesystem::path printedFile_;
     std::function<bool(QPrinter&)> dialog_;
     std::unique_ptr<QPagedPaintDevice> device_;
     std::unique_ptr<QPainter> painter_;

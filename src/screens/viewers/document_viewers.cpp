@@ -65,6 +65,7 @@ void DocumentViewers::openFromPrintMenu(PrintChoice choice) {
             showSummaryPreview(0);
             break;
         case PrintChoice::NarrativeReport:
+            proposeCoverTexts();
             showReportPreview(1);
             break;
         case PrintChoice::Aids:
@@ -152,7 +153,27 @@ reports::CoverTexts DocumentViewers::coverTexts() {
         if (text.size() > 399) text.resize(399);
         return text;
     };
-    return {read(ui::ControlId::ReportBoxB), read(ui::ControlId::ReportBoxA)};
+    const reports::CoverTexts cover{read(ui::ControlId::ReportBoxB),
+                                    read(ui::ControlId::ReportBoxA)};
+    // What the diagnostician typed is what the next report proposes.
+    ui::Settings& settings = frame().settings();
+    for (const auto& [key, text] : {std::pair{kCoverPlaceKey, &cover.placeAndDate},
+                                    std::pair{kCoverInstitutionKey, &cover.institution}}) {
+        const std::string utf8 = cp1250::toUtf8(*text);
+        if (settings.value(key) != utf8) settings.setValue(key, utf8);
+    }
+    return cover;
+}
+
+void DocumentViewers::proposeCoverTexts() {
+    // A text kept from an earlier run that the page could not print is not proposed.
+    auto propose = [this](ui::ControlId id, std::string_view key) {
+        const auto text = cp1250::fromUtf8(frame().settings().value(key));
+        if (!text || text->find(cp1250::kSeparator) != std::string::npos) return;
+        frame().control(id).setText(text->substr(0, std::min<size_t>(text->size(), 399)));
+    };
+    propose(ui::ControlId::ReportBoxB, kCoverPlaceKey);
+    propose(ui::ControlId::ReportBoxA, kCoverInstitutionKey);
 }
 
 void DocumentViewers::showCoverBoxes(bool visible) {
@@ -171,11 +192,9 @@ void DocumentViewers::showCoverBoxes(bool visible) {
 void DocumentViewers::showReportPreview(int page) {
     Buttons& b = buttons();
     const reports::CoverTexts cover = coverTexts();
-    report_.composePage(back(0), frame().images(), record(), cover,
-                        reports::NarrativeReport::kCountingPass);
-    reportPageCount_ = report_.pageCount();
     previewPage_ = page;
     report_.composePage(back(0), frame().images(), record(), cover, page);
+    reportPageCount_ = report_.pageCount();
     // The cover's two boxes lie over the preview of page 1 only.
     showCoverBoxes(page == 1);
     back(1).copyWhole(back(0));
@@ -218,10 +237,18 @@ void DocumentViewers::showAidsPage(int page) {
 }
 
 reports::PrintResult DocumentViewers::printDocument(reports::Document document) {
-    const reports::PrintSources sources{frame().images(), record(), report_, coverTexts(),
-                                        previewPage_};
+    const int aidPage = document == reports::Document::AidPicture ? previewPage_ : 0;
+    const reports::CoverTexts cover =
+        document == reports::Document::NarrativeReport ? coverTexts() : reports::CoverTexts{};
+    const reports::PrintSources sources{frame().images(), record(), report_, cover, aidPage};
     ui::PrintTarget& printer = frame().printer();
+    // Printing to a file proposes the document's name in the folder used last.
+    const std::string name = cp1250::toUtf8(printedFileName(document, record(), aidPage));
+    printer.proposeFile(lastFolder(frame()) / std::u8string(name.begin(), name.end()));
     const reports::PrintResult result = reports::printDocument(document, printer, sources);
+    if (result == reports::PrintResult::Printed && !printer.printedFile().empty()) {
+        rememberFolder(frame(), printer.printedFile());
+    }
     if (result == reports::PrintResult::Failed) {
         std::string message = "Nie udało się wydrukować dokumentu.";
         if (!printer.error().empty()) message += "\n" + printer.error();
@@ -239,6 +266,7 @@ void DocumentViewers::showButtonAsItIs(SkinButton& button) {
 }
 
 void DocumentViewers::returnToMainMenu() {
+    if (controller_.state().screenId == screen::kReportPreview) coverTexts();
     // The list screens expect the arrows at their home places.
     buttons().nextPage.setPosition(665, 676);
     buttons().previous.setPosition(458, 676);

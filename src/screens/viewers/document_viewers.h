@@ -54,7 +54,10 @@ class DocumentViewers : public ScreenModule {
     // Draws the pending notice, once, then shows the screen.
     void showOnScreen(int screenId);
     void showCoverBoxes(bool visible);
+    // The cover boxes' texts, kept in the user's settings as they are read.
     reports::CoverTexts coverTexts();
+    // Fills the cover boxes with the texts kept from the last report.
+    void proposeCoverTexts();
     void showButtonAsItIs(ui::SkinButton& button);
     void returnToMainMenu();
 
