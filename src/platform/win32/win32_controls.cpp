@@ -198,6 +198,16 @@ Win32TextControl::Win32TextControl(HWND parent, const ui::ControlLayout& layout)
     ::SendMessageW(twin_, EM_LIMITTEXT, limit, 0);
     ::SetWindowLongPtrW(box_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowSubclass(box_, boxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    // The frame's measures: the width the twin lays text out in, the lines it shows, and a
+    // surface measuring text in the frame font.
+    RECT area{};
+    ::SendMessageW(twin_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    frameWidth_ = area.right - area.left;
+    measure_ = ::CreateCompatibleDC(nullptr);
+    ::SelectObject(measure_, ui::gdiFont(layout.font));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(measure_, &metrics);
+    visibleLines_ = metrics.tmHeight > 0 ? std::max(1L, (area.bottom - area.top) / metrics.tmHeight) : 1;
     place(FrameMapping{});
 }
 
@@ -206,6 +216,7 @@ Win32TextControl::~Win32TextControl() {
     ::SetWindowLongPtrW(box_, GWLP_USERDATA, 0);
     ::DestroyWindow(box_);
     ::DestroyWindow(twin_);
+    ::DeleteDC(measure_);
 }
 
 void Win32TextControl::place(const FrameMapping& mapping) {
@@ -263,22 +274,24 @@ std::vector<std::string> Win32TextControl::displayedLines() const {
 }
 
 std::vector<std::string> Win32TextControl::frameLines(const std::wstring& text) const {
-    // The program's own rule, the same on every platform, at the width the twin lays text out
-    // in, with the frame font's widths.
-    RECT area{};
-    ::SendMessageW(twin_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const ui::FontId font = layout_.font;
-    return ui::wrapLines(toCp1250(text), area.right - area.left,
-                         [font](std::string_view line) { return ui::gdiTextWidth(line, font); });
+    // The program's own rule, the same on every platform, at the width the twin lays its text
+    // out in, with the frame font's widths.
+    return ui::wrapLines(toCp1250(text), frameWidth_, [this](std::string_view line) {
+        const std::wstring wide = fromCp1250(line);
+        SIZE size{};
+        ::GetTextExtentPoint32W(measure_, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    });
 }
 
 bool Win32TextControl::twinTakes(const std::wstring& before, size_t from, size_t to,
                                  const std::wstring& inserted) const {
-    ::SetWindowTextW(twin_, before.c_str());
+    if (twinHolds_ != before) ::SetWindowTextW(twin_, before.c_str());
     ::SendMessageW(twin_, EM_SETSEL, from, to);
     ::SendMessageW(twin_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(inserted.c_str()));
     const std::wstring expected = before.substr(0, from) + inserted + before.substr(to);
-    if (windowText(twin_) != expected) return false;
+    twinHolds_ = windowText(twin_);
+    if (twinHolds_ != expected) return false;
     if (layout_.id != ui::ControlId::NoteEditor) return true;
     // The note is kept as its lines in the frame, each followed by "\r\n": as many as the
     // editor shows, and no more than a note holds.
@@ -286,19 +299,7 @@ bool Win32TextControl::twinTakes(const std::wstring& before, size_t from, size_t
     size_t stored = 0;
     for (const std::string& line : kept) stored += line.size() + 2;
     return stored <= static_cast<size_t>(layout_.maxChars) &&
-           static_cast<int>(kept.size()) <= visibleLines();
-}
-
-int Win32TextControl::visibleLines() const {
-    RECT area{};
-    ::SendMessageW(twin_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    HDC dc = ::GetDC(twin_);
-    const HGDIOBJ old = ::SelectObject(dc, ui::gdiFont(layout_.font));
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(twin_, dc);
-    return metrics.tmHeight > 0 ? std::max(1L, (area.bottom - area.top) / metrics.tmHeight) : 1;
+           static_cast<int>(kept.size()) <= visibleLines_;
 }
 
 Win32TextControl::Edit Win32TextControl::judge(const std::wstring& before,
@@ -339,30 +340,34 @@ Win32TextControl::Edit Win32TextControl::judge(const std::wstring& before,
     return {start + part + end, static_cast<int>(head + part.size()), wide(refused)};
 }
 
-void Win32TextControl::insert(std::wstring_view typed) {
-    const std::wstring before = current();
+std::pair<size_t, size_t> Win32TextControl::selection(const std::wstring& text) const {
     DWORD from = 0;
     DWORD to = 0;
     ::SendMessageW(box_, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
                    reinterpret_cast<LPARAM>(&to));
-    from = std::min<DWORD>(from, static_cast<DWORD>(before.size()));
-    to = std::clamp<DWORD>(to, from, static_cast<DWORD>(before.size()));
+    const size_t start = std::min<size_t>(std::min(from, to), text.size());
+    return {start, std::clamp<size_t>(std::max(from, to), start, text.size())};
+}
+
+void Win32TextControl::change(size_t from, size_t to, std::wstring_view typed) {
+    const std::wstring before = current();
     std::u16string refused;
     const std::u16string kept = ui::storableInput(utf16(typed), layout_.multiLine, &refused);
-    // The insertion is judged where it is made, so the caret stays where the user typed.
-    Edit edit{before, static_cast<int>(from), wide(refused)};
     const std::wstring head = before.substr(0, from);
     const std::wstring tail = before.substr(to);
-    size_t low = 0;
-    size_t high = kept.size() + 1;
+    // Judged where it is made, so the caret stays where the user typed. A change that does
+    // not lengthen the text always stands: a box that holds more than it shows (text from a
+    // file written elsewhere) can always be shortened. Anything longer must fit, and of a
+    // longer insertion as much stands as fits, as if it were typed character by character.
     const auto stands = [&](size_t n) {
         const std::wstring part = withCrLf(std::u16string_view(kept).substr(0, n));
         return head.size() + part.size() + tail.size() <= before.size() ||
                twinTakes(before, from, to, part);
     };
-    if (stands(kept.size())) {
-        low = kept.size();
-    } else {
+    size_t low = kept.size();
+    if (!stands(low)) {
+        low = 0;
+        size_t high = kept.size();
         while (high - low > 1) {
             const size_t middle = (low + high) / 2;
             (stands(middle) ? low : high) = middle;
@@ -370,36 +375,56 @@ void Win32TextControl::insert(std::wstring_view typed) {
     }
     const std::wstring part = withCrLf(std::u16string_view(kept).substr(0, low));
     if (!part.empty() || from != to) {
-        edit.text = head + part + tail;
-        edit.caret = static_cast<int>(from + part.size());
-        restoring_ = true;
-        ::SendMessageW(box_, EM_SETSEL, from, to);
-        ::SendMessageW(box_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(part.c_str()));
-        restoring_ = false;
-        // The box on the screen may lay the text out otherwise than the frame: what the frame
-        // takes is what it holds.
-        if (current() != edit.text) apply(edit);
-        lastAccepted_ = edit.text;
+        apply({head + part + tail, static_cast<int>(from + part.size()), {}});
     }
-    showNote(edit.refused);
+    showNote(wide(refused));
+}
+
+void Win32TextControl::insert(std::wstring_view typed) {
+    const auto [from, to] = selection(current());
+    change(from, to, typed);
+}
+
+void Win32TextControl::erase(Erase what) {
+    const std::wstring text = current();
+    auto [from, to] = selection(text);
+    // A line break is "\r\n" in the box and goes as one.
+    const auto lineBreakAt = [&](size_t i) { return text.compare(i, 2, L"\r\n") == 0; };
+    if (from == to && what == Erase::Backward && from > 0) {
+        from -= from > 1 && lineBreakAt(from - 2) ? 2 : 1;
+    }
+    if (from == to && what == Erase::Forward && to < text.size()) to += lineBreakAt(to) ? 2 : 1;
+    if (from != to) change(from, to, L"");
+}
+
+void Win32TextControl::undo() {
+    if (undo_) apply(*undo_);
 }
 
 void Win32TextControl::apply(const Edit& edit) {
+    // What the box held before, for one step of undoing.
+    const std::wstring before = current();
+    undo_ = Edit{before, static_cast<int>(selection(before).second), {}};
     restoring_ = true;
     ::SetWindowTextW(box_, edit.text.c_str());
     ::SendMessageW(box_, EM_SETSEL, edit.caret, edit.caret);
     ::SendMessageW(box_, EM_SCROLLCARET, 0, 0);
     restoring_ = false;
+    lastAccepted_ = edit.text;
 }
 
 void Win32TextControl::onEdited() {
+    // Changes the control made on its own (its context menu, an input method).
     if (restoring_) return;
     const std::wstring now = current();
     if (now == lastAccepted_) return;
     const Edit edit = judge(lastAccepted_, now);
-    lastAccepted_ = edit.text;
     showNote(edit.refused);
-    if (edit.text != now) apply(edit);
+    if (edit.text != now) {
+        apply(edit);
+    } else {
+        lastAccepted_ = edit.text;
+    }
 }
 
 void Win32TextControl::showNote(const std::wstring& refused) {
@@ -431,21 +456,61 @@ LRESULT CALLBACK Win32TextControl::boxProc(HWND window, UINT message, WPARAM wPa
     switch (message) {
         case WM_CHAR: {
             const auto c = static_cast<wchar_t>(wParam);
-            // Backspace and the control's own shortcuts (copy, paste, cut, undo) it keeps.
-            if (c == L'\b' || c == 0x03 || c == 0x16 || c == 0x18 || c == 0x1A) break;
-            if (c == 0x01) {  // Ctrl+A selects everything
-                ::SendMessageW(window, EM_SETSEL, 0, -1);
-                return 0;
+            switch (c) {
+                case 0x03:  // Ctrl+C: the control copies
+                    break;
+                case 0x16:  // Ctrl+V
+                    ::SendMessageW(window, WM_PASTE, 0, 0);
+                    return 0;
+                case 0x18:  // Ctrl+X
+                    ::SendMessageW(window, WM_CUT, 0, 0);
+                    return 0;
+                case 0x1A:  // Ctrl+Z
+                    self->undo();
+                    return 0;
+                case 0x01:  // Ctrl+A selects everything
+                    ::SendMessageW(window, EM_SETSEL, 0, -1);
+                    return 0;
+                case L'\b':
+                    self->erase(Erase::Backward);
+                    return 0;
+                case L'\r':
+                    self->insert(L"\n");
+                    return 0;
+                default:
+                    // Other control characters (Tab among them) are left out quietly.
+                    if (c >= 0x20 && c != 0x7F) self->insert(std::wstring_view(&c, 1));
+                    return 0;
             }
-            if (c == L'\r') {
-                self->insert(L"\n");
-                return 0;
-            }
-            // Other control characters (Tab among them) are left out quietly.
-            if (c < 0x20 || c == 0x7F) return 0;
-            self->insert(std::wstring_view(&c, 1));
-            return 0;
+            break;
         }
+        case WM_KEYDOWN:
+            // The keys that change the text go the same way as typing: judged, never refused
+            // by the control itself (which would not even let an over-full box be shortened).
+            if (wParam == VK_DELETE) {
+                if (::GetKeyState(VK_SHIFT) & 0x8000) {
+                    ::SendMessageW(window, WM_CUT, 0, 0);
+                } else {
+                    self->erase(Erase::Forward);
+                }
+                return 0;
+            }
+            if (wParam == VK_INSERT && (::GetKeyState(VK_SHIFT) & 0x8000)) {
+                ::SendMessageW(window, WM_PASTE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_CUT:
+            ::SendMessageW(window, WM_COPY, 0, 0);
+            self->erase(Erase::Selection);
+            return 0;
+        case WM_CLEAR:
+            self->erase(Erase::Selection);
+            return 0;
+        case WM_UNDO:
+        case EM_UNDO:
+            self->undo();
+            return TRUE;
         case WM_PASTE: {
             // Plain text only, filtered and fitted like typing.
             std::wstring pasted;

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,13 @@ class Win32TextControl : public ui::TextControl {
     void place(const FrameMapping& mapping);
     HWND handle() const { return box_; }
 
-    // Types one character as a key would (WM_CHAR), or inserts text as a paste would,
-    // replacing the selection; both go through the same judgement.
+    // Inserts typed or pasted text in place of the selection; erases the selection, or the
+    // character before (backward) or after the caret; undoes the last change. All go through
+    // the same judgement.
     void insert(std::wstring_view typed);
+    enum class Erase { Selection, Backward, Forward };
+    void erase(Erase what);
+    void undo();
     // The note last shown under the box ("" when none was), for tests.
     const std::wstring& lastNote() const { return lastNote_; }
 
@@ -63,23 +68,28 @@ class Win32TextControl : public ui::TextControl {
     static LRESULT CALLBACK boxProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void onEdited();
     void apply(const Edit& edit);
+    void change(size_t from, size_t to, std::wstring_view typed);
+    std::pair<size_t, size_t> selection(const std::wstring& text) const;
     std::wstring current() const;
     // Whether the twin, holding `before`, takes `inserted` in place of [from, to) whole.
     bool twinTakes(const std::wstring& before, size_t from, size_t to,
                    const std::wstring& inserted) const;
     void showNote(const std::wstring& refused);
     std::vector<std::string> frameLines(const std::wstring& text) const;
-    // The lines the box shows in the frame.
-    int visibleLines() const;
     void paintPlaceholder();
 
     ui::ControlLayout layout_;
     HWND box_ = nullptr;
     HWND twin_ = nullptr;
     HFONT screenFont_ = nullptr;
+    HDC measure_ = nullptr;     // measures text in the frame font
+    int frameWidth_ = 0;        // the width the twin lays text out in
+    int visibleLines_ = 1;      // the lines the box shows in the frame
+    mutable std::wstring twinHolds_;
     std::wstring lastAccepted_;
     std::wstring placeholder_;
     std::wstring lastNote_;
+    std::optional<Edit> undo_;
     bool restoring_ = false;
 };
 

@@ -217,7 +217,10 @@ std::optional<std::filesystem::path> Win32Window::askSavePath(const ui::SaveRequ
     const std::wstring caption = fromCp1250(request.caption);
     const std::wstring extension = fromUtf8(request.extension);
     const std::wstring type = fromCp1250(request.fileType);
-    std::wstring folder = documentsFolder();
+    std::error_code ec;
+    std::wstring folder = std::filesystem::is_directory(request.folder, ec)
+                              ? request.folder.wstring()
+                              : documentsFolder();
     const std::wstring proposed =
         (std::filesystem::path(folder) / fromCp1250(request.proposedName)).wstring();
     std::wstring chosen;

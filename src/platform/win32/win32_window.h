@@ -18,6 +18,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_image_source.h"
 #include "platform/win32/win32_print_target.h"
+#include "platform/win32/win32_settings.h"
 #include "ui/frame.h"
 #include "ui/gdi/gdi_surface.h"
 
@@ -41,11 +42,12 @@ class Win32Window : public ui::Frame {
     ui::TextControl& control(ui::ControlId id) override;
     ui::CheckBox& checkBox(ui::CheckBoxId id) override;
     ui::PrintTarget& printer() override { return printer_; }
+    ui::Settings& settings() override { return settings_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
              std::string_view second) override;
-    // The system's save dialog in the user's documents folder with the proposed name; a name
-    // typed without the extension gets it.
+    // The system's save dialog in the folder asked for (the user's documents folder when it is
+    // not there) with the proposed name; a name typed without the extension gets it.
     std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
     bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
                                std::string& error) override;
@@ -107,6 +109,7 @@ class Win32Window : public ui::Frame {
     std::array<std::unique_ptr<Win32TextControl>, ui::kControlCount> controls_;
     std::array<std::unique_ptr<Win32CheckBox>, 2> checkBoxes_;
     Win32PrintTarget printer_;
+    Win32Settings settings_;
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;
