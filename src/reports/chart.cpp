@@ -191,9 +191,13 @@ void countRows(Surface& page, const ExamineeRecord& record) {
             counts[3 * s + a] = areaScaleCounts(record, areaAt(a), scaleAt(s));
     }
     const std::array<ui::Rgb, 3> fills = {rgb(kPassColour), rgb(kEmergingColour), rgb(kFailColour)};
+    // Numbers on red are white, as the summary form's letters: black on red is hard to read
+    // on a black-and-white copy.
     auto cell = [&](int c, int y, ui::Rgb fill, int number) {
         box(page, {103 + 48 * c, y, 152 + 48 * c, y + 25}, fill);
+        page.setTextColour(fill == fills[2] ? scoreLetterColour(kFail) : ui::kBlack);
         centred(page, std::to_string(number), {103 + 48 * c, y + 5, 152 + 48 * c, y + 25});
+        page.setTextColour(ui::kBlack);
     };
     for (int c = 0; c < 3 * kScaleCount; ++c) cell(c, 492, fills[0], counts[c].pass);
     for (int c = 0; c < 3 * kScaleCount; ++c) cell(c, 516, fills[1], counts[c].emerging);

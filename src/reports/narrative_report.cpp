@@ -103,8 +103,10 @@ void composeCover(ui::Surface& page, ui::ImageSource& images, const ExamineeReco
                   kCenter);
     drawFixedText(page, ui::FontId::ReportBody, narrative::diagnosticianLine(record),
                   {100, 348, 924, 600}, kLeft);
+    // A name that brings its own degree stands where the cover's "mgr" would.
+    const int nameLeft = narrative::beginsWithDegree(text(record.diagnosticianName)) ? 100 : 150;
     drawFixedText(page, ui::FontId::ReportBody, text(record.diagnosticianName),
-                  {150, 345, 924, 600}, kLeft);
+                  {nameLeft, 345, 924, 600}, kLeft);
     drawFixedText(page, ui::FontId::ReportText, t.diagnosticianCaption, {100, 363, 924, 600},
                   kLeft);
     drawFixedText(page, ui::FontId::ReportBody, t.permitLine, {100, 388, 924, 600}, kLeft);

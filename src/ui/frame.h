@@ -28,6 +28,9 @@ struct SaveRequest {
     std::filesystem::path folder;
 };
 
+// The answer to a question that can also be cancelled.
+enum class Answer { First, Second, Cancel };
+
 class Frame {
   public:
     virtual ~Frame() = default;
@@ -59,6 +62,12 @@ class Frame {
     // chosen. Texts are cp1250.
     virtual bool ask(std::string_view caption, std::string_view text, std::string_view first,
                      std::string_view second) = 0;
+    // A question with two answers and a way back ("Zapisz" / "Nie zapisuj" / "Anuluj"). Enter
+    // gives `first`; Escape and closing the box give `cancel`, after which nothing may have
+    // changed. Texts are cp1250.
+    virtual Answer askOrCancel(std::string_view caption, std::string_view text,
+                               std::string_view first, std::string_view second,
+                               std::string_view cancel) = 0;
 
     // Asks where to save a file: the path chosen, or nothing when the user cancels.
     virtual std::optional<std::filesystem::path> askSavePath(const SaveRequest& request) = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QImage>
 #include <QProcess>
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "files/examinee_file.h"
 #include "files/scores_sheet.h"
 #include "model/cp1250.h"
+#include "model/default_recommendations.h"
 #include "test_files.h"
 
 namespace lun4 {
@@ -87,6 +89,27 @@ TEST_F(CommandLineTest, EachDocumentAsAnA4Pdf) {
         EXPECT_NE(report.find(expected), std::string::npos) << expected;
     }
     EXPECT_LT(fs::file_size(folder / "raport.pdf"), 1024u * 1024u);
+    // On the cover, each in its place: the place and date at the top right, above the title
+    // sentence; the institution under it, in the middle.
+    const std::string words =
+        runTool("pdftotext -f 1 -l 1 -bbox '" + (folder / "raport.pdf").string() + "' - 2>/dev/null");
+    auto topLeftOf = [&](const std::string& word) {
+        const size_t end = words.find(">" + word + "</word>");
+        double x = -1, y = -1;
+        if (end != std::string::npos) {
+            std::sscanf(words.c_str() + words.rfind("<word", end), "<word xMin=\"%lf\" yMin=\"%lf\"",
+                        &x, &y);
+        }
+        return std::pair{x, y};
+    };
+    const auto [placeX, placeY] = topLeftOf("Kraków,");
+    const auto [titleX, titleY] = topLeftOf("Wyniki");
+    const auto [institutionX, institutionY] = topLeftOf("Poradnia");
+    EXPECT_GT(placeX, 595 / 2) << words;
+    EXPECT_LT(placeY, titleY);
+    EXPECT_LT(titleY, institutionY);
+    EXPECT_GT(institutionX, 595 / 4);
+    EXPECT_LT(institutionX, 595 / 2);
 
     r = lun4({"--export", "aid", "lucja.pcn", "pomoc.pdf", "--aid", "17"});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -188,6 +211,168 @@ TEST_F(CommandLineTest, HelpListsTheOptions) {
     for (const char* option : {"--export", "chart", "summary", "report", "aid", "scores", ".odt",
                                ".csv", "--aid", "--place", "--institution"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
+    // "-h" says the same; an option without its value is a wrong command.
+    const Outcome h = lun4({"-h"});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_EQ(h.out, r.out);
+    for (const char* option : {"--aid", "--place", "--institution"}) {
+        const Outcome missing = lun4({"--export", "report", "lucja.pcn", "x.pdf", option});
+        EXPECT_EQ(missing.status, 2) << option;
+        EXPECT_NE(missing.err.find(std::string(option) + ": brak wartości"), std::string::npos)
+            << missing.err;
+    }
+    EXPECT_EQ(files(), std::set<std::string>{"lucja.pcn"});
+}
+
+// The aid asked for is the aid written: the picture in the PDF is that aid's file, and the
+// PDF is titled after it.
+TEST_F(CommandLineTest, TheAidOptionWritesThatAid) {
+    const fs::path aids = fs::path(LUN4_PROGRAM).parent_path() / "Pomoce";
+    // A picture as 32 by 24 grey levels, to compare a picture with its copy in a PDF: the
+    // mean difference of two pictures' levels.
+    auto thumbnail = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_Grayscale8)
+            .scaled(32, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    auto distance = [](const QImage& a, const QImage& b) {
+        int sum = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 32; ++x) sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        return sum / (32 * 24);
+    };
+    for (int aid : {5, 12}) {
+        const std::string pdf = "pomoc" + std::to_string(aid) + ".pdf";
+        const Outcome r = lun4({"--export", "aid", "lucja.pcn", QString::fromStdString(pdf),
+                                "--aid", QString::number(aid)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(runTool("pdfinfo '" + (folder / pdf).string() + "'")
+                      .find("Wiśniewska Łucja – pomoc " + std::to_string(aid)),
+                  std::string::npos);
+        runTool("pdfimages -png '" + (folder / pdf).string() + "' '" + (folder / "obraz").string() +
+                "'");
+        const QImage printed = thumbnail(QImage(QString::fromStdString((folder / "obraz-000.png").string())));
+        ASSERT_FALSE(printed.isNull());
+        const auto picture = [&](int n) {
+            return thumbnail(QImage(QString::fromStdString((aids / (std::to_string(n) + ".jpg")).string())));
+        };
+        // Like its own picture, unlike its neighbours.
+        EXPECT_LE(distance(printed, picture(aid)), 2) << aid;
+        EXPECT_GE(distance(printed, picture(aid + 1)), 6) << aid;
+        EXPECT_GE(distance(printed, picture(aid - 1)), 6) << aid;
+        fs::remove(folder / "obraz-000.png");
+    }
+}
+
+// Words a text uses for the examinee of the other gender: none may appear.
+std::vector<std::string> otherGenderWords(const std::string& text, bool woman) {
+    static const std::set<std::string> male = {"badany",  "badanego", "badanemu", "badanym",
+                                               "został",  "oceniony", "poddany",  "podopieczny",
+                                               "podopiecznego", "podopiecznemu", "podopiecznym"};
+    static const std::set<std::string> female = {"badana",  "badanej",  "badaną",
+                                                 "została", "oceniona", "poddana",
+                                                 "podopieczna"};
+    std::vector<std::string> found;
+    std::string word;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const unsigned char c = i < text.size() ? text[i] : ' ';
+        if (std::isalnum(c) || c >= 0x80) {
+            word += char(c);
+            continue;
+        }
+        if ((woman ? male : female).count(word)) found.push_back(word);
+        word.clear();
+    }
+    // "jej" also stands for the diagnostician ("numeru jej uprawnień"): only its use for the
+    // examinee counts.
+    if (text.find(woman ? "jego uwagi" : "jej uwagi") != std::string::npos) {
+        found.push_back(woman ? "jego uwagi" : "jej uwagi");
+    }
+    return found;
+}
+
+// Read back from the PDF as a family reads it: a woman's report (with unscored items and the
+// default recommendations) and a man's (all passed) use their own forms throughout.
+TEST_F(CommandLineTest, TheReportSpeaksOfAWomanAndOfAManInTheirOwnForms) {
+    ExamineeRecord woman;
+    ASSERT_EQ(load(woman, folder / "lucja.pcn"), ReadOutcome::Complete);
+    for (int k = 1; k <= 168; ++k) {
+        woman.scores[k] = "bgyr"[k % 4];
+        if (k % 4 >= 2) {
+            setText(woman.notes[k], defaultRecommendation(k % 4 == 2 ? RecommendationKind::Emerging
+                                                                     : RecommendationKind::Fail,
+                                                          k));
+        }
+    }
+    ASSERT_TRUE(save(woman, folder / "kobieta.pcn"));
+    ExamineeRecord man = woman;
+    setText(man.firstName, *cp1250::fromUtf8("Jan"));
+    setText(man.lastName, *cp1250::fromUtf8("Kowalski"));
+    man.gender = kGenderMale;
+    for (int k = 1; k <= 168; ++k) {
+        man.scores[k] = kPass;
+        setText(man.notes[k], "");
+    }
+    ASSERT_TRUE(save(man, folder / "mezczyzna.pcn"));
+    for (const auto& [file, isWoman] : {std::pair{"kobieta", true}, std::pair{"mezczyzna", false}}) {
+        const std::string pdf = std::string(file) + ".pdf";
+        const Outcome r =
+            lun4({"--export", "report", QString::fromStdString(std::string(file) + ".pcn"),
+                  QString::fromStdString(pdf)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string report = text(pdf);
+        EXPECT_EQ(otherGenderWords(report, isWoman), std::vector<std::string>{}) << file;
+        EXPECT_NE(report.find(isWoman ? "PODSUMOWANIE WYNIKÓW BADANEJ" : "PODSUMOWANIE WYNIKÓW BADANEGO"),
+                  std::string::npos);
+        for (const char* chartOrForm : {"chart", "summary"}) {
+            const std::string out = std::string(file) + "-" + chartOrForm + ".pdf";
+            ASSERT_EQ(lun4({"--export", chartOrForm, QString::fromStdString(std::string(file) + ".pcn"),
+                            QString::fromStdString(out)})
+                          .status,
+                      0);
+            EXPECT_EQ(otherGenderWords(text(out), isWoman), std::vector<std::string>{})
+                << file << " " << chartOrForm;
+        }
+    }
+}
+
+// On the printed chart and summary form the name starts a blank after its caption's colon,
+// measured on the PDF: never over it, never far from it, for a woman and for a man.
+TEST_F(CommandLineTest, TheNameStandsABlankAfterItsCaptionOnPaper) {
+    ExamineeRecord man;
+    ASSERT_EQ(load(man, folder / "lucja.pcn"), ReadOutcome::Complete);
+    setText(man.firstName, "Jan");
+    setText(man.lastName, "Kowalski");
+    man.gender = kGenderMale;
+    ASSERT_TRUE(save(man, folder / "jan.pcn"));
+    for (const auto& [file, first] : {std::pair{"lucja.pcn", "Łucja"}, std::pair{"jan.pcn", "Jan"}}) {
+        for (const char* document : {"chart", "summary"}) {
+            SCOPED_TRACE(std::string(file) + " " + document);
+            const std::string pdf = std::string(document) + ".pdf";
+            ASSERT_EQ(lun4({"--export", document, file, QString::fromStdString(pdf)}).status, 0);
+            const std::string words =
+                runTool("pdftotext -f 1 -l 1 -bbox '" + (folder / pdf).string() + "' - 2>/dev/null");
+            // <word xMin="…" yMin="…" xMax="…" yMax="…">text</word>
+            auto box = [&](const std::string& text, size_t from = 0) {
+                const size_t end = words.find(">" + text + "</word>", from);
+                std::array<double, 4> b{};
+                if (end == std::string::npos) return std::pair{b, end};
+                const size_t start = words.rfind("<word", end);
+                std::sscanf(words.c_str() + start,
+                            "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &b[0],
+                            &b[1], &b[2], &b[3]);
+                return std::pair{b, end};
+            };
+            const auto [caption, at] = box("nazwisko");
+            ASSERT_NE(at, std::string::npos);
+            const auto [colon, colonAt] = box(":", at);
+            const auto [name, nameAt] = box(first, colonAt);
+            ASSERT_NE(nameAt, std::string::npos) << words;
+            EXPECT_NEAR(colon[1], name[1], 1.0);  // on one line
+            const double gap = name[0] - colon[2];
+            EXPECT_GT(gap, 1.0);
+            EXPECT_LT(gap, 8.0);
+        }
     }
 }
 

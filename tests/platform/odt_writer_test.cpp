@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QXmlStreamReader>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -262,6 +263,151 @@ TEST_F(OdtWriter, TheReportReadsBackInOrderWithHeadingsTableAndPolishLetters) {
     }
     EXPECT_EQ(content.tables[1].size(), 2u);
     EXPECT_EQ(content.tables[1][0][2].text, "Badanie w Obszarze Obserwacji Domowej");
+}
+
+// How a block of the body looks in the word processor: its alignment ("left", "center",
+// "right"), whether its text is bold, whether it starts a new page; a table's cells alike.
+struct Look {
+    std::string align = "left";
+    bool bold = false;
+    bool newPage = false;
+    std::vector<Look> cells;
+    bool operator==(const Look&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Look& l) {
+    out << l.align << (l.bold ? " bold" : "") << (l.newPage ? " new page" : "");
+    for (const Look& c : l.cells) out << " [" << c << "]";
+    return out;
+}
+
+std::vector<Look> readLooks(const std::string& xml) {
+    struct Properties {
+        std::string align;
+        bool bold = false;
+        bool breakBefore = false;
+    };
+    std::map<QString, Properties> styles;
+    std::vector<Look> looks;
+    QXmlStreamReader in(QByteArray::fromStdString(xml));
+    QString style;
+    Look* table = nullptr;
+    auto normal = [](const std::string& align) {
+        if (align == "center") return std::string("center");
+        if (align == "end" || align == "right") return std::string("right");
+        return std::string("left");
+    };
+    // A paragraph is bold when all its text is (a heading always is).
+    auto paragraph = [&](bool heading) {
+        Look look;
+        const Properties& own = styles[in.attributes().value(kText, QStringLiteral("style-name")).toString()];
+        look.align = normal(own.align);
+        look.newPage = own.breakBefore;
+        bool allBold = true, anyText = false;
+        int depth = 1;
+        while (depth > 0 && !in.atEnd()) {
+            in.readNext();
+            if (in.isStartElement()) {
+                ++depth;
+                if (in.name() == QLatin1StringView("span")) {
+                    const bool bold =
+                        styles[in.attributes().value(kText, QStringLiteral("style-name")).toString()].bold;
+                    const QString text = in.readElementText(QXmlStreamReader::IncludeChildElements);
+                    --depth;
+                    if (!text.trimmed().isEmpty()) {
+                        anyText = true;
+                        allBold = allBold && bold;
+                    }
+                }
+            } else if (in.isEndElement()) {
+                --depth;
+            } else if (in.isCharacters() && !in.isWhitespace()) {
+                anyText = true;
+                allBold = allBold && own.bold;
+            }
+        }
+        look.bold = heading || (anyText && allBold) || own.bold;
+        return look;
+    };
+    while (!in.atEnd()) {
+        in.readNext();
+        if (in.isStartElement()) {
+            const auto name = in.name();
+            if (in.namespaceUri() == kStyle && name == QLatin1StringView("style")) {
+                style = in.attributes().value(kStyle, QStringLiteral("name")).toString();
+            } else if (name == QLatin1StringView("paragraph-properties") ||
+                       name == QLatin1StringView("table-properties")) {
+                const auto a = in.attributes();
+                if (a.hasAttribute(kFo, QStringLiteral("text-align")))
+                    styles[style].align = a.value(kFo, QStringLiteral("text-align")).toString().toStdString();
+                if (a.value(kFo, QStringLiteral("break-before")) == QLatin1StringView("page"))
+                    styles[style].breakBefore = true;
+            } else if (name == QLatin1StringView("text-properties")) {
+                if (in.attributes().value(kFo, QStringLiteral("font-weight")) == QLatin1StringView("bold"))
+                    styles[style].bold = true;
+            } else if (in.namespaceUri() == kTable && name == QLatin1StringView("table")) {
+                Look look;
+                look.newPage =
+                    styles[in.attributes().value(kTable, QStringLiteral("style-name")).toString()].breakBefore;
+                looks.push_back(look);
+                table = &looks.back();
+            } else if (in.namespaceUri() == kText &&
+                       (name == QLatin1StringView("p") || name == QLatin1StringView("h"))) {
+                const Look look = paragraph(name == QLatin1StringView("h"));
+                if (table) {
+                    table->cells.push_back(look);
+                } else {
+                    looks.push_back(look);
+                }
+            }
+        } else if (in.isEndElement() && in.namespaceUri() == kTable &&
+                   in.name() == QLatin1StringView("table")) {
+            table = nullptr;
+        }
+    }
+    EXPECT_FALSE(in.hasError()) << in.errorString().toStdString();
+    return looks;
+}
+
+// Alignment, bold text and page breaks are the report's: every paragraph and every table
+// cell of the document looks as the document says it should.
+TEST_F(OdtWriter, AlignmentBoldCellsAndPageBreaksAsTheReportHasThem) {
+    const ui::FlowDocument doc =
+        reports::editableReport(record(), {cp("Łódź, 12 maja 2026"), cp("Poradnia nr 2")});
+    DataPaths data(LUN4_RUN_DIR);
+    const fs::path path = folder_ / "raport.odt";
+    std::string error;
+    ASSERT_TRUE(writeOdt(doc, path, data, systemFileSystem(), error)) << error;
+    auto align = [](ui::FlowAlign a) {
+        return a == ui::FlowAlign::Center ? "center" : a == ui::FlowAlign::Right ? "right" : "left";
+    };
+    std::vector<Look> expected;
+    for (const ui::FlowBlock& b : doc.blocks) {
+        Look look;
+        look.newPage = b.newPage;
+        if (b.kind == ui::FlowBlock::Kind::Table) {
+            for (const auto& row : b.rows) {
+                // One paragraph a cell (its lines broken within it); an empty cell has no
+                // text to be bold.
+                for (const ui::FlowCell& cell : row) {
+                    const bool empty = cell.lines.empty();
+                    look.cells.push_back(
+                        {align(cell.align), (cell.bold || cell.label) && !empty, false, {}});
+                }
+            }
+        } else {
+            look.align = align(b.align);
+            look.bold = b.style != ui::FlowStyle::Body && b.style != ui::FlowStyle::Caption &&
+                        b.kind == ui::FlowBlock::Kind::Paragraph;
+        }
+        expected.push_back(look);
+    }
+    const std::vector<Look> looks = readLooks(unzipped(path, "content.xml"));
+    ASSERT_EQ(looks.size(), expected.size());
+    for (size_t i = 0; i < looks.size(); ++i) {
+        EXPECT_EQ(looks[i], expected[i]) << i << " " << cp1250::toUtf8(doc.blocks[i].text);
+    }
+    // The general remarks start a new page, as page 3 does.
+    EXPECT_EQ(std::count_if(looks.begin(), looks.end(), [](const Look& l) { return l.newPage; }), 1);
 }
 
 TEST_F(OdtWriter, EveryFailureIsReportedAndLeavesNoFile) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 
@@ -218,6 +219,42 @@ TEST_F(PdfTest, ThePrintDialogDecidesAndPrintsLandscapeWhenAsked) {
     target.place(page, {0, 0, 1024, 768}, {0, 0, size.width, size.height / 2});
     EXPECT_TRUE(target.end());
     EXPECT_EQ(pdfPageCount(out), 1);
+}
+
+// The dialog proposes the document's file for printing to a file, in its folder, and the
+// document goes by its name; where it was printed to is known afterwards.
+TEST_F(PdfTest, ThePrintDialogProposesTheDocumentsFile) {
+    QtPrintTarget target(nullptr);
+    const fs::path proposed = folder / fs::path(u8"Nowak Jan – profil.pdf");
+    target.proposeFile(proposed);
+    QString offered;
+    target.setDialogFunction([&](QPrinter& printer) {
+        offered = printer.outputFileName();
+        EXPECT_EQ(printer.docName(), QStringLiteral("Nowak Jan – profil"));
+        // The user keeps the file offered and prints to it.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(offered);
+        return true;
+    });
+    ASSERT_TRUE(target.begin("Nowak Jan – profil", false));
+    EXPECT_EQ(offered, QString::fromStdU16String(proposed.u16string()));
+    ui::RecordingSurface page;
+    drawSample(page);
+    target.place(page, {0, 0, 1024, 768}, {0, 0, 1000, 750});
+    ASSERT_TRUE(target.end());
+    EXPECT_EQ(target.printedFile(), proposed);
+    EXPECT_NE(runTool("pdfinfo '" + proposed.string() + "'").find("Title:           Nowak Jan – profil"),
+              std::string::npos);
+
+    // A name without a folder (none used yet) is proposed in the documents folder.
+    target.proposeFile(fs::path(u8"Nowak Jan – raport.pdf"));
+    target.setDialogFunction([&](QPrinter& printer) {
+        offered = printer.outputFileName();
+        return false;
+    });
+    EXPECT_FALSE(target.begin("Nowak Jan – raport", false));
+    EXPECT_TRUE(QFileInfo(offered).isAbsolute()) << offered.toStdString();
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/Nowak Jan – raport.pdf"))) << offered.toStdString();
 }
 
 }  // namespace

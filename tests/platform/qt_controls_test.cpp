@@ -11,11 +11,13 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QToolTip>
+#include <algorithm>
 #include <memory>
 
 #include "model/catalogue.h"
 #include "model/cp1250.h"
 #include "model/default_recommendations.h"
+#include "screens/assessment/recommendation_editor.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
@@ -204,27 +206,65 @@ TEST_F(ControlsTest, APasteTooLongForTheBoxKeepsWhatFits) {
     }
 }
 
-// The note is kept as its lines in the 1024x768 frame: the same at every display size.
-TEST_F(ControlsTest, ANotesLinesDoNotDependOnTheDisplaySize) {
-    std::vector<std::string> notes;
+// What the note editor's OK stores: the lines in the 1024x768 frame, each with "\r\n". Read
+// back ten times in a row at 1024x768, 1280x1024 and 1920x1080, a note typed in the box and a
+// note loaded from a file give the same bytes every time, and the same at every size.
+TEST_F(ControlsTest, TheNoteReadBackIsTheSameTenTimesOverAtEveryDisplaySize) {
+    const double scales[] = {1.0, 1280.0 / 1024, 1080.0 / 768};
+    QString typed;
+    for (int i = 0; i < 25; ++i) typed += QStringLiteral(u"Ćwiczenie %1 z terapeutą/opiekunem, ").arg(i * 37);
+    typed += QStringLiteral(u"koniec.\nOstatni wiersz.\n");
+    std::vector<std::string> loaded;
     for (int k : {1, 14, 69, 121, 168}) {
-        notes.emplace_back(defaultRecommendation(RecommendationKind::Fail, k));
-        notes.emplace_back(defaultRecommendation(RecommendationKind::Emerging, k));
+        loaded.emplace_back(defaultRecommendation(RecommendationKind::Fail, k));
+        loaded.emplace_back(defaultRecommendation(RecommendationKind::Emerging, k));
     }
-    std::string paragraph;
-    for (int i = 0; i < 40; ++i) paragraph += "Ćwiczenia " + std::to_string(i * 37) + " ";
-    notes.push_back(cp1250::fromUtf8Lossy(paragraph));
-    for (const std::string& note : notes) {
-        std::vector<std::vector<std::string>> linesAt;
-        for (double scale : kScales) {
+    const auto readBack = [](QtTextControl& editor) {
+        return noteFromDisplayedLines(editor.displayedLines());
+    };
+    for (size_t n = 0; n <= loaded.size(); ++n) {
+        const bool typing = n == loaded.size();
+        std::vector<std::string> storedAt;
+        for (double scale : scales) {
+            SCOPED_TRACE(scale);
             QtTextControl& editor = control(ControlId::NoteEditor, scale);
-            editor.setText(note);
-            linesAt.push_back(editor.displayedLines());
+            if (typing) {
+                for (const QString& line : typed.split(QChar('\n'))) {
+                    if (!shown(editor).isEmpty()) key(editor, Qt::Key_Return);
+                    type(editor, line);
+                }
+                ASSERT_EQ(shown(editor), typed);
+            } else {
+                editor.setText(editorTextOf(loaded[n]));
+            }
+            const std::string first = readBack(editor);
+            for (int i = 0; i < 10; ++i) {
+                editor.setText(editorTextOf(first));
+                ASSERT_EQ(readBack(editor), first) << i;
+            }
+            storedAt.push_back(first);
         }
-        EXPECT_EQ(linesAt[0], linesAt[1]) << note;
-        EXPECT_EQ(linesAt[2], linesAt[1]) << note;
-        EXPECT_GT(linesAt[1].size(), 1u);
+        EXPECT_EQ(storedAt[1], storedAt[0]);
+        EXPECT_EQ(storedAt[2], storedAt[0]);
+        EXPECT_GE(std::count(storedAt[0].begin(), storedAt[0].end(), '\n'), 2);
     }
+}
+
+// The editor takes no more than a note holds with the "\r\n" after every line (1,499 bytes),
+// so that nothing it accepted is cut off when stored.
+TEST_F(ControlsTest, TheNoteEditorTakesOnlyWhatTheNoteHolds) {
+    QtTextControl& editor = control(ControlId::NoteEditor);
+    const QString narrow = QStringLiteral("il ").repeated(700);
+    type(editor, narrow);
+    const QString taken = shown(editor);
+    ASSERT_TRUE(narrow.startsWith(taken));
+    ASSERT_LT(taken.size(), narrow.size());
+    const std::string stored = noteFromDisplayedLines(editor.displayedLines());
+    EXPECT_LE(stored.size(), 1499u);
+    EXPECT_GT(stored.size(), 1490u);
+    std::string joined;
+    for (const std::string& line : editor.displayedLines()) joined += line;
+    EXPECT_EQ(joined, toCp(taken));
 }
 
 // The lines a multi-line box shows on the screen, every block laid out.

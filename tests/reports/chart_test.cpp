@@ -142,6 +142,9 @@ TEST(ChartPage1, UnscoredRecordDrawsWhiteBarsZeroCountsAndLightGreyExtraBoxes) {
             EXPECT_EQ(number.name, "0");
             EXPECT_EQ(number.font, ui::FontId::SmallHeading);
             EXPECT_EQ(number.flags, ui::text::kCenter);
+            // White on red, black on the other fills: readable on a black-and-white copy.
+            const bool red = (row < 3 ? row : c % 3) == 2;
+            EXPECT_EQ(number.colour, red ? ui::kWhite : ui::kBlack) << "row " << row;
         }
     }
 

@@ -190,9 +190,15 @@ TEST(EditableReport, EmptyCoverFieldsKeepTheirDottedLines) {
     EXPECT_EQ(lines[3].text, std::string(50, '.'));
     EXPECT_EQ(lines[5].text, "mgr" + std::string(108, '.'));
     EXPECT_EQ(lines[7].text, "Numer uprawnień diagnostycznych" + std::string(80, '.'));
-    // A man, or no gender at all, is described in the male forms.
+    // A man, or no gender at all, is described in the male forms; with no diagnostician the
+    // remarks leave a dotted line to sign on.
     EXPECT_EQ(paragraphs(doc, 13, 16)[2].text,
               "Podczas diagnozy oceniano funkcjonowanie badanego w zakresie następujących sfer:");
+    EXPECT_EQ(paragraphs(doc, 13, 16)[1].text,
+              "Diagnozę na wniosek rodzica/opiekuna przygotował(a): " + std::string(60, '.'));
+    // A name with its own degree goes without the cover's "mgr".
+    setText(r.diagnosticianName, cp("dr Ewa Żak"));
+    EXPECT_EQ(paragraphs(editableReport(r, {}), 1, 10)[5].text, "dr Ewa Żak");
 }
 
 TEST(EditableReport, OutlineHeadingsNotesAndTheClosingSignature) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -10,7 +11,9 @@
 #include "model/catalogue.h"
 #include "model/cp1250.h"
 #include "model/default_recommendations.h"
+#include "reports/narrative_sentences.h"
 #include "polish_text.h"
+#include "recorded_calls.h"
 #include "report_dump.h"
 #include "ui/qt/qt_surface.h"
 #include "ui/recording_surface.h"
@@ -24,6 +27,7 @@ using testing::expectFlowPageShape;
 using testing::expectGolden;
 using testing::flowDump;
 using testing::fullDump;
+using testing::textAt;
 
 // A record as a diagnostician fills it in, not yet scored.
 ExamineeRecord personalRecord(char gender) {
@@ -187,7 +191,7 @@ ExamineeRecord flowRulesRecord(int secondNoteLines) {
 
 TEST(NarrativeReportGolden, FlowRules) {
     Composer c;
-    const ExamineeRecord record = flowRulesRecord(16);
+    const ExamineeRecord record = flowRulesRecord(14);
     c.page(record, 1);
     std::vector<std::string> dump = c.flowGolden(record, 4, 6);
     const auto last = c.flowGolden(record, c.report.pageCount() - 1, c.report.pageCount());
@@ -272,6 +276,57 @@ TEST(NarrativeReport, CountsOfZeroAndOneUseTheirOwnPhrases) {
                     }));
     // The home area's unscored line is the last line of page 4.
     EXPECT_EQ(c.page(record, 4).callsOf(ui::DrawCall::Text).back().rect.top, 520);
+}
+
+// An area with unscored items says how many, after the pass line, in the right form for the
+// number; an area with none has no such line.
+TEST(NarrativeReport, UnscoredItemsOfAnAreaHaveALineOfTheirOwn) {
+    const std::map<int, std::string> lines = {
+        {1, "  1 procedura – bez oceny"},
+        {2, "  2 procedury – bez oceny"},
+        {5, "  5 procedur – bez oceny"},
+        {12, "  12 procedur – bez oceny"},
+    };
+    for (int unscored : {0, 1, 2, 5, 12}) {
+        ExamineeRecord record = passedBut(13);
+        for (int k = 1; k <= unscored; ++k) record.scores[k] = kNotScored;
+        Composer c;
+        const auto page4 = c.page(record, 4).textsDrawn();
+        ASSERT_GT(page4.size(), 12u);
+        EXPECT_NE(page4[10].find("oceniono jako – zaliczone"), std::string::npos) << unscored;
+        EXPECT_EQ(page4[11], unscored == 0 ? "Wskazania:" : lines.at(unscored)) << unscored;
+    }
+    // Past 12 the forms go on as Polish counts them.
+    EXPECT_EQ(cp1250::toUtf8(narrative::unscoredLine(13)), "  13 procedur – bez oceny");
+    EXPECT_EQ(cp1250::toUtf8(narrative::unscoredLine(22)), "  22 procedury – bez oceny");
+}
+
+// The cover prints its own "mgr" only before a name without a degree; with no name the
+// general remarks leave a dotted line to sign on.
+TEST(NarrativeReport, TheCoversDegreeAndTheDiagnosticianLeftToSignFor) {
+    const std::string mgrLine = "mgr" + std::string(108, '.');
+    const std::string dotsLine(114, '.');
+    const std::pair<const char*, const std::string*> names[] = {
+        {"mgr Joanna Nowak", &dotsLine},  {"Mgr. Joanna Nowak", &dotsLine},
+        {"dr hab. Anna Lis", &dotsLine},  {"prof. Jan Lis", &dotsLine},
+        {"lic. Ewa Lis", &dotsLine},      {"inż. Adam Lis", &dotsLine},
+        {"INŻ. Adam Lis", &dotsLine},     {"Dr Ewa Lis", &dotsLine},
+        {"Drozd Anna", &mgrLine},         {"Magdalena Lis", &mgrLine},
+        {"Licia Nowak", &mgrLine},        {"", &mgrLine},
+    };
+    for (const auto& [name, line] : names) {
+        ExamineeRecord record = personalRecord(kGenderFemale);
+        setText(record.diagnosticianName, cp(name));
+        Composer c;
+        EXPECT_EQ(textAt(c.page(record, 1).calls(), {100, 348, 924, 600}).name, *line) << name;
+    }
+    ExamineeRecord record = personalRecord(kGenderFemale);
+    setText(record.diagnosticianName, "");
+    Composer c;
+    const auto remarks = linesFrom(c.page(record, 3).textsDrawn(), "Jan Kowalski");
+    ASSERT_EQ(remarks.size(), 2u);
+    EXPECT_EQ(remarks[1], "Diagnozę na wniosek rodzica/opiekuna przygotował(a): " +
+                              std::string(60, '.'));
 }
 
 // ---------------------------------------------------------------------------------------

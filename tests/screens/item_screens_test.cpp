@@ -397,11 +397,12 @@ TEST_F(ItemPageTest, HelpPageOkReturnsToTheSameItemInItsScoreState) {
     EXPECT_TRUE(drewButton("Data\\BMP\\edycja_zad"));
 }
 
-TEST_F(ItemPageTest, YellowRedGreenCarryTheDefaultTextsIntoTheNote) {
+// Yellow and red bring the item's default text into an empty note or over a default one;
+// words of the diagnostician's own are replaced only when they say so; green keeps the note.
+TEST_F(ItemPageTest, ScoresCarryTheDefaultTextsButAskBeforeReplacingOwnWords) {
     const int k = 121;
     const std::string emerging(defaultRecommendation(RecommendationKind::Emerging, k));
     const std::string fail(defaultRecommendation(RecommendationKind::Fail, k));
-    ASSERT_FALSE(emerging.empty());
     ASSERT_NE(emerging, fail);
     showItem(k);
 
@@ -419,10 +420,25 @@ TEST_F(ItemPageTest, YellowRedGreenCarryTheDefaultTextsIntoTheNote) {
     EXPECT_EQ(note(k), "Zalecenie po edycji\r\n");
     EXPECT_EQ(frame.presentCount, presents);
 
+    // Red over own words asks; Enter's answer keeps them, and the score changes all the same.
     moveAndClick(buttons.red);
+    ASSERT_EQ(frame.questions.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame.questions[0].caption), "Wskazania do pracy");
+    EXPECT_TRUE(cp1250::toUtf8(frame.questions[0].text)
+                    .ends_with("Zastąpić własne wskazania tekstem domyślnym?"));
+    EXPECT_EQ(cp1250::toUtf8(frame.questions[0].first), "Zachowaj moje");
+    EXPECT_EQ(cp1250::toUtf8(frame.questions[0].second), "Zastąp");
     EXPECT_EQ(state.record.scores[k], kFail);
-    EXPECT_EQ(note(k), fail);
+    EXPECT_EQ(note(k), "Zalecenie po edycji\r\n");
+    // The other answer writes the default.
+    frame.answers.push_back(false);
+    moveAndClick(buttons.yellow);
+    EXPECT_EQ(frame.questions.size(), 2u);
+    EXPECT_EQ(note(k), emerging);
 
+    // A default text is the program's, not the diagnostician's: replaced without a question.
+    moveAndClick(buttons.red);
+    EXPECT_EQ(note(k), fail);
     clearDrawing();
     moveAndClick(buttons.green);
     EXPECT_EQ(state.record.scores[k], kPass);
@@ -430,12 +446,15 @@ TEST_F(ItemPageTest, YellowRedGreenCarryTheDefaultTextsIntoTheNote) {
     EXPECT_FALSE(drewButton("Data\\BMP\\edycja_zad"));
     moveAndClick(buttons.editRecommendation);
     EXPECT_EQ(state.screenId, screen::kItemPage);
+    moveAndClick(buttons.yellow);
+    EXPECT_EQ(note(k), emerging);
 
-    // An item whose texts have not arrived yet gets exactly its (empty) default, not a stale note.
+    // A note of nothing but line breaks and blanks holds no words to keep.
     showItem(5);
-    setText(state.record.notes[5], "stara notatka");
+    setText(state.record.notes[5], "\r\n \r\n");
     moveAndClick(buttons.red);
     EXPECT_EQ(note(5), defaultRecommendation(RecommendationKind::Fail, 5));
+    EXPECT_EQ(frame.questions.size(), 2u);
 }
 
 TEST_F(ItemPageTest, CurrentScoreShowsPressedAndCannotBeClicked) {

@@ -20,6 +20,13 @@ class RecommendationEditorTest : public testing::AssessmentTest {
         moveAndClick(buttons.editRecommendation);
         ASSERT_EQ(state.screenId, screen::kRecommendationEditor);
     }
+    // What the editor shows after typing: `lines`, as it wraps them.
+    void typeLines(std::vector<std::string> lines) {
+        std::string typed;
+        for (const std::string& line : lines) typed += line;
+        noteEditor().setText(typed);
+        noteEditor().setDisplayedLines(std::move(lines));
+    }
     std::string lastMessage() const {
         return frame.messages.empty() ? std::string()
                                       : cp1250::toUtf8(frame.messages.back().second);
@@ -49,22 +56,54 @@ TEST_F(RecommendationEditorTest, OpensOverTheItemPageWithTheNote) {
     EXPECT_EQ(images.back(), "Data\\BMP\\ok_n.bmp");
     EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     EXPECT_TRUE(noteEditor().isVisible());
-    EXPECT_EQ(cp1250::toUtf8(noteEditor().text()), "Ćwiczenia z zegarem\r\n");
+    // The break that ends the last line is not a line of its own.
+    EXPECT_EQ(cp1250::toUtf8(noteEditor().text()), "Ćwiczenia z zegarem");
     // Shown once with the editor, once more with OK on it.
     EXPECT_EQ(frame.presentCount - presents, 2);
 }
 
-TEST_F(RecommendationEditorTest, UnchangedNoteEndingInALineBreakGainsAnEmptyLine) {
-    openEditorOn("Pierwszy\r\nDrugi\r\nTrzeci\r\n");
-    frame.pauses.clear();
-    moveAndClick(buttons.ok);
-    EXPECT_EQ(note(14), "Pierwszy\r\nDrugi\r\nTrzeci\r\n\r\n");
-    EXPECT_EQ(state.screenId, screen::kItemPage);
-    EXPECT_EQ(state.currentItem, 14);
-    EXPECT_FALSE(noteEditor().isVisible());
-    EXPECT_EQ(frame.pauses, std::vector<int>{100});
-    EXPECT_EQ(frame.windowImagesAtPause.back(), "Data\\BMP\\ok_p.bmp");
-    EXPECT_FALSE(buttons.yellow.isEnabled());  // the item page again, yellow still current
+// OK stores what was typed in the stored form, every line ending in "\r\n"; OK again and again
+// gives the same bytes: one trailing empty line where the note had one, never more. A note
+// nobody changed keeps its bytes, also one not in the stored form (a long default line).
+TEST_F(RecommendationEditorTest, OkAgainAndAgainLeavesTheNoteAsItWas) {
+    int changes = 0;
+    controller.setRecordObserver([&](ScreenController::RecordEvent e) {
+        changes += e == ScreenController::RecordEvent::Changed;
+    });
+    const auto okTenTimes = [&] {
+        for (int i = 0; i < 10; ++i) {
+            moveAndClick(buttons.ok);
+            moveAndClick(buttons.editRecommendation);
+        }
+    };
+    for (const std::string typed : {"Pierwszy\r\nDrugi\r\nTrzeci", "Pierwszy\r\nDrugi\r\n"}) {
+        SCOPED_TRACE(typed);
+        openEditorOn("stary tekst");
+        noteEditor().setText(typed);
+        frame.pauses.clear();
+        changes = 0;
+        moveAndClick(buttons.ok);
+        const std::string stored = typed + "\r\n";
+        EXPECT_EQ(note(14), stored);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(state.screenId, screen::kItemPage);
+        EXPECT_FALSE(noteEditor().isVisible());
+        EXPECT_EQ(frame.pauses, std::vector<int>{100});
+        EXPECT_EQ(frame.windowImagesAtPause.back(), "Data\\BMP\\ok_p.bmp");
+        EXPECT_FALSE(buttons.yellow.isEnabled());  // the item page again, yellow still current
+        moveAndClick(buttons.editRecommendation);
+        EXPECT_EQ(noteEditor().text(), typed);
+        okTenTimes();
+        EXPECT_EQ(note(14), stored);
+        EXPECT_EQ(changes, 1);
+        moveAndClick(buttons.ok);
+    }
+    const std::string longLine(300, 'x');
+    openEditorOn(longLine + " koniec");
+    noteEditor().setDisplayedLines({std::string(200, 'x'), std::string(100, 'x') + " koniec"});
+    okTenTimes();
+    EXPECT_EQ(note(14), longLine + " koniec");
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(RecommendationEditorTest, WrappedLineIsStoredAsTwoLines) {
@@ -94,7 +133,7 @@ TEST_F(RecommendationEditorTest, ComposingAgainKeepsWhatIsBeingTyped) {
 
 TEST_F(RecommendationEditorTest, NoteOfExactly1499CharactersIsStored) {
     openEditorOn("");
-    noteEditor().setDisplayedLines({std::string(1497, 'a')});
+    typeLines({std::string(1497, 'a')});
     moveAndClick(buttons.ok);
     EXPECT_TRUE(frame.messages.empty());
     EXPECT_EQ(note(14).size(), 1499u);
@@ -103,7 +142,7 @@ TEST_F(RecommendationEditorTest, NoteOfExactly1499CharactersIsStored) {
 
 TEST_F(RecommendationEditorTest, OneCharacterTooManyIsRefusedNotCut) {
     openEditorOn("Zalecenie sprzed edycji");
-    noteEditor().setDisplayedLines({std::string(1498, 'a')});
+    typeLines({std::string(1498, 'a')});
     frame.pauses.clear();
     moveAndClick(buttons.ok);
     EXPECT_EQ(note(14), "Zalecenie sprzed edycji");
@@ -120,7 +159,7 @@ TEST_F(RecommendationEditorTest, OneCharacterTooManyIsRefusedNotCut) {
 // own line break: seventeen wrapped lines of 87 characters (1,479 typed) need 1,513.
 TEST_F(RecommendationEditorTest, LineBreaksOfWrappedLinesCanOverflowAndAreRefusedUntilShortened) {
     openEditorOn("");
-    noteEditor().setDisplayedLines(std::vector<std::string>(17, std::string(87, 'b')));
+    typeLines(std::vector<std::string>(17, std::string(87, 'b')));
     moveAndClick(buttons.ok);
     EXPECT_EQ(state.screenId, screen::kRecommendationEditor);
     EXPECT_EQ(note(14), "");
@@ -130,13 +169,13 @@ TEST_F(RecommendationEditorTest, LineBreaksOfWrappedLinesCanOverflowAndAreRefuse
     EXPECT_EQ(buttons.ok.state(), SkinButton::Hover);
     EXPECT_TRUE(frame.window().drewImage("Data\\BMP\\ok_o.bmp"));
 
-    noteEditor().setDisplayedLines(std::vector<std::string>(19, std::string(77, 'b')));
+    typeLines(std::vector<std::string>(19, std::string(77, 'b')));
     clickAt(centre(buttons.ok));
     EXPECT_EQ(state.screenId, screen::kRecommendationEditor);
     EXPECT_NE(lastMessage().find("zajmuje 1501 znaków"), std::string::npos) << lastMessage();
     EXPECT_NE(lastMessage().find("o co najmniej 2 znaki "), std::string::npos) << lastMessage();
 
-    noteEditor().setDisplayedLines(std::vector<std::string>(14, std::string(98, 'b')));
+    typeLines(std::vector<std::string>(14, std::string(98, 'b')));
     clickAt(centre(buttons.ok));
     EXPECT_EQ(state.screenId, screen::kItemPage);
     EXPECT_EQ(note(14).size(), 14u * 100u);

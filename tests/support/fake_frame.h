@@ -162,6 +162,23 @@ class FakeFrame : public ui::Frame {
         return answer;
     }
 
+    // Questions that can be cancelled, answered from `threeWayAnswers` first in first out;
+    // Cancel when none is left.
+    struct ThreeWayQuestion {
+        std::string caption, text, first, second, cancel;
+    };
+    std::vector<ThreeWayQuestion> threeWayQuestions;
+    std::deque<ui::Answer> threeWayAnswers;
+    ui::Answer askOrCancel(std::string_view caption, std::string_view text, std::string_view first,
+                           std::string_view second, std::string_view cancel) override {
+        threeWayQuestions.push_back({std::string(caption), std::string(text), std::string(first),
+                                     std::string(second), std::string(cancel)});
+        if (threeWayAnswers.empty()) return ui::Answer::Cancel;
+        const ui::Answer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
+
     // The save dialog's answers, taken in turn (a path, or nullopt for cancel); with none
     // left the dialog is cancelled. Every request is kept.
     std::deque<std::optional<std::filesystem::path>> saveAnswers;

@@ -158,6 +158,29 @@ bool MainWindow::ask(std::string_view caption, std::string_view text, std::strin
     return box.clickedButton() != other;
 }
 
+ui::Answer MainWindow::askOrCancel(std::string_view caption, std::string_view text,
+                                   std::string_view first, std::string_view second,
+                                   std::string_view cancel) {
+    const QString c = ui::toQString(caption);
+    const QString t = ui::toQString(text);
+    const QStringList answers = {ui::toQString(first), ui::toQString(second),
+                                 ui::toQString(cancel)};
+    if (threeWayQuestion_) return threeWayQuestion_(c, t, answers);
+    QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::NoButton, this);
+    dressMessageBox(box, c, t);
+    box.setIconPixmap(questionBadge());
+    QPushButton* chosenByEnter = box.addButton(answers[0], QMessageBox::AcceptRole);
+    QPushButton* other = box.addButton(answers[1], QMessageBox::DestructiveRole);
+    QPushButton* back = box.addButton(answers[2], QMessageBox::RejectRole);
+    box.setDefaultButton(chosenByEnter);
+    // Escape and the box's own close button take the way back.
+    box.setEscapeButton(back);
+    box.exec();
+    if (box.clickedButton() == chosenByEnter) return ui::Answer::First;
+    if (box.clickedButton() == other) return ui::Answer::Second;
+    return ui::Answer::Cancel;
+}
+
 ui::Settings& MainWindow::settings() {
     if (!settings_) settings_ = std::make_unique<QtSettings>();
     return *settings_;

@@ -41,6 +41,8 @@ class MainWindow : public QWidget, public ui::Frame {
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
              std::string_view second) override;
+    ui::Answer askOrCancel(std::string_view caption, std::string_view text, std::string_view first,
+                           std::string_view second, std::string_view cancel) override;
     // Qt's save dialog, opening in the request's folder or else the user's documents folder
     // (the home folder when there is none) with the proposed name; a name typed without the
     // extension gets it.
@@ -71,6 +73,12 @@ class MainWindow : public QWidget, public ui::Frame {
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
         question_ = std::move(f);
+    }
+    // Answers askOrCancel() in place of the question box: receives caption, text and the three
+    // answers.
+    void setThreeWayQuestionFunction(std::function<ui::Answer(const QString&, const QString&,
+                                                              const QStringList&)> f) {
+        threeWayQuestion_ = std::move(f);
     }
     // Answers the save dialog: given the caption, the proposed path and the file type filter,
     // returns the chosen path, or an empty string for a cancelled dialog.
@@ -122,6 +130,8 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;
     std::function<bool(const QString&, const QString&, const QString&, const QString&)> question_;
+    std::function<ui::Answer(const QString&, const QString&, const QStringList&)>
+        threeWayQuestion_;
     std::function<QString(const QString&, const QString&, const QString&)> saveDialog_;
 };
 

@@ -8,12 +8,15 @@
 #include <QToolTip>
 #include <QValidator>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <utility>
 
 #include "model/cp1250.h"
 #include "ui/qt/qt_fonts.h"
+#include "ui/text_wrap.h"
 
 namespace lun4::platform {
 namespace {
@@ -102,6 +105,37 @@ qreal lineHeight(const QFont& font) {
     qreal height = line.height();
     if (line.leading() < 0) height += std::ceil(line.leading());
     return height > 0 ? height : QFontMetricsF(font).lineSpacing();
+}
+
+// How wide a line is in the frame, in the box's frame font: its characters' advances
+// together (the font has no kerning), and the ink of a last character that reaches past its
+// advance, as the toolkit's own layout counts it. Pixel-sized fonts make this the same on
+// every display, whatever its size or scaling.
+ui::TextMeasure frameMeasure(ui::FontId id) {
+    struct Widths {
+        std::array<qreal, 256> advance{};
+        std::array<qreal, 256> overhang{};
+    };
+    static std::map<int, std::shared_ptr<const Widths>> made;
+    auto& slot = made[static_cast<int>(id)];
+    if (!slot) {
+        const QFontMetricsF metrics(frameFont(id));
+        auto widths = std::make_shared<Widths>();
+        for (int byte = 0; byte < 256; ++byte) {
+            const auto c = cp1250::toUnicode(static_cast<unsigned char>(byte));
+            if (!c) continue;
+            const QChar ch(static_cast<char16_t>(*c));
+            widths->advance[byte] = metrics.horizontalAdvance(ch);
+            widths->overhang[byte] = std::max<qreal>(0, -metrics.rightBearing(ch));
+        }
+        slot = widths;
+    }
+    return [widths = slot](std::string_view text) {
+        qreal width = 0;
+        for (const char c : text) width += widths->advance[static_cast<unsigned char>(c)];
+        if (!text.empty()) width += widths->overhang[static_cast<unsigned char>(text.back())];
+        return static_cast<int>(std::ceil(width - 1.0 / 128));
+    };
 }
 
 // The font a box shows its text in on a frame drawn at `scale`. Font sizes come in whole
@@ -306,26 +340,13 @@ std::string QtTextControl::text() const {
 }
 
 std::vector<QString> QtTextControl::frameLines(const QString& candidate) const {
-    // Each paragraph laid out at the box's width in the frame, with the frame's font, as the
-    // box wraps it on a 1024x768 screen.
+    // Each paragraph broken by the program's own rule at the box's width in the frame, measured
+    // with the frame's font, as the box wraps it on a 1024x768 screen.
+    const std::vector<std::string> wrapped = ui::wrapLines(
+        toCp1250(candidate), layout_.rect.width() - 2 * kDocumentMargin, frameMeasure(layout_.font));
     std::vector<QString> lines;
-    const qreal width = layout_.rect.width() - 2 * kDocumentMargin;
-    const QTextOption option = wrapOption(layout_.alignment);
-    const QFont font = frameFont(layout_.font);
-    for (const QString& paragraph : candidate.split(QChar('\n'))) {
-        QTextLayout layout(paragraph, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-        }
-        layout.endLayout();
-        if (layout.lineCount() == 0) lines.push_back(QString());
-        for (int i = 0; i < layout.lineCount(); ++i) {
-            const QTextLine line = layout.lineAt(i);
-            lines.push_back(paragraph.mid(line.textStart(), line.textLength()));
-        }
-    }
+    lines.reserve(wrapped.size());
+    for (const std::string& line : wrapped) lines.push_back(ui::toQString(line));
     return lines;
 }
 

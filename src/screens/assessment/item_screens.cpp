@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "model/catalogue.h"
+#include "model/cp1250.h"
 #include "model/default_recommendations.h"
 #include "screens/assessment/missing_page.h"
 #include "screens/screen_ids.h"
@@ -25,6 +27,14 @@ constexpr std::array<int, 19> kAdviceItems = {1,  2,  3,  6,  8,  11, 12, 14, 15
 constexpr ui::Rgb kScaleNameColour{204, 51, 153};
 constexpr ui::Rgb kItemTitleColour{0, 0, 255};
 constexpr unsigned kCentredLine = ui::text::kCenter | ui::text::kVCenter | ui::text::kSingleLine;
+
+// Whether a note holds words of the diagnostician's own: anything but blanks and line breaks
+// that is not one of the item's two default texts.
+bool holdsOwnWords(std::string_view note, int item) {
+    if (note.find_first_not_of(" \r\n") == std::string_view::npos) return false;
+    return note != defaultRecommendation(RecommendationKind::Emerging, item) &&
+           note != defaultRecommendation(RecommendationKind::Fail, item);
+}
 
 // Where the task page goes on the item page; a larger page is clipped to it.
 constexpr ui::Rect kTaskPageArea{40, 150, 40 + 790, 150 + 470};
@@ -329,15 +339,9 @@ void ItemScreens::clickItemPage(int x, int y) {
         controller_.recordChanged();
         controller_.compose();
     } else if (b.yellow.clickTest(x, y)) {
-        record.scores[k] = kEmerging;
-        setText(record.notes[k], defaultRecommendation(RecommendationKind::Emerging, k));
-        controller_.recordChanged();
-        controller_.compose();
+        score(kEmerging, RecommendationKind::Emerging);
     } else if (b.red.clickTest(x, y)) {
-        record.scores[k] = kFail;
-        setText(record.notes[k], defaultRecommendation(RecommendationKind::Fail, k));
-        controller_.recordChanged();
-        controller_.compose();
+        score(kFail, RecommendationKind::Fail);
     } else if (hasKeyPage(k) && b.key.clickTest(x, y)) {
         controller_.feedback(b.key);
         openScreen(screen::kKeyPage);
@@ -349,6 +353,24 @@ void ItemScreens::clickItemPage(int x, int y) {
         controller_.feedback(b.editRecommendation);
         openScreen(screen::kRecommendationEditor);
     }
+}
+
+// Emerging or fail: the item's default recommendation for the score goes into its note, unless
+// the note holds the diagnostician's own words and they choose to keep them.
+void ItemScreens::score(char code, RecommendationKind kind) {
+    ExamineeRecord& record = controller_.state().record;
+    const int k = controller_.state().currentItem;
+    const bool keep =
+        holdsOwnWords(text(record.notes[k]), k) &&
+        controller_.frame().ask(
+            cp1250::fromUtf8Lossy("Wskazania do pracy"),
+            cp1250::fromUtf8Lossy("Wskazania tej pozycji zostały wpisane lub zmienione przez "
+                                  "diagnostę.\n\nZastąpić własne wskazania tekstem domyślnym?"),
+            cp1250::fromUtf8Lossy("Zachowaj moje"), cp1250::fromUtf8Lossy("Zastąp"));
+    record.scores[k] = code;
+    if (!keep) setText(record.notes[k], defaultRecommendation(kind, k));
+    controller_.recordChanged();
+    controller_.compose();
 }
 
 }  // namespace lun4

@@ -3,6 +3,7 @@
 // which the diagnostician scores an item pass, emerging or fail and steps through all 168
 // items in catalogue order.
 
+#include "model/default_recommendations.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_module.h"
 #include "ui/surface.h"
@@ -38,6 +39,7 @@ class ItemScreens : public ScreenModule {
     void clickItemPage(int x, int y);
     void openItem(int item);
     void openScreen(int screenId);
+    void score(char code, RecommendationKind kind);
     // Draws a navigation button, lit when the mouse already rests on it: the next click works
     // without another move.
     void drawLitUnderMouse(ui::SkinButton& button, ui::Surface& target);

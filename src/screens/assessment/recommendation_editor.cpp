@@ -35,6 +35,11 @@ std::string noteFromDisplayedLines(const std::vector<std::string>& lines) {
     return note;
 }
 
+std::string editorTextOf(std::string_view note) {
+    if (note.ends_with("\r\n")) note.remove_suffix(2);
+    return std::string(note);
+}
+
 RecommendationEditor::RecommendationEditor(ScreenController& controller)
     : controller_(controller) {}
 
@@ -53,7 +58,8 @@ void RecommendationEditor::compose(int screenId) {
     target.drawImage(frame.images().loadBitmap("Data\\BMP\\wskazania_tlo.bmp"), 43, 178);
     // The editor is filled when it opens; composing the screen again keeps what is being typed.
     if (!editor.isVisible()) {
-        editor.setText(text(state.record.notes[state.currentItem]));
+        editor.setText(editorTextOf(text(state.record.notes[state.currentItem])));
+        shownText_ = editor.text();
         editor.setVisible(true);
         editor.setFocus();
     }
@@ -70,12 +76,17 @@ void RecommendationEditor::hover(int x, int y) {
 bool RecommendationEditor::storeNote() {
     AppState& state = controller_.state();
     ui::TextControl& editor = controller_.frame().control(ui::ControlId::NoteEditor);
+    // Nothing typed: the note stays as it is, also one whose lines the editor would break
+    // differently (a default text, a file written elsewhere).
+    if (editor.text() == shownText_) return true;
     const std::string note = noteFromDisplayedLines(editor.displayedLines());
     if (note.size() > kLongestNote) {
         refuseTooLong(note.size());
         return false;
     }
-    setText(state.record.notes[state.currentItem], note);
+    auto& stored = state.record.notes[state.currentItem];
+    if (note == text(stored)) return true;
+    setText(stored, note);
     controller_.recordChanged();
     return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The recommendation editor (screen 103): the note of the current item in a multi-line edit
 // control over the item page. OK stores the text as the editor shows it, every displayed line
-// (also one the editor only wrapped) followed by "\r\n".
+// (also one the editor only wrapped) followed by "\r\n"; OK on a text nobody changed leaves the
+// note as it was, byte for byte.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "screens/controller/screen_controller.h"
@@ -14,6 +16,10 @@ namespace lun4 {
 // The note as stored from the editor's displayed lines. An empty editor shows one empty line
 // and gives "\r\n".
 std::string noteFromDisplayedLines(const std::vector<std::string>& lines);
+// The text the editor shows for a stored note: the line break that ends its last line is not a
+// line of its own (a note that ends in an empty line keeps that line). Stored again from the
+// editor's lines, a note in the stored form gives the same bytes.
+std::string editorTextOf(std::string_view note);
 
 class RecommendationEditor : public ScreenModule {
   public:
@@ -37,6 +43,9 @@ class RecommendationEditor : public ScreenModule {
     void refuseTooLong(size_t length);
 
     ScreenController& controller_;
+    // What the editor held when it was filled, as it gives it back: OK on the same text keeps
+    // the note untouched.
+    std::string shownText_;
 };
 
 }  // namespace lun4
