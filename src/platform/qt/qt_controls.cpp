@@ -21,8 +21,7 @@
 namespace lun4::platform {
 namespace {
 
-// Room between a multi-line box's edge and its text, in frame pixels.
-constexpr int kDocumentMargin = 2;
+constexpr int kDocumentMargin = ui::kBoxTextMargin;
 // A single-line box's text starts 1 pixel in (its text margin) and the line edit keeps 2 more
 // on each side; the cursor after the last character needs one pixel of its own.
 constexpr int kLineEditSideRoom = 2 * (1 + 2) + 1;

@@ -198,16 +198,17 @@ Win32TextControl::Win32TextControl(HWND parent, const ui::ControlLayout& layout)
     ::SendMessageW(twin_, EM_LIMITTEXT, limit, 0);
     ::SetWindowLongPtrW(box_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowSubclass(box_, boxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    // The frame's measures: the width the twin lays text out in, the lines it shows, and a
-    // surface measuring text in the frame font.
-    RECT area{};
-    ::SendMessageW(twin_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    frameWidth_ = area.right - area.left;
+    // The frame's measures, as on every platform: lines are wrapped at the box's width less its
+    // margins, and it shows as many as its height less its margins holds.
+    ::SendMessageW(twin_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(ui::kBoxTextMargin, ui::kBoxTextMargin));
+    frameWidth_ = r.width() - 2 * ui::kBoxTextMargin;
     measure_ = ::CreateCompatibleDC(nullptr);
     ::SelectObject(measure_, ui::gdiFont(layout.font));
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(measure_, &metrics);
-    visibleLines_ = metrics.tmHeight > 0 ? std::max(1L, (area.bottom - area.top) / metrics.tmHeight) : 1;
+    visibleLines_ =
+        std::max(1, (r.height() - 2 * ui::kBoxTextMargin) / std::max(1, int(metrics.tmHeight)));
     place(FrameMapping{});
 }
 
@@ -224,6 +225,8 @@ void Win32TextControl::place(const FrameMapping& mapping) {
     ::MoveWindow(box_, r.left, r.top, r.width(), r.height(), TRUE);
     screenFont_ = screenFont(layout_.font, mapping.scale);
     ::SendMessageW(box_, WM_SETFONT, reinterpret_cast<WPARAM>(screenFont_), TRUE);
+    const int margin = static_cast<int>(std::lround(ui::kBoxTextMargin * mapping.scale));
+    ::SendMessageW(box_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
 void Win32TextControl::setVisible(bool visible) {

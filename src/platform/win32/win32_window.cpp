@@ -213,6 +213,16 @@ bool Win32Window::ask(std::string_view caption, std::string_view text, std::stri
                    -1, true}) == 0;
 }
 
+ui::Answer Win32Window::askOrCancel(std::string_view caption, std::string_view text,
+                                    std::string_view first, std::string_view second,
+                                    std::string_view cancel) {
+    // Escape and the box's own close take the way back.
+    const int answer = dialog({fromCp1250(caption), fromCp1250(text),
+                               {fromCp1250(first), fromCp1250(second), fromCp1250(cancel)}, 2,
+                               true});
+    return answer == 0 ? ui::Answer::First : answer == 1 ? ui::Answer::Second : ui::Answer::Cancel;
+}
+
 std::optional<std::filesystem::path> Win32Window::askSavePath(const ui::SaveRequest& request) {
     const std::wstring caption = fromCp1250(request.caption);
     const std::wstring extension = fromUtf8(request.extension);

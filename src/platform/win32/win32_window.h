@@ -46,6 +46,9 @@ class Win32Window : public ui::Frame {
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
              std::string_view second) override;
+    ui::Answer askOrCancel(std::string_view caption, std::string_view text,
+                           std::string_view first, std::string_view second,
+                           std::string_view cancel) override;
     // The system's save dialog in the folder asked for (the user's documents folder when it is
     // not there) with the proposed name; a name typed without the extension gets it.
     std::optional<std::filesystem::path> askSavePath(const ui::SaveRequest& request) override;
