@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing LUN4 need on Debian 12, when it is missing.
+# Installs what building, running and testing LUN4 need on Debian 12, when it is missing;
+# `setup.sh windows` also what the Windows build and its tests under Wine need.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,11 @@ packages=(
   poppler-utils
   zlib1g-dev unzip python3
 )
+if [ "${1:-}" = windows ]; then
+  # The cross compilers (mingw-w64 with its POSIX-threads variant), Windows zlib, Wine to run
+  # the tests, and GoogleTest's sources to build it for Windows.
+  packages+=(mingw-w64 libz-mingw-w64-dev wine wine64 googletest)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

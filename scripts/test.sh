@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test headless (Qt's offscreen platform); ends with CTest's
-# summary.
+# Sets up, builds and runs every test headless (Qt's offscreen platform), and the Windows
+# build's tests under Wine; ends with CTest's one summary of both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh windows
 scripts/build.sh
+scripts/build-windows.sh
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh "${LUN4_FUZZ_SECONDS:-30}"
 fi

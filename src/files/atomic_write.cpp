@@ -17,18 +17,18 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes, File
         return false;
     };
     if (path.filename().empty() || path.filename() == "." || path.filename() == "..") {
-        return fail("no file name in " + path.string(),
+        return fail("no file name in " + pathToUtf8(path),
                     std::make_error_code(std::errc::invalid_argument));
     }
     std::error_code ec;
     const std::optional<std::filesystem::path> resolved = fs.saveTarget(path, ec);
     if (!resolved) {
-        return fail(path.string() + " is a link to a file that cannot be reached: " + ec.message(),
+        return fail(pathToUtf8(path) + " is a link to a file that cannot be reached: " + ec.message(),
                     FileErrc::brokenLink);
     }
     const std::filesystem::path& target = *resolved;
     if (!fs.mayReplace(target, ec)) {
-        return fail(target.string() + " cannot be replaced: " + ec.message(), ec);
+        return fail(pathToUtf8(target) + " cannot be replaced: " + ec.message(), ec);
     }
 
     std::filesystem::path temp;
@@ -43,7 +43,7 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes, File
     }
     if (!file) {
         return fail(
-            "cannot create a temporary file next to " + target.string() + ": " + ec.message(), ec);
+            "cannot create a temporary file next to " + pathToUtf8(target) + ": " + ec.message(), ec);
     }
 
     // The replacement keeps who may read and write the file.
@@ -63,11 +63,11 @@ bool replaceFile(const std::filesystem::path& path, std::string_view bytes, File
     file.reset();
     if (!written) {
         fs.remove(temp);
-        return fail(std::string(step) + " " + temp.string() + " failed: " + ec.message(), ec);
+        return fail(std::string(step) + " " + pathToUtf8(temp) + " failed: " + ec.message(), ec);
     }
     if (!fs.rename(temp, target, ec)) {
         fs.remove(temp);
-        return fail("cannot put the new file in place of " + target.string() + ": " + ec.message(),
+        return fail("cannot put the new file in place of " + pathToUtf8(target) + ": " + ec.message(),
                     ec);
     }
     if (flush) fs.syncFolder(target.parent_path());
@@ -79,7 +79,7 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     std::error_code cause;
     if (replaceFile(path, bytes, fs, true, nullptr, &cause)) return true;
     if (error) {
-        *error = "nie można zapisać " + path.string() + ": " +
+        *error = "nie można zapisać " + pathToUtf8(path) + ": " +
                  cp1250::toUtf8(failureReason(FileAction::Export, cause));
     }
     return false;

@@ -29,6 +29,12 @@ struct std::is_error_code_enum<lun4::FileErrc> : std::true_type {};
 
 namespace lun4 {
 
+// A path from UTF-8 text and back. The program's texts are UTF-8 (or cp1250) inside; a
+// narrow string is not taken as UTF-8 by every system's paths (Windows reads it in the
+// system's code page), so text becomes a path and a path text through these only.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
+
 // A save writes a hidden temporary file beside its target first and renames it over the
 // target. Its name is short and the same for every target (".lun4-<attempt>.tmp"), so that a
 // target of the longest name a file system holds can still be saved.

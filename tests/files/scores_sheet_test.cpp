@@ -93,6 +93,8 @@ TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_NE(bytes.find("1;\"Obszar obserwacji diagnosty\""), std::string::npos);
 
+#ifndef _WIN32
+    // Read by a spreadsheet's rules (Python's csv module, on Linux only: the bytes are the same).
     const Rows rows = readWithPython(path);
     ASSERT_EQ(rows.size(), 169u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"Nr", "Obszar", "Skala", "Pozycja", "Kod oceny",
@@ -127,6 +129,7 @@ TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
         EXPECT_NE(rows[k][3].front(), ' ') << k;
         EXPECT_NE(cp1250::toUtf8(itemName(k)).find(rows[k][3]), std::string::npos) << k;
     }
+#endif
     EXPECT_EQ(listing(), std::set<std::string>{"wyniki.csv"});
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace lun4::testing {
 
@@ -18,23 +19,43 @@ std::string quoted(const fs::path& path) {
 
 }  // namespace
 
+namespace {
+
+// Everything under `folder` made writable, so that it can be removed: Windows refuses to delete
+// a file marked read-only.
+void removeAll(const fs::path& folder) {
+    std::error_code ignored;
+    for (fs::recursive_directory_iterator it(folder, ignored), end; !ignored && it != end;
+         it.increment(ignored)) {
+        std::error_code each;
+        if (!it->is_symlink(each)) {
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, each);
+        }
+    }
+    fs::remove_all(folder, ignored);
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
+    // The process number and a random one: Wine hands out process numbers again soon.
     static int made = 0;
-    path_ = fs::temp_directory_path() /
-            ("lun4_test_" + std::to_string(::getpid()) + "_" + std::to_string(++made));
-    fs::remove_all(path_);
+    static const unsigned random = std::random_device{}();
+    path_ = fs::temp_directory_path() / ("lun4_test_" + std::to_string(::getpid()) + "_" +
+                                         std::to_string(random) + "_" + std::to_string(++made));
+    removeAll(path_);
     fs::create_directories(path_);
 }
 
 TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    removeAll(path_);
 }
 
 std::set<std::string> fileNames(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
+        const std::u8string name = entry.path().filename().u8string();
+        names.insert(std::string(name.begin(), name.end()));
     }
     return names;
 }
