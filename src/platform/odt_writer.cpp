@@ -1,122 +1,184 @@
 #include "platform/odt_writer.h"
 
-#include <QBuffer>
-#include <QHash>
-#include <QImage>
-#include <QSet>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentWriter>
-#include <QTextTable>
-#include <QUrl>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
-#include <optional>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "files/atomic_write.h"
+#include "files/file_system.h"
+#include "model/cp1250.h"
+#include "platform/bitmap_file.h"
 #include "platform/data_paths.h"
 #include "platform/zip_package.h"
-#include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
 namespace {
 
 using ui::FlowAlign;
 using ui::FlowBlock;
+using ui::FlowCell;
 using ui::FlowStyle;
 
-const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
-const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
-const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
-const QString kFo = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
-const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
-const QString kDraw = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:drawing:1.0");
-const QString kXlink = QStringLiteral("http://www.w3.org/1999/xlink");
-const QString kSvg = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0");
-const QString kMeta = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:meta:1.0");
-const QString kDc = QStringLiteral("http://purl.org/dc/elements/1.1/");
-const QString kManifest = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0");
-const QString kMimeType = QStringLiteral("application/vnd.oasis.opendocument.text");
+constexpr const char* kMimeType = "application/vnd.oasis.opendocument.text";
+constexpr const char* kNamespaces[][2] = {
+    {"office", "urn:oasis:names:tc:opendocument:xmlns:office:1.0"},
+    {"style", "urn:oasis:names:tc:opendocument:xmlns:style:1.0"},
+    {"text", "urn:oasis:names:tc:opendocument:xmlns:text:1.0"},
+    {"table", "urn:oasis:names:tc:opendocument:xmlns:table:1.0"},
+    {"draw", "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0"},
+    {"fo", "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"},
+    {"xlink", "http://www.w3.org/1999/xlink"},
+    {"svg", "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"},
+};
+constexpr const char* kMetaNamespaces[][2] = {
+    {"office", "urn:oasis:names:tc:opendocument:xmlns:office:1.0"},
+    {"meta", "urn:oasis:names:tc:opendocument:xmlns:meta:1.0"},
+    {"dc", "http://purl.org/dc/elements/1.1/"},
+};
+constexpr const char* kManifestNamespace = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0";
 
 // The report's font. A system without it puts its stand-in in its place (Liberation Sans,
 // made to the same measures), as the program's own pages do.
-const QString kFamily = QStringLiteral("Arial");
+constexpr const char* kFamily = "Arial";
 // A4 less 2 cm margins on either side leaves 17 cm of text width.
-constexpr qreal kTextWidthPoints = 17.0 / 2.54 * 72.0;
-const QString kLabelCellStyle = QStringLiteral("LUN4_Label");
-const QString kValueCellStyle = QStringLiteral("LUN4_Value");
+constexpr double kTextWidthCm = 17.0;
+constexpr const char* kLabelCellStyle = "LUN4_Label";
+constexpr const char* kValueCellStyle = "LUN4_Value";
+// Pictures are laid out at the screen's 96 pixels to the inch.
+constexpr double kCmPerPixel = 2.54 / 96.0;
 
-// What the writer's content needs completing with, learnt while the document is built.
-struct Completion {
-    QHash<QString, int> headingStyles;  // the writer's paragraph style "p<n>" -> outline level
-    std::vector<bool> labelCells;       // every table cell in document order: a label?
-    QSet<QString> tablesOnNewPage;      // the writer's table styles "Table<n>"
-    QSet<QString> droppedParagraphs;    // paragraph styles of empty blocks before tables
+std::string cm(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3fcm", value);
+    return text;
+}
+
+// An XML document written start to end: elements opened and closed in order, attributes and
+// text escaped; characters XML cannot carry (control characters) are left out.
+class Xml {
+  public:
+    // A whole document starts with the XML declaration; a fragment of one without.
+    explicit Xml(bool document = true) {
+        if (document) out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    }
+
+    Xml& open(std::string_view name) {
+        endStartTag();
+        out_ += '<';
+        out_ += name;
+        open_.emplace_back(name);
+        inStartTag_ = true;
+        return *this;
+    }
+    Xml& attribute(std::string_view name, std::string_view value) {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"";
+        escape(value, true);
+        out_ += '"';
+        return *this;
+    }
+    Xml& text(std::string_view utf8) {
+        endStartTag();
+        escape(utf8, false);
+        return *this;
+    }
+    Xml& close() {
+        if (inStartTag_) {
+            out_ += "/>";
+            inStartTag_ = false;
+        } else {
+            out_ += "</" + open_.back() + ">";
+        }
+        open_.pop_back();
+        return *this;
+    }
+    // An element with nothing in it.
+    Xml& empty(std::string_view name) { return open(name); }
+    Xml& element(std::string_view name, std::string_view utf8) {
+        return open(name).text(utf8).close();
+    }
+    // Markup written elsewhere, put in as it is.
+    Xml& markup(std::string_view written) {
+        endStartTag();
+        out_ += written;
+        return *this;
+    }
+    std::string finish() {
+        while (!open_.empty()) close();
+        return out_;
+    }
+
+  private:
+    void endStartTag() {
+        if (inStartTag_) out_ += '>';
+        inStartTag_ = false;
+    }
+    void escape(std::string_view s, bool inAttribute) {
+        for (char c : s) {
+            const auto u = static_cast<unsigned char>(c);
+            switch (c) {
+                case '&':
+                    out_ += "&amp;";
+                    break;
+                case '<':
+                    out_ += "&lt;";
+                    break;
+                case '>':
+                    out_ += "&gt;";
+                    break;
+                case '"':
+                    out_ += inAttribute ? "&quot;" : "\"";
+                    break;
+                default:
+                    if (u >= 0x20 || c == '\t' || c == '\n' || c == '\r') out_ += c;
+                    break;
+            }
+        }
+    }
+
+    std::string out_;
+    std::vector<std::string> open_;
+    bool inStartTag_ = false;
 };
 
-// Marks the empty block a table is inserted after: the document keeps one before a table
-// that follows a table (or opens the document); the package needs none.
-constexpr int kSpacerProperty = QTextFormat::UserProperty + 1;
-
-QString headingStyleName(int level) {
-    return QStringLiteral("Heading_20_%1").arg(level);
+// A namespace's prefix declared on the element open.
+Xml& declare(Xml& xml, const char* const (&names)[2]) {
+    return xml.attribute(std::string("xmlns:") + names[0], names[1]);
 }
 
-QTextCharFormat charFormat(FlowStyle style) {
-    QTextCharFormat f;
-    // Qt's writer reads the family from the single-family property only.
-    f.setProperty(QTextFormat::OldFontFamily, kFamily);
-    f.setProperty(QTextFormat::FontFamilies, QStringList{kFamily});
-    switch (style) {
-        case FlowStyle::Caption:
-            f.setFontPointSize(9);
-            break;
-        case FlowStyle::Emphasis:
-            f.setFontWeight(QFont::Bold);
-            break;
-        case FlowStyle::Title:
-            f.setFontWeight(QFont::Bold);
-            f.setFontPointSize(13);
-            break;
-        default:
-            // Body text and headings take their size from the styles, so that changing a
-            // style in the word processor changes them all.
-            break;
-    }
-    return f;
-}
+// How a paragraph looks; the automatic styles of content.xml, one for each look used.
+struct ParagraphLook {
+    FlowStyle style = FlowStyle::Body;
+    FlowAlign align = FlowAlign::Left;
+    bool newPage = false;
+    bool cell = false;  // a table cell's paragraph: 10 pt, no space after
+    bool bold = false;
+    auto key() const { return std::tie(style, align, newPage, cell, bold); }
+    bool operator<(const ParagraphLook& o) const { return key() < o.key(); }
+};
 
-Qt::Alignment alignment(FlowAlign align) {
+const char* alignment(FlowAlign align) {
     switch (align) {
         case FlowAlign::Center:
-            return Qt::AlignHCenter;
+            return "center";
         case FlowAlign::Right:
-            return Qt::AlignRight | Qt::AlignAbsolute;
+            return "end";
         case FlowAlign::Left:
             break;
     }
-    return Qt::AlignLeft | Qt::AlignAbsolute;
+    return "start";
 }
 
-QTextBlockFormat blockFormat(FlowStyle style, FlowAlign align) {
-    QTextBlockFormat f;
-    f.setAlignment(alignment(align));
-    // The outline level keeps the formats of headings apart from those of the text and
-    // from each other; the package gets heading styles by it.
-    f.setHeadingLevel(ui::headingLevel(style));
-    if (style == FlowStyle::Caption) f.setBottomMargin(16);
-    if (style == FlowStyle::Title) {
-        f.setTopMargin(24);
-        f.setBottomMargin(24);
-    }
-    return f;
+std::string headingStyleName(int level) {
+    return "Heading_20_" + std::to_string(level);
 }
 
-class Builder {
+class ContentWriter {
   public:
-    Builder(QTextDocument& doc, Completion& completion, DataPaths& data)
-        : doc_(doc), cursor_(&doc), completion_(completion), data_(data) {}
+    explicit ContentWriter(DataPaths& data) : data_(data) {}
 
     void add(const FlowBlock& block) {
         switch (block.kind) {
@@ -132,458 +194,393 @@ class Builder {
         }
     }
 
-  private:
-    // Every block goes into the empty block the cursor stands in (the document's first, the
-    // one after a table) or into a new one.
-    void startBlock(const QTextBlockFormat& block, const QTextCharFormat& chars) {
-        if (inEmptyBlock_) {
-            cursor_.setBlockFormat(block);
-            cursor_.setBlockCharFormat(chars);
-        } else {
-            cursor_.insertBlock(block, chars);
-        }
-        inEmptyBlock_ = false;
+    // content.xml: the automatic styles the body used, then the body.
+    std::string content() {
+        Xml xml;
+        xml.open("office:document-content");
+        for (const auto& names : kNamespaces) declare(xml, names);
+        xml.attribute("office:version", "1.2");
+        xml.open("office:automatic-styles");
+        for (const auto& [look, name] : paragraphStyles_) paragraphStyle(xml, look, name);
+        for (const TableStyle& t : tableStyles_) tableStyle(xml, t);
+        cellStyle(xml, kLabelCellStyle, true);
+        cellStyle(xml, kValueCellStyle, false);
+        xml.close();
+        xml.open("office:body").open("office:text").markup(body_);
+        return xml.finish();
     }
 
-    void paragraph(const FlowBlock& block) {
-        QTextBlockFormat format = blockFormat(block.style, block.align);
-        if (block.newPage) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        const QTextCharFormat chars = charFormat(block.style);
-        startBlock(format, chars);
-        cursor_.insertText(ui::toQString(block.text), chars);
-        if (const int level = ui::headingLevel(block.style); level > 0) {
-            completion_.headingStyles.insert(
-                QStringLiteral("p%1").arg(cursor_.block().blockFormatIndex()), level);
+    const std::vector<ZipEntry>& pictures() const { return pictures_; }
+
+  private:
+    struct TableStyle {
+        std::string name;
+        bool newPage = false;
+        std::vector<int> columnPercents;
+    };
+
+    std::string styleFor(const ParagraphLook& look) {
+        auto [it, added] = paragraphStyles_.emplace(look, std::string());
+        if (added) it->second = "P" + std::to_string(paragraphStyles_.size());
+        return it->second;
+    }
+
+    static void paragraphStyle(Xml& xml, const ParagraphLook& look, const std::string& name) {
+        xml.open("style:style")
+            .attribute("style:name", name)
+            .attribute("style:family", "paragraph");
+        if (const int level = ui::headingLevel(look.style); level > 0) {
+            xml.attribute("style:parent-style-name", headingStyleName(level));
         }
+        xml.empty("style:paragraph-properties").attribute("fo:text-align", alignment(look.align));
+        if (look.newPage) xml.attribute("fo:break-before", "page");
+        if (look.cell) xml.attribute("fo:margin-bottom", "0cm");
+        if (look.style == FlowStyle::Caption) xml.attribute("fo:margin-bottom", "0.56cm");
+        if (look.style == FlowStyle::Title) {
+            xml.attribute("fo:margin-top", "0.85cm").attribute("fo:margin-bottom", "0.85cm");
+        }
+        xml.close();
+        const bool bold =
+            look.bold || look.style == FlowStyle::Emphasis || look.style == FlowStyle::Title;
+        const char* size = look.cell                          ? "10pt"
+                           : look.style == FlowStyle::Caption ? "9pt"
+                           : look.style == FlowStyle::Title   ? "13pt"
+                                                              : nullptr;
+        if (bold || size) {
+            xml.empty("style:text-properties");
+            if (bold) xml.attribute("fo:font-weight", "bold");
+            if (size) xml.attribute("fo:font-size", size);
+            xml.close();
+        }
+        xml.close();
+    }
+
+    static void tableStyle(Xml& xml, const TableStyle& t) {
+        xml.open("style:style").attribute("style:name", t.name).attribute("style:family", "table");
+        xml.empty("style:table-properties")
+            .attribute("style:width", cm(kTextWidthCm))
+            .attribute("table:align", "left");
+        if (t.newPage) xml.attribute("fo:break-before", "page");
+        xml.close().close();
+        for (size_t c = 0; c < t.columnPercents.size(); ++c) {
+            xml.open("style:style")
+                .attribute("style:name", t.name + "." + std::to_string(c + 1))
+                .attribute("style:family", "table-column");
+            xml.empty("style:table-column-properties")
+                .attribute("style:column-width", cm(kTextWidthCm * t.columnPercents[c] / 100.0))
+                .close();
+            xml.close();
+        }
+    }
+
+    static void cellStyle(Xml& xml, const char* name, bool label) {
+        xml.open("style:style").attribute("style:name", name).attribute("style:family",
+                                                                        "table-cell");
+        xml.empty("style:table-cell-properties");
+        if (label) xml.attribute("fo:background-color", "#d9d9d9");
+        xml.attribute("fo:border", "0.5pt solid #000000")
+            .attribute("fo:padding", "0.1cm")
+            .attribute("style:vertical-align", label ? "middle" : "top")
+            .close();
+        xml.close();
+    }
+
+    // Text as a word processor keeps it: runs of blanks and tabs written out, so that they
+    // are not collapsed into one blank.
+    static void runs(Xml& xml, std::string_view utf8) {
+        size_t i = 0;
+        bool afterBlank = true;  // at the start, a blank would be dropped
+        while (i < utf8.size()) {
+            const char c = utf8[i];
+            if (c == '\t') {
+                xml.empty("text:tab").close();
+                afterBlank = false;
+                ++i;
+            } else if (c == ' ') {
+                size_t n = 0;
+                while (i + n < utf8.size() && utf8[i + n] == ' ') ++n;
+                size_t literal = afterBlank ? 0 : 1;
+                if (literal) xml.text(" ");
+                if (n > literal) {
+                    xml.empty("text:s");
+                    if (n - literal > 1) xml.attribute("text:c", std::to_string(n - literal));
+                    xml.close();
+                }
+                afterBlank = false;
+                i += n;
+            } else {
+                const size_t next = utf8.find_first_of(" \t", i);
+                const size_t end = next == std::string_view::npos ? utf8.size() : next;
+                xml.text(utf8.substr(i, end - i));
+                afterBlank = false;
+                i = end;
+            }
+        }
+    }
+
+    // The body is written in fragments of its own, so that the styles it uses are known
+    // before they are written.
+    void append(Xml& fragment) { body_ += fragment.finish(); }
+
+    void paragraph(const FlowBlock& block) {
+        Xml xml(false);
+        const int level = ui::headingLevel(block.style);
+        if (level > 0) {
+            // A heading keeps its outline style's name, unless it looks different.
+            const bool plain = block.align == FlowAlign::Left && !block.newPage;
+            xml.open("text:h")
+                .attribute("text:style-name",
+                           plain ? headingStyleName(level)
+                                 : styleFor({block.style, block.align, block.newPage}))
+                .attribute("text:outline-level", std::to_string(level));
+        } else {
+            xml.open("text:p").attribute("text:style-name",
+                                         styleFor({block.style, block.align, block.newPage}));
+        }
+        runs(xml, cp1250::toUtf8(block.text));
+        append(xml);
     }
 
     void picture(const FlowBlock& block) {
         const auto path = data_.resolve(block.text);
         // A data folder without the picture gives a document without it.
-        const QImage image = path ? QImage(QString::fromStdString(path->string())) : QImage();
-        if (image.isNull()) return;
-        const QUrl name(QStringLiteral("lun4-picture-%1").arg(++pictures_));
-        doc_.addResource(QTextDocument::ImageResource, name, image);
-        startBlock(blockFormat(block.style, block.align), charFormat(block.style));
-        QTextImageFormat format;
-        format.merge(charFormat(block.style));
-        format.setName(name.toString());
-        format.setWidth(image.width());
-        format.setHeight(image.height());
-        cursor_.insertImage(format);
+        const auto bitmap = path ? readBitmap(*path) : std::nullopt;
+        if (!bitmap) return;
+        const std::string name = "Pictures/" + std::to_string(pictures_.size() + 1) + ".png";
+        pictures_.push_back({name, encodePng(*bitmap), true});
+        Xml xml(false);
+        xml.open("text:p").attribute("text:style-name",
+                                     styleFor({block.style, block.align, block.newPage}));
+        xml.open("draw:frame")
+            .attribute("draw:name", "Obraz" + std::to_string(pictures_.size()))
+            .attribute("text:anchor-type", "as-char")
+            .attribute("svg:width", cm(bitmap->width * kCmPerPixel))
+            .attribute("svg:height", cm(bitmap->height * kCmPerPixel));
+        xml.empty("draw:image")
+            .attribute("xlink:href", name)
+            .attribute("xlink:type", "simple")
+            .attribute("xlink:show", "embed")
+            .attribute("xlink:actuate", "onLoad");
+        append(xml);
     }
 
     void table(const FlowBlock& block) {
         const int columns = int(block.columnPercents.size());
-        const int rows = int(block.rows.size());
-        if (columns == 0 || rows == 0) return;
-        QTextTableFormat format;
-        // Qt's writer writes fixed lengths as points.
-        format.setWidth(QTextLength(QTextLength::FixedLength, kTextWidthPoints));
-        QList<QTextLength> widths;
-        for (int percent : block.columnPercents) {
-            widths << QTextLength(QTextLength::FixedLength, kTextWidthPoints * percent / 100.0);
+        if (columns == 0 || block.rows.empty()) return;
+        TableStyle style{"Tabela" + std::to_string(tableStyles_.size() + 1), block.newPage,
+                         block.columnPercents};
+        Xml xml(false);
+        xml.open("table:table")
+            .attribute("table:name", style.name)
+            .attribute("table:style-name", style.name);
+        for (int c = 1; c <= columns; ++c) {
+            xml.empty("table:table-column")
+                .attribute("table:style-name", style.name + "." + std::to_string(c))
+                .close();
         }
-        format.setColumnWidthConstraints(widths);
-        format.setAlignment(Qt::AlignLeft);
-        format.setCellSpacing(0);
-        format.setBorder(1);
-        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        // A table goes after the block the cursor is in; an empty one stays before it.
-        if (inEmptyBlock_) {
-            QTextBlockFormat spacer;
-            spacer.setProperty(kSpacerProperty, true);
-            cursor_.setBlockFormat(spacer);
-            completion_.droppedParagraphs.insert(
-                QStringLiteral("p%1").arg(cursor_.block().blockFormatIndex()));
-        }
-        QTextTable* table = cursor_.insertTable(rows, columns, format);
-        if (block.newPage) {
-            completion_.tablesOnNewPage.insert(QStringLiteral("Table%1").arg(table->formatIndex()));
-        }
-        for (int r = 0; r < rows; ++r) {
+        for (const auto& row : block.rows) {
+            xml.open("table:table-row");
             int column = 0;
-            for (const ui::FlowCell& cell : block.rows[r]) {
+            for (const FlowCell& cell : row) {
                 if (column >= columns) break;
                 const int span = std::clamp(cell.columnSpan, 1, columns - column);
-                if (span > 1) table->mergeCells(r, column, 1, span);
-                fillCell(table->cellAt(r, column), cell);
+                this->cell(xml, cell, span);
+                // A cell across columns is followed by the cells it covers.
+                for (int i = 1; i < span; ++i) xml.empty("table:covered-table-cell").close();
                 column += span;
             }
+            // A short row is filled up, so that the table stays rectangular.
+            for (; column < columns; ++column) this->cell(xml, FlowCell{}, 1);
+            xml.close();
         }
-        cursor_.movePosition(QTextCursor::End);
-        inEmptyBlock_ = true;
+        tableStyles_.push_back(std::move(style));
+        append(xml);
     }
 
-    void fillCell(const QTextTableCell& cell, const ui::FlowCell& content) {
-        QTextCursor at = cell.firstCursorPosition();
-        QTextBlockFormat block = blockFormat(FlowStyle::Body, content.align);
-        block.setBottomMargin(0);
-        at.setBlockFormat(block);
-        QTextCharFormat chars = charFormat(FlowStyle::Body);
-        chars.setFontPointSize(10);
-        if (content.bold || content.label) chars.setFontWeight(QFont::Bold);
-        // Not as the block's character format: a cell keeps its own format (its span among
-        // it) there.
-        // One paragraph per cell: Qt's writer makes a cell of every paragraph. The lines of
-        // a field are kept as line breaks within it.
-        QStringList lines;
-        for (const std::string& line : content.lines) lines << ui::toQString(line);
-        at.insertText(lines.join(QChar(QChar::LineSeparator)), chars);
-        completion_.labelCells.push_back(content.label);
+    void cell(Xml& xml, const FlowCell& cell, int span) {
+        xml.open("table:table-cell")
+            .attribute("table:style-name", cell.label ? kLabelCellStyle : kValueCellStyle)
+            .attribute("office:value-type", "string");
+        if (span > 1) xml.attribute("table:number-columns-spanned", std::to_string(span));
+        // One paragraph, its lines kept apart by line breaks; an empty cell has nothing bold.
+        const bool bold = (cell.bold || cell.label) && !cell.lines.empty();
+        xml.open("text:p").attribute(
+            "text:style-name", styleFor({FlowStyle::Body, cell.align, false, true, bold}));
+        for (size_t i = 0; i < cell.lines.size(); ++i) {
+            if (i > 0) xml.empty("text:line-break").close();
+            runs(xml, cp1250::toUtf8(cell.lines[i]));
+        }
+        xml.close().close();
     }
 
-    QTextDocument& doc_;
-    QTextCursor cursor_;
-    Completion& completion_;
     DataPaths& data_;
-    bool inEmptyBlock_ = true;
-    int pictures_ = 0;
+    std::map<ParagraphLook, std::string> paragraphStyles_;
+    std::vector<TableStyle> tableStyles_;
+    std::vector<ZipEntry> pictures_;
+    std::string body_;
 };
 
-void declareNamespaces(QXmlStreamWriter& w) {
-    w.writeNamespace(kOffice, QStringLiteral("office"));
-    w.writeNamespace(kText, QStringLiteral("text"));
-    w.writeNamespace(kStyle, QStringLiteral("style"));
-    w.writeNamespace(kFo, QStringLiteral("fo"));
-    w.writeNamespace(kTable, QStringLiteral("table"));
-    w.writeNamespace(kDraw, QStringLiteral("draw"));
-    w.writeNamespace(kXlink, QStringLiteral("xlink"));
-    w.writeNamespace(kSvg, QStringLiteral("svg"));
-}
+std::string stylesXml() {
+    Xml xml;
+    xml.open("office:document-styles");
+    for (const auto& names : kNamespaces) declare(xml, names);
+    xml.attribute("office:version", "1.2");
 
-void writeCellStyle(QXmlStreamWriter& w, const QString& name, bool label) {
-    w.writeStartElement(kStyle, QStringLiteral("style"));
-    w.writeAttribute(kStyle, QStringLiteral("name"), name);
-    w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("table-cell"));
-    w.writeEmptyElement(kStyle, QStringLiteral("table-cell-properties"));
-    if (label) w.writeAttribute(kFo, QStringLiteral("background-color"), QStringLiteral("#d9d9d9"));
-    w.writeAttribute(kFo, QStringLiteral("border"), QStringLiteral("0.5pt solid #000000"));
-    w.writeAttribute(kFo, QStringLiteral("padding"), QStringLiteral("0.1cm"));
-    w.writeAttribute(kStyle, QStringLiteral("vertical-align"),
-                     label ? QStringLiteral("middle") : QStringLiteral("top"));
-    w.writeEndElement();
-}
+    xml.open("office:font-face-decls");
+    xml.empty("style:font-face")
+        .attribute("style:name", kFamily)
+        .attribute("svg:font-family", kFamily)
+        .attribute("style:font-family-generic", "swiss")
+        .attribute("style:font-pitch", "variable")
+        .close();
+    xml.close();
 
-bool is(const QXmlStreamReader& in, const QString& ns, QLatin1StringView name) {
-    return in.namespaceUri() == ns && in.name() == name;
-}
+    xml.open("office:styles");
+    xml.open("style:default-style").attribute("style:family", "paragraph");
+    xml.empty("style:paragraph-properties")
+        .attribute("fo:margin-top", "0cm")
+        .attribute("fo:margin-bottom", "0.2cm")
+        .close();
+    xml.empty("style:text-properties")
+        .attribute("style:font-name", kFamily)
+        .attribute("fo:font-family", kFamily)
+        .attribute("fo:font-size", "11pt")
+        .attribute("fo:language", "pl")
+        .attribute("fo:country", "PL")
+        .close();
+    xml.close();
 
-// The writer's content.xml with headings, cell styles, covered cells, plain line breaks and
-// page breaks before tables; empty when it cannot be read.
-QByteArray completeContent(const QByteArray& xml, const Completion& completion) {
-    QXmlStreamReader in(xml);
-    QByteArray out;
-    QXmlStreamWriter w(&out);
-    declareNamespaces(w);
-    size_t cell = 0;
-    std::vector<int> spans;  // of the table cells open
-    QString style;           // the automatic style being read
-    bool pendingTab = false;
-    QString pendingSpace;
-    while (!in.atEnd()) {
-        in.readNext();
-        if (in.hasError()) return {};
-        if (pendingTab) {
-            if (in.isCharacters() && in.isWhitespace()) {
-                pendingSpace += in.text();
-                continue;
-            }
-            // The writer puts a tab before every line break, which pushes a centred line
-            // off centre; a tab before anything else stays.
-            if (!(in.isStartElement() && is(in, kText, QLatin1StringView("line-break")))) {
-                w.writeEmptyElement(kText, QStringLiteral("tab"));
-                w.writeCharacters(pendingSpace);
-            }
-            pendingTab = false;
-            pendingSpace.clear();
-        }
-        switch (in.tokenType()) {
-            case QXmlStreamReader::StartDocument:
-                w.writeStartDocument();
-                break;
-            case QXmlStreamReader::EndDocument:
-                w.writeEndDocument();
-                break;
-            case QXmlStreamReader::Characters:
-                w.writeCharacters(in.text().toString());
-                break;
-            case QXmlStreamReader::StartElement: {
-                if (is(in, kText, QLatin1StringView("tab"))) {
-                    pendingTab = true;
-                    in.skipCurrentElement();
-                    break;
-                }
-                QXmlStreamAttributes attributes = in.attributes();
-                const QString styleName =
-                    attributes.value(kText, QStringLiteral("style-name")).toString();
-                if (is(in, kText, QLatin1StringView("p")) &&
-                    completion.droppedParagraphs.contains(styleName)) {
-                    in.skipCurrentElement();
-                    break;
-                }
-                if (is(in, kText, QLatin1StringView("p")) &&
-                    completion.headingStyles.contains(styleName)) {
-                    const int level = completion.headingStyles.value(styleName);
-                    w.writeStartElement(kText, QStringLiteral("h"));
-                    w.writeAttribute(kText, QStringLiteral("style-name"), headingStyleName(level));
-                    w.writeAttribute(kText, QStringLiteral("outline-level"),
-                                     QString::number(level));
-                    break;
-                }
-                w.writeStartElement(in.namespaceUri().toString(), in.name().toString());
-                if (is(in, kTable, QLatin1StringView("table-cell"))) {
-                    const bool label =
-                        cell < completion.labelCells.size() && completion.labelCells[cell];
-                    ++cell;
-                    QXmlStreamAttributes kept;
-                    for (const QXmlStreamAttribute& a : attributes) {
-                        if (a.namespaceUri() != kTable ||
-                            a.name() != QLatin1StringView("style-name")) {
-                            kept.append(a);
-                        }
-                    }
-                    kept.append(kTable, QStringLiteral("style-name"),
-                                label ? kLabelCellStyle : kValueCellStyle);
-                    attributes = kept;
-                    spans.push_back(
-                        qMax(1, attributes.value(kTable, QStringLiteral("number-columns-spanned"))
-                                    .toInt()));
-                } else if (is(in, kStyle, QLatin1StringView("style"))) {
-                    style = attributes.value(kStyle, QStringLiteral("name")).toString();
-                } else if (is(in, kStyle, QLatin1StringView("table-properties")) &&
-                           completion.tablesOnNewPage.contains(style)) {
-                    attributes.append(kFo, QStringLiteral("break-before"), QStringLiteral("page"));
-                }
-                w.writeAttributes(attributes);
-                break;
-            }
-            case QXmlStreamReader::EndElement:
-                if (is(in, kOffice, QLatin1StringView("automatic-styles"))) {
-                    writeCellStyle(w, kLabelCellStyle, true);
-                    writeCellStyle(w, kValueCellStyle, false);
-                }
-                w.writeEndElement();
-                if (is(in, kTable, QLatin1StringView("table-cell")) && !spans.empty()) {
-                    // A cell across columns is followed by the cells it covers.
-                    for (int i = 1; i < spans.back(); ++i) {
-                        w.writeEmptyElement(kTable, QStringLiteral("covered-table-cell"));
-                    }
-                    spans.pop_back();
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    if (in.hasError()) return {};
-    return out;
-}
-
-QByteArray stylesXml() {
-    QByteArray out;
-    QXmlStreamWriter w(&out);
-    declareNamespaces(w);
-    w.writeStartDocument();
-    w.writeStartElement(kOffice, QStringLiteral("document-styles"));
-    w.writeAttribute(kOffice, QStringLiteral("version"), QStringLiteral("1.2"));
-
-    w.writeStartElement(kOffice, QStringLiteral("font-face-decls"));
-    w.writeEmptyElement(kStyle, QStringLiteral("font-face"));
-    w.writeAttribute(kStyle, QStringLiteral("name"), kFamily);
-    w.writeAttribute(kSvg, QStringLiteral("font-family"), kFamily);
-    w.writeAttribute(kStyle, QStringLiteral("font-family-generic"), QStringLiteral("swiss"));
-    w.writeAttribute(kStyle, QStringLiteral("font-pitch"), QStringLiteral("variable"));
-    w.writeEndElement();
-
-    w.writeStartElement(kOffice, QStringLiteral("styles"));
-    w.writeStartElement(kStyle, QStringLiteral("default-style"));
-    w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("paragraph"));
-    w.writeEmptyElement(kStyle, QStringLiteral("paragraph-properties"));
-    w.writeAttribute(kFo, QStringLiteral("margin-top"), QStringLiteral("0cm"));
-    w.writeAttribute(kFo, QStringLiteral("margin-bottom"), QStringLiteral("0.2cm"));
-    w.writeEmptyElement(kStyle, QStringLiteral("text-properties"));
-    w.writeAttribute(kStyle, QStringLiteral("font-name"), kFamily);
-    w.writeAttribute(kFo, QStringLiteral("font-family"), kFamily);
-    w.writeAttribute(kFo, QStringLiteral("font-size"), QStringLiteral("11pt"));
-    w.writeAttribute(kFo, QStringLiteral("language"), QStringLiteral("pl"));
-    w.writeAttribute(kFo, QStringLiteral("country"), QStringLiteral("PL"));
-    w.writeEndElement();
-
-    auto paragraphStyle = [&](const QString& name, const QString& display, const QString& parent) {
-        w.writeStartElement(kStyle, QStringLiteral("style"));
-        w.writeAttribute(kStyle, QStringLiteral("name"), name);
-        if (!display.isEmpty()) w.writeAttribute(kStyle, QStringLiteral("display-name"), display);
-        w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("paragraph"));
-        if (!parent.isEmpty())
-            w.writeAttribute(kStyle, QStringLiteral("parent-style-name"), parent);
-    };
-    paragraphStyle(QStringLiteral("Standard"), QString(), QString());
-    w.writeAttribute(kStyle, QStringLiteral("class"), QStringLiteral("text"));
-    w.writeEndElement();
-    paragraphStyle(QStringLiteral("Heading"), QString(), QStringLiteral("Standard"));
-    w.writeAttribute(kStyle, QStringLiteral("next-style-name"), QStringLiteral("Standard"));
-    w.writeAttribute(kStyle, QStringLiteral("class"), QStringLiteral("text"));
-    w.writeEmptyElement(kStyle, QStringLiteral("paragraph-properties"));
-    w.writeAttribute(kFo, QStringLiteral("margin-top"), QStringLiteral("0.42cm"));
-    w.writeAttribute(kFo, QStringLiteral("margin-bottom"), QStringLiteral("0.21cm"));
-    w.writeAttribute(kFo, QStringLiteral("keep-with-next"), QStringLiteral("always"));
-    w.writeEmptyElement(kStyle, QStringLiteral("text-properties"));
-    w.writeAttribute(kFo, QStringLiteral("font-weight"), QStringLiteral("bold"));
-    w.writeEndElement();
+    xml.empty("style:style")
+        .attribute("style:name", "Standard")
+        .attribute("style:family", "paragraph")
+        .attribute("style:class", "text")
+        .close();
+    xml.open("style:style")
+        .attribute("style:name", "Heading")
+        .attribute("style:family", "paragraph")
+        .attribute("style:parent-style-name", "Standard")
+        .attribute("style:next-style-name", "Standard")
+        .attribute("style:class", "text");
+    xml.empty("style:paragraph-properties")
+        .attribute("fo:margin-top", "0.42cm")
+        .attribute("fo:margin-bottom", "0.21cm")
+        .attribute("fo:keep-with-next", "always")
+        .close();
+    xml.empty("style:text-properties").attribute("fo:font-weight", "bold").close();
+    xml.close();
     // The report's headings: a level-1 heading as the report's emphasis, the section and
     // area titles underlined as the report's title font.
     const char* sizes[3] = {"14pt", "13pt", "12pt"};
     for (int level = 1; level <= 3; ++level) {
-        paragraphStyle(headingStyleName(level), QStringLiteral("Heading %1").arg(level),
-                       QStringLiteral("Heading"));
-        w.writeAttribute(kStyle, QStringLiteral("default-outline-level"), QString::number(level));
-        w.writeAttribute(kStyle, QStringLiteral("next-style-name"), QStringLiteral("Standard"));
-        w.writeAttribute(kStyle, QStringLiteral("class"), QStringLiteral("text"));
-        w.writeEmptyElement(kStyle, QStringLiteral("text-properties"));
-        w.writeAttribute(kFo, QStringLiteral("font-size"), QLatin1StringView(sizes[level - 1]));
-        w.writeAttribute(kFo, QStringLiteral("font-weight"), QStringLiteral("bold"));
+        xml.open("style:style")
+            .attribute("style:name", headingStyleName(level))
+            .attribute("style:display-name", "Heading " + std::to_string(level))
+            .attribute("style:family", "paragraph")
+            .attribute("style:parent-style-name", "Heading")
+            .attribute("style:default-outline-level", std::to_string(level))
+            .attribute("style:next-style-name", "Standard")
+            .attribute("style:class", "text");
+        xml.empty("style:text-properties")
+            .attribute("fo:font-size", sizes[level - 1])
+            .attribute("fo:font-weight", "bold");
         if (level > 1) {
-            w.writeAttribute(kStyle, QStringLiteral("text-underline-style"),
-                             QStringLiteral("solid"));
-            w.writeAttribute(kStyle, QStringLiteral("text-underline-width"),
-                             QStringLiteral("auto"));
-            w.writeAttribute(kStyle, QStringLiteral("text-underline-color"),
-                             QStringLiteral("font-color"));
+            xml.attribute("style:text-underline-style", "solid")
+                .attribute("style:text-underline-width", "auto")
+                .attribute("style:text-underline-color", "font-color");
         }
-        w.writeEndElement();
+        xml.close().close();
     }
     // Headings are not numbered.
-    w.writeStartElement(kText, QStringLiteral("outline-style"));
-    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("Outline"));
+    xml.open("text:outline-style").attribute("style:name", "Outline");
     for (int level = 1; level <= 10; ++level) {
-        w.writeEmptyElement(kText, QStringLiteral("outline-level-style"));
-        w.writeAttribute(kText, QStringLiteral("level"), QString::number(level));
-        w.writeAttribute(kStyle, QStringLiteral("num-format"), QString());
+        xml.empty("text:outline-level-style")
+            .attribute("text:level", std::to_string(level))
+            .attribute("style:num-format", "")
+            .close();
     }
-    w.writeEndElement();
-    w.writeEndElement();  // styles
+    xml.close();
+    xml.close();  // styles
 
-    w.writeStartElement(kOffice, QStringLiteral("automatic-styles"));
-    w.writeStartElement(kStyle, QStringLiteral("page-layout"));
-    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("A4"));
-    w.writeEmptyElement(kStyle, QStringLiteral("page-layout-properties"));
-    w.writeAttribute(kFo, QStringLiteral("page-width"), QStringLiteral("21cm"));
-    w.writeAttribute(kFo, QStringLiteral("page-height"), QStringLiteral("29.7cm"));
-    w.writeAttribute(kStyle, QStringLiteral("print-orientation"), QStringLiteral("portrait"));
-    for (const char* side : {"margin-top", "margin-bottom", "margin-left", "margin-right"}) {
-        w.writeAttribute(kFo, QLatin1StringView(side), QStringLiteral("2cm"));
+    xml.open("office:automatic-styles");
+    xml.open("style:page-layout").attribute("style:name", "A4");
+    xml.empty("style:page-layout-properties")
+        .attribute("fo:page-width", "21cm")
+        .attribute("fo:page-height", "29.7cm")
+        .attribute("style:print-orientation", "portrait");
+    for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left",
+                             "fo:margin-right"}) {
+        xml.attribute(side, "2cm");
     }
-    w.writeEndElement();
-    w.writeEndElement();
+    xml.close().close();
+    xml.close();
 
-    w.writeStartElement(kOffice, QStringLiteral("master-styles"));
-    w.writeEmptyElement(kStyle, QStringLiteral("master-page"));
-    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("Standard"));
-    w.writeAttribute(kStyle, QStringLiteral("page-layout-name"), QStringLiteral("A4"));
-    w.writeEndElement();
-
-    w.writeEndElement();
-    w.writeEndDocument();
-    return out;
+    xml.open("office:master-styles");
+    xml.empty("style:master-page")
+        .attribute("style:name", "Standard")
+        .attribute("style:page-layout-name", "A4")
+        .close();
+    xml.close();
+    return xml.finish();
 }
 
-QByteArray metaXml(const QString& title) {
-    QByteArray out;
-    QXmlStreamWriter w(&out);
-    w.writeNamespace(kOffice, QStringLiteral("office"));
-    w.writeNamespace(kMeta, QStringLiteral("meta"));
-    w.writeNamespace(kDc, QStringLiteral("dc"));
-    w.writeStartDocument();
-    w.writeStartElement(kOffice, QStringLiteral("document-meta"));
-    w.writeAttribute(kOffice, QStringLiteral("version"), QStringLiteral("1.2"));
-    w.writeStartElement(kOffice, QStringLiteral("meta"));
-    w.writeTextElement(kMeta, QStringLiteral("generator"), QStringLiteral("LUN4_TORVA"));
-    w.writeTextElement(kDc, QStringLiteral("title"), title);
-    w.writeTextElement(kDc, QStringLiteral("language"), QStringLiteral("pl-PL"));
-    w.writeEndElement();
-    w.writeEndElement();
-    w.writeEndDocument();
-    return out;
+std::string metaXml(const std::string& titleUtf8) {
+    Xml xml;
+    xml.open("office:document-meta");
+    for (const auto& names : kMetaNamespaces) declare(xml, names);
+    xml.attribute("office:version", "1.2");
+    xml.open("office:meta");
+    xml.element("meta:generator", "LUN4_TORVA");
+    xml.element("dc:title", titleUtf8);
+    xml.element("dc:language", "pl-PL");
+    return xml.finish();
 }
 
-QByteArray manifestXml(const std::vector<ZipEntry>& entries) {
-    QByteArray out;
-    QXmlStreamWriter w(&out);
-    w.writeNamespace(kManifest, QStringLiteral("manifest"));
-    w.writeStartDocument();
-    w.writeStartElement(kManifest, QStringLiteral("manifest"));
-    w.writeAttribute(kManifest, QStringLiteral("version"), QStringLiteral("1.2"));
-    auto entry = [&](const QString& path, const QString& type) {
-        w.writeEmptyElement(kManifest, QStringLiteral("file-entry"));
-        w.writeAttribute(kManifest, QStringLiteral("full-path"), path);
-        if (path == QLatin1StringView("/")) {
-            w.writeAttribute(kManifest, QStringLiteral("version"), QStringLiteral("1.2"));
-        }
-        w.writeAttribute(kManifest, QStringLiteral("media-type"), type);
-    };
-    entry(QStringLiteral("/"), kMimeType);
-    // Every file of the package is listed; the writer names its pictures without an
-    // extension, so their type is read from their first bytes.
+std::string manifestXml(const std::vector<ZipEntry>& entries) {
+    Xml xml;
+    xml.open("manifest:manifest")
+        .attribute("xmlns:manifest", kManifestNamespace)
+        .attribute("manifest:version", "1.2");
+    xml.empty("manifest:file-entry")
+        .attribute("manifest:full-path", "/")
+        .attribute("manifest:version", "1.2")
+        .attribute("manifest:media-type", kMimeType)
+        .close();
     for (const ZipEntry& e : entries) {
-        if (e.name.endsWith(QLatin1StringView(".xml"))) {
-            entry(e.name, QStringLiteral("text/xml"));
-        } else if (e.data.startsWith("\x89PNG")) {
-            entry(e.name, QStringLiteral("image/png"));
-        } else if (e.data.startsWith("\xFF\xD8")) {
-            entry(e.name, QStringLiteral("image/jpeg"));
-        } else {
-            entry(e.name, QStringLiteral("application/octet-stream"));
-        }
+        const bool png = e.name.ends_with(".png");
+        xml.empty("manifest:file-entry")
+            .attribute("manifest:full-path", e.name)
+            .attribute("manifest:media-type", png ? "image/png" : "text/xml")
+            .close();
     }
-    w.writeEndElement();
-    w.writeEndDocument();
-    return out;
+    return xml.finish();
 }
 
 }  // namespace
 
-QByteArray odtPackage(const ui::FlowDocument& document, DataPaths& data) {
-    QTextDocument doc;
-    Completion completion;
-    Builder builder(doc, completion, data);
-    for (const FlowBlock& block : document.blocks) builder.add(block);
-
-    QBuffer written;
-    written.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&written, QByteArrayLiteral("odf"));
-    if (!writer.write(&doc)) return {};
-    const auto entries = readZip(written.data());
-    if (!entries) return {};
+std::string odtPackage(const ui::FlowDocument& document, DataPaths& data) {
+    ContentWriter writer(data);
+    for (const FlowBlock& block : document.blocks) writer.add(block);
 
     std::vector<ZipEntry> package;
-    package.push_back({QStringLiteral("mimetype"), kMimeType.toLatin1()});
-    for (const ZipEntry& e : *entries) {
-        if (e.name == QLatin1StringView("content.xml")) {
-            QByteArray content = completeContent(e.data, completion);
-            if (content.isEmpty()) return {};
-            package.push_back({e.name, std::move(content)});
-        } else if (e.name.startsWith(QLatin1StringView("Pictures/"))) {
-            package.push_back(e);
-        }
-    }
-    if (package.size() < 2) return {};  // the writer gave no content
-    package.push_back({QStringLiteral("styles.xml"), stylesXml()});
-    package.push_back({QStringLiteral("meta.xml"), metaXml(ui::toQString(document.title))});
-    std::vector<ZipEntry> listed(package.begin() + 1, package.end());
-    package.push_back({QStringLiteral("META-INF/manifest.xml"), manifestXml(listed)});
+    // First and stored, as readers sniff it.
+    package.push_back({"mimetype", kMimeType, true});
+    package.push_back({"content.xml", writer.content()});
+    package.push_back({"styles.xml", stylesXml()});
+    package.push_back({"meta.xml", metaXml(cp1250::toUtf8(document.title))});
+    for (const ZipEntry& picture : writer.pictures()) package.push_back(picture);
+    const std::vector<ZipEntry> listed(package.begin() + 1, package.end());
+    package.push_back({"META-INF/manifest.xml", manifestXml(listed)});
     return writeZip(package);
 }
 
 bool writeOdt(const ui::FlowDocument& document, const std::filesystem::path& path, DataPaths& data,
               FileSystem& fileSystem, std::string& error) {
-    const QByteArray bytes = odtPackage(document, data);
-    if (bytes.isEmpty()) {
-        error = "nie można utworzyć dokumentu " + path.string();
+    const std::string bytes = odtPackage(document, data);
+    if (bytes.empty()) {
+        error = "nie można utworzyć dokumentu " + pathToUtf8(path);
         return false;
     }
-    return writeFileAtomically(path, std::string_view(bytes.constData(), size_t(bytes.size())),
-                               fileSystem, &error);
+    return writeFileAtomically(path, bytes, fileSystem, &error);
 }
 
 }  // namespace lun4::platform

@@ -1,16 +1,13 @@
 #pragma once
 // Editable documents as OpenDocument text (".odt"), which word processors open for editing.
 //
-// The text, its formats and the tables are written by Qt's own document writer. Its
-// package lacks what a word processor needs to treat the file as a document of ours, so the
-// package is completed afterwards: headings become outline headings with heading styles
-// (the outline and a table of contents work), grey label cells keep their grey, every table
-// cell that spans columns gets the covered cells after it, a line break within a cell is a
-// plain line break, and styles name the A4 page, its margins and the report's font (Arial;
-// where it is missing the system's stand-in, Liberation Sans, takes its place). Pictures the
-// document names are read from the data folder.
+// The package is written directly: content.xml (paragraphs, outline headings with heading
+// styles so that the outline and a table of contents work, tables with grey label cells and
+// the cells a wide cell covers, pictures), styles.xml (the A4 page, its margins, the report's
+// font Arial, for which a system without it puts its stand-in, Liberation Sans), meta.xml and
+// the manifest; texts escaped and in UTF-8, packed with zlib. Pictures the document names are
+// read from the data folder and put in as PNG. The same bytes on every platform.
 
-#include <QByteArray>
 #include <filesystem>
 #include <string>
 
@@ -25,7 +22,7 @@ namespace lun4::platform {
 class DataPaths;
 
 // The bytes of the ".odt" file.
-QByteArray odtPackage(const ui::FlowDocument& document, DataPaths& data);
+std::string odtPackage(const ui::FlowDocument& document, DataPaths& data);
 
 // Writes the package at `path` in one step (a temporary file beside it, flushed, renamed);
 // false with `error` (UTF-8) saying why, and no file left behind.

@@ -178,7 +178,7 @@ TEST_F(CommandLineTest, TheReportForEditingAndTheScoresSheet) {
               "application/vnd.oasis.opendocument.text");
     const std::string content = testing::unzipped(folder / "Raport.ODT", "content.xml");
     for (const char* expected : {"Kraków, 3 marca 2026", "Poradnia nr 2", "Łucja Wiśniewska",
-                                 "text:outline-level=\"2\"><text:span text:style-name=\"c",
+                                 "text:outline-level=\"2\">Umiejętności wykonawcze</text:h>",
                                  "Podpis osoby diagnozującej"}) {
         EXPECT_NE(content.find(expected), std::string::npos) << expected;
     }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/bitmap_file.h"
 #include "ui/qt/qt_surface.h"
 
 #ifdef __linux__
@@ -23,38 +24,17 @@ std::uint32_t u32(std::string_view b, size_t at) {
     for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
     return v;
 }
-std::uint16_t u16(std::string_view b, size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
-                                      (static_cast<unsigned char>(b[at + 1]) << 8));
-}
 
 }  // namespace
 
 QImage readPlainBitmap(std::string_view b) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return {};
-    const std::uint32_t dataOffset = u32(b, 10);
-    const std::uint32_t headerSize = u32(b, 14);
-    if (headerSize < 40) return {};
-    const auto width = static_cast<std::int32_t>(u32(b, 18));
-    const auto rawHeight = static_cast<std::int32_t>(u32(b, 22));
-    const std::uint16_t bits = u16(b, 28);
-    const std::uint32_t compression = u32(b, 30);
-    if (compression != 0 || (bits != 24 && bits != 32)) return {};
-    if (width <= 0 || width > 16384 || rawHeight == 0 || rawHeight < -16384 || rawHeight > 16384)
-        return {};
-    const bool bottomUp = rawHeight > 0;
-    const int height = bottomUp ? rawHeight : -rawHeight;
-    const size_t bytesPerPixel = bits / 8;
-    const size_t rowBytes = (static_cast<size_t>(width) * bytesPerPixel + 3) / 4 * 4;
-    if (dataOffset > b.size() || rowBytes * height > b.size() - dataOffset) return {};
-
-    QImage image = ui::newPicture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        const int fileRow = bottomUp ? height - 1 - y : y;
-        const auto* in =
-            reinterpret_cast<const unsigned char*>(b.data() + dataOffset + rowBytes * fileRow);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, in += bytesPerPixel) out[x] = qRgb(in[2], in[1], in[0]);
+    const std::optional<Bitmap> bitmap = decodeBitmap(b);
+    if (!bitmap) return {};
+    // The bitmap's pixels are 0xFFRRGGBB, as QImage's RGB32 has them.
+    QImage image = ui::newPicture(bitmap->width, bitmap->height, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap->height; ++y) {
+        std::memcpy(image.scanLine(y), bitmap->pixels.data() + size_t(y) * size_t(bitmap->width),
+                    size_t(bitmap->width) * 4);
     }
     return image;
 }
