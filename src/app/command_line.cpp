@@ -64,15 +64,6 @@ struct Failure {
     std::string message;  // UTF-8, one line
 };
 
-// Paths arrive and leave as UTF-8, on every system.
-fs::path pathOf(std::string_view utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 // The scores sheet is no printed document; it is asked for by its own name.
 constexpr std::string_view kScores = "scores";
 
@@ -85,7 +76,7 @@ std::optional<reports::Document> documentNamed(std::string_view name) {
 }
 
 std::string extensionOf(const fs::path& path) {
-    std::string ext = utf8(path.extension());
+    std::string ext = pathToUtf8(path.extension());
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
@@ -145,8 +136,8 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
         return Failure{2, "nieznany dokument \"" + positional[0] +
                               "\": dostępne chart, summary, report, aid, scores"};
     }
-    command.examinee = pathOf(positional[1]);
-    command.path = pathOf(positional[2]);
+    command.examinee = pathFromUtf8(positional[1]);
+    command.path = pathFromUtf8(positional[2]);
     const std::string extension = extensionOf(command.path);
     if (!document) {
         command.output = Output::ScoresSheet;
@@ -179,20 +170,20 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
 // early still gives its document, with a warning, as the program's own open does.
 std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + utf8(path)};
+    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + pathToUtf8(path)};
     const auto file = RegularFile::open(path, ec);
-    if (!file) return Failure{1, "nie można odczytać pliku badanego " + utf8(path)};
+    if (!file) return Failure{1, "nie można odczytać pliku badanego " + pathToUtf8(path)};
     std::string bytes;
     char buffer[1 << 16];
     while (const size_t n = file->read(buffer, sizeof buffer)) bytes.append(buffer, n);
     switch (decode(bytes, record)) {
         case ReadOutcome::Refused:
-            return Failure{1, "plik " + utf8(path) + " nie jest plikiem badanego"};
+            return Failure{1, "plik " + pathToUtf8(path) + " nie jest plikiem badanego"};
         case ReadOutcome::EndedEarly:
             std::fprintf(stderr,
                          "lun4: uwaga: plik %s jest niepełny (urwany); brakujące oceny i "
                          "wskazania są puste\n",
-                         utf8(path).c_str());
+                         pathToUtf8(path).c_str());
             break;
         case ReadOutcome::Complete:
             break;
@@ -239,7 +230,6 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
     }
 
     platform::DataPaths paths(runFolder);
-    const auto exporter = platform::pdfExport(argc, argv, paths);
     if (command.output == Output::EditableReport) {
         const ui::FlowDocument document =
             reports::editableReport(record, {command.place, command.institution});
@@ -248,6 +238,7 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
         }
         return 0;
     }
+    const auto exporter = platform::pdfExport(argc, argv, paths);
     const auto target = exporter->pdfFile(command.path, error);
     if (!target) return fail({1, error});
     reports::NarrativeReport report;
@@ -257,7 +248,7 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
     if (reports::printDocument(command.document, *target, sources) !=
         reports::PrintResult::Printed) {
         const std::string why = target->error();
-        return fail({1, why.empty() ? "nie można zapisać " + utf8(command.path) : why});
+        return fail({1, why.empty() ? "nie można zapisać " + pathToUtf8(command.path) : why});
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "files/file_system.h"
 #include "model/cp1250.h"
 #include "screens/filescreens/examinee_names.h"
 
@@ -9,7 +10,7 @@ std::optional<StartProblem> missingPictures(platform::DataPaths& paths) {
     const std::vector<std::string> missing = missingDataFiles(
         [&](const std::string& name) { return paths.resolve(name).has_value(); });
     if (missing.empty()) return std::nullopt;
-    return missingDataMessage(missing, !paths.resolve("Data"), paths.root().string());
+    return missingDataMessage(missing, !paths.resolve("Data"), pathToUtf8(paths.root()));
 }
 
 Program::Program(ui::Frame& frame, platform::DataPaths& paths,
