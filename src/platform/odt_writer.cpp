@@ -1,5 +1,7 @@
 #include "platform/odt_writer.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -9,9 +11,9 @@
 #include "files/atomic_write.h"
 #include "files/file_system.h"
 #include "model/cp1250.h"
-#include "platform/bitmap_file.h"
 #include "platform/data_paths.h"
 #include "platform/zip_package.h"
+#include "ui/bitmap_file.h"
 
 namespace lun4::platform {
 namespace {
@@ -170,6 +172,53 @@ const char* alignment(FlowAlign align) {
             break;
     }
     return "start";
+}
+
+void putBig32(std::string& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+void pngChunk(std::string& out, const char* type, const std::string& data) {
+    putBig32(out, static_cast<std::uint32_t>(data.size()));
+    const std::string typed = std::string(type, 4) + data;
+    out += typed;
+    putBig32(out, static_cast<std::uint32_t>(
+                      crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
+}
+
+// The picture as a PNG file (8-bit RGB, deflated with zlib).
+std::string encodePng(const ui::Bitmap& bitmap) {
+    std::string header;
+    putBig32(header, static_cast<std::uint32_t>(bitmap.width));
+    putBig32(header, static_cast<std::uint32_t>(bitmap.height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no interlace
+
+    // Each row starts with its filter byte (none).
+    std::string raw;
+    raw.reserve(size_t(bitmap.height) * (1 + size_t(bitmap.width) * 3));
+    for (int y = 0; y < bitmap.height; ++y) {
+        raw += '\0';
+        for (int x = 0; x < bitmap.width; ++x) {
+            const std::uint32_t p = bitmap.at(x, y);
+            raw += static_cast<char>((p >> 16) & 0xFF);
+            raw += static_cast<char>((p >> 8) & 0xFF);
+            raw += static_cast<char>(p & 0xFF);
+        }
+    }
+    uLongf packedSize = compressBound(uLong(raw.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
+        return {};
+    }
+    packed.resize(packedSize);
+
+    std::string png("\x89PNG\r\n\x1A\n", 8);
+    pngChunk(png, "IHDR", header);
+    pngChunk(png, "IDAT", packed);
+    pngChunk(png, "IEND", {});
+    return png;
 }
 
 std::string headingStyleName(int level) {
@@ -344,7 +393,7 @@ class ContentWriter {
     void picture(const FlowBlock& block) {
         const auto path = data_.resolve(block.text);
         // A data folder without the picture gives a document without it.
-        const auto bitmap = path ? readBitmap(*path) : std::nullopt;
+        const auto bitmap = path ? ui::readBitmap(*path) : std::nullopt;
         if (!bitmap) return;
         const std::string name = "Pictures/" + std::to_string(pictures_.size() + 1) + ".png";
         pictures_.push_back({name, encodePng(*bitmap), true});

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/bitmap_file.h"
+#include "ui/bitmap_file.h"
 #include "ui/qt/qt_surface.h"
 
 #ifdef __linux__
@@ -28,7 +28,7 @@ std::uint32_t u32(std::string_view b, size_t at) {
 }  // namespace
 
 QImage readPlainBitmap(std::string_view b) {
-    const std::optional<Bitmap> bitmap = decodeBitmap(b);
+    const std::optional<ui::Bitmap> bitmap = ui::decodeBitmap(b);
     if (!bitmap) return {};
     // The bitmap's pixels are 0xFFRRGGBB, as QImage's RGB32 has them.
     QImage image = ui::newPicture(bitmap->width, bitmap->height, QImage::Format_RGB32);

@@ -1,16 +1,14 @@
 #pragma once
 // The program's own reader of bitmap files (".bmp": the screens, buttons and dialogs of the
-// data folder) and a PNG writer for pictures put into documents; no toolkit needed, so every
-// platform reads the same pixels.
+// data folder); no toolkit needed, so every platform reads the same pixels.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
-namespace lun4::platform {
+namespace lun4::ui {
 
 // Pixels top row first, each 0xFFRRGGBB.
 struct Bitmap {
@@ -26,7 +24,4 @@ struct Bitmap {
 std::optional<Bitmap> decodeBitmap(std::string_view bytes);
 std::optional<Bitmap> readBitmap(const std::filesystem::path& path);
 
-// The picture as a PNG file (8-bit RGB, deflated with zlib).
-std::string encodePng(const Bitmap& bitmap);
-
-}  // namespace lun4::platform
+}  // namespace lun4::ui

@@ -1,11 +1,9 @@
-#include "platform/bitmap_file.h"
-
-#include <zlib.h>
+#include "ui/bitmap_file.h"
 
 #include <fstream>
 #include <iterator>
 
-namespace lun4::platform {
+namespace lun4::ui {
 namespace {
 
 constexpr std::int32_t kLargest = 16384;
@@ -19,18 +17,6 @@ std::uint32_t u32(std::string_view b, size_t at) {
 std::uint16_t u16(std::string_view b, size_t at) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
                                       (static_cast<unsigned char>(b[at + 1]) << 8));
-}
-
-void putBig32(std::string& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
-
-void pngChunk(std::string& out, const char* type, const std::string& data) {
-    putBig32(out, static_cast<std::uint32_t>(data.size()));
-    const std::string typed = std::string(type, 4) + data;
-    out += typed;
-    putBig32(out, static_cast<std::uint32_t>(
-                      crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
 }
 
 }  // namespace
@@ -95,38 +81,4 @@ std::optional<Bitmap> readBitmap(const std::filesystem::path& path) {
     return decodeBitmap(bytes);
 }
 
-std::string encodePng(const Bitmap& bitmap) {
-    std::string header;
-    putBig32(header, static_cast<std::uint32_t>(bitmap.width));
-    putBig32(header, static_cast<std::uint32_t>(bitmap.height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no interlace
-
-    // Each row starts with its filter byte (none).
-    std::string raw;
-    raw.reserve(size_t(bitmap.height) * (1 + size_t(bitmap.width) * 3));
-    for (int y = 0; y < bitmap.height; ++y) {
-        raw += '\0';
-        for (int x = 0; x < bitmap.width; ++x) {
-            const std::uint32_t p = bitmap.at(x, y);
-            raw += static_cast<char>((p >> 16) & 0xFF);
-            raw += static_cast<char>((p >> 8) & 0xFF);
-            raw += static_cast<char>(p & 0xFF);
-        }
-    }
-    uLongf packedSize = compressBound(uLong(raw.size()));
-    std::string packed(packedSize, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
-                  reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()),
-                  Z_BEST_COMPRESSION) != Z_OK) {
-        return {};
-    }
-    packed.resize(packedSize);
-
-    std::string png("\x89PNG\r\n\x1A\n", 8);
-    pngChunk(png, "IHDR", header);
-    pngChunk(png, "IDAT", packed);
-    pngChunk(png, "IEND", {});
-    return png;
-}
-
-}  // namespace lun4::platform
+}  // namespace lun4::ui
