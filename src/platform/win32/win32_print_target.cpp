@@ -43,7 +43,7 @@ std::unique_ptr<Win32PrintTarget> Win32PrintTarget::pdfFile(std::filesystem::pat
 Win32PrintTarget::~Win32PrintTarget() {
     if (dc_) {
         if (spooled_) ::AbortDoc(dc_);
-        ::DeleteDC(dc_);
+        if (ownsDc_) ::DeleteDC(dc_);
     }
     discardPdf();
 }
@@ -104,6 +104,7 @@ HDC Win32PrintTarget::pdfPrinter(bool landscape) {
 bool Win32PrintTarget::begin(std::string_view documentName, bool landscape) {
     error_.clear();
     pages_ = 0;
+    ownsDc_ = !dialog_;
     if (dialog_) {
         dc_ = dialog_(landscape);
     } else if (pdfPath_.empty()) {
@@ -118,7 +119,7 @@ bool Win32PrintTarget::begin(std::string_view documentName, bool landscape) {
     if (::GetDeviceCaps(dc_, TECHNOLOGY) == DT_RASPRINTER &&
         !(::GetDeviceCaps(dc_, RASTERCAPS) & RC_STRETCHDIB)) {
         error_ = "wybrana drukarka nie drukuje obrazów";
-        ::DeleteDC(dc_);
+        if (ownsDc_) ::DeleteDC(dc_);
         dc_ = nullptr;
         return false;
     }
@@ -144,7 +145,7 @@ bool Win32PrintTarget::startDocument(std::string_view documentName) {
     if (printer && (::StartDocW(dc_, &info) <= 0 || ::StartPage(dc_) <= 0)) {
         error_ = pdfPath_.empty() ? "drukarka nie przyjęła dokumentu"
                                   : "nie można zapisać " + toUtf8(pdfPath_.wstring());
-        ::DeleteDC(dc_);
+        if (ownsDc_) ::DeleteDC(dc_);
         dc_ = nullptr;
         discardPdf();
         return false;
@@ -180,7 +181,7 @@ bool Win32PrintTarget::end() {
     bool written = true;
     if (spooled_) written = ::EndPage(dc_) > 0 && ::EndDoc(dc_) > 0;
     spooled_ = false;
-    ::DeleteDC(dc_);
+    if (ownsDc_) ::DeleteDC(dc_);
     dc_ = nullptr;
     if (pdfPath_.empty()) {
         if (!written) error_ = "drukarka nie przyjęła dokumentu";

@@ -33,8 +33,8 @@ class Win32PrintTarget : public ui::PrintTarget {
     Win32PrintTarget& operator=(const Win32PrintTarget&) = delete;
 
     void setOwner(HWND owner) { owner_ = owner; }
-    // Test seam: answers the print dialog with a device context to print on (the target owns
-    // and deletes it), or nullptr for a cancelled dialog. Receives whether landscape was asked.
+    // Test seam: answers the print dialog with a device context to print on (the caller keeps
+    // it), or nullptr for a cancelled dialog. Receives whether landscape was asked.
     void setDialogFunction(std::function<HDC(bool)> dialog) { dialog_ = std::move(dialog); }
 
     bool begin(std::string_view documentName, bool landscape) override;
@@ -60,6 +60,7 @@ class Win32PrintTarget : public ui::PrintTarget {
     std::function<HDC(bool)> dialog_;
     HDC dc_ = nullptr;
     bool spooled_ = false;  // a document was started on dc_
+    bool ownsDc_ = true;
     int pages_ = 0;
     std::string error_;
 };

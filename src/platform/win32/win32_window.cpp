@@ -279,20 +279,27 @@ void Win32Window::showAbout() {
     showAboutBox(window_handle_);
 }
 
-int Win32Window::run() {
+bool Win32Window::processQueued() {
     MSG msg{};
-    for (;;) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
-            // The accelerators answer in the program's window and in its boxes alike.
-            if (::TranslateAcceleratorW(window_handle_, accelerators_, &msg)) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            exitCode_ = static_cast<int>(msg.wParam);
+            return false;
         }
-        // Idle: decode a page the next screen is likely to show.
-        if (images_.decodeAhead()) continue;
-        ::WaitMessage();
+        // The accelerators answer in the program's window and in its boxes alike.
+        if (::TranslateAcceleratorW(window_handle_, accelerators_, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
     }
+    return true;
+}
+
+int Win32Window::run() {
+    while (processQueued()) {
+        // Idle: decode a page the next screen is likely to show.
+        if (!images_.decodeAhead()) ::WaitMessage();
+    }
+    return exitCode_;
 }
 
 LRESULT CALLBACK Win32Window::windowProc(HWND window, UINT message, WPARAM wParam,

@@ -87,6 +87,8 @@ class Win32Window : public ui::Frame {
     void showAt(RECT area);
     // The message loop, until the program ends; returns its exit code.
     int run();
+    // Handles the messages already queued as the loop does; false once the program ends.
+    bool processQueued();
 
     HWND handle() const { return window_handle_; }
     const FrameMapping& mapping() const { return mapping_; }
@@ -116,6 +118,7 @@ class Win32Window : public ui::Frame {
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;
+    int exitCode_ = 0;
     HWND focusBeforeDeactivation_ = nullptr;
     std::function<void()> compose_;
     std::function<void(int, int)> moved_;
