@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -12,7 +11,7 @@
 
 #include "model/catalogue.h"
 #include "model/cp1250.h"
-#include "ui/qt/qt_fonts.h"
+#include "native_surface.h"
 
 namespace lun4 {
 namespace {
@@ -164,11 +163,11 @@ TEST(DefaultRecommendations, TextsAreWholeCp1250LinesWithoutTheFileSeparator) {
 
 TEST(DefaultRecommendations, EveryLineFitsTheReportWidth) {
     constexpr int kReportLineWidth = 807;  // pixels of one narrative report line
-    const QFontMetrics metrics(ui::qtFont(ui::FontId::ReportBody));
+    const auto metrics = testing::newNativeSurface();
     for (RecommendationKind kind : kKinds) {
         for (int k = 1; k <= kItemCount; ++k) {
             for (std::string_view line : linesOf(defaultRecommendation(kind, k))) {
-                EXPECT_LE(metrics.horizontalAdvance(ui::toQString(line)), kReportLineWidth)
+                EXPECT_LE(metrics->textWidth(line, ui::FontId::ReportBody), kReportLineWidth)
                     << kindName(kind) << " item " << k << ": " << cp1250::toUtf8(line);
             }
         }

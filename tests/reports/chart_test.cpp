@@ -15,7 +15,7 @@
 #include "model/scoring.h"
 #include "polish_text.h"
 #include "recorded_calls.h"
-#include "ui/qt/qt_surface.h"
+#include "native_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -291,12 +291,13 @@ TEST(ChartPages, AllItemsPassedFillEveryBarAndLeaveTheEmptyLevelsLightGrey) {
     EXPECT_EQ(slotCount, 6 * 24 + 3 * 48);
 
     // On pixels: the left graph's levels 9-12 stay light grey, its level 8 and below is green.
-    ui::QtSurface surface;
+    const auto native = testing::newNativeSurface();
+    ui::Surface& surface = *native;
     ui::FakeImageSource images;
     composeChartPage2(surface, images, *record, ChartMode::Print);
-    EXPECT_EQ(surface.image().pixel(170, 260), qRgb(235, 235, 235));
-    EXPECT_EQ(surface.image().pixel(170, 330), qRgb(55, 181, 55));
-    EXPECT_EQ(surface.image().pixel(730, 330), qRgb(55, 181, 55));
+    EXPECT_EQ(testing::pixelAt(surface, 170, 260), testing::rgb(235, 235, 235));
+    EXPECT_EQ(testing::pixelAt(surface, 170, 330), testing::rgb(55, 181, 55));
+    EXPECT_EQ(testing::pixelAt(surface, 730, 330), testing::rgb(55, 181, 55));
 }
 
 // Page 2's slot boxes of the left bar of scale s and of the right bar of area a.
@@ -563,13 +564,14 @@ TEST(ChartPage1, ALongNameIsCutAtThePageEdgeNotWrapped) {
         EXPECT_EQ(call.flags & ui::text::kWordBreak, 0u);
     }
 
-    ui::QtSurface surface;
+    const auto native = testing::newNativeSurface();
+    ui::Surface& surface = *native;
     ui::FakeImageSource images;
     composeChartPage1(surface, images, *record, ChartMode::Print);
     auto inkIn = [&](int x0, int x1, int y0, int y1) {
         int ink = 0;
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) ink += qGray(surface.image().pixel(x, y)) < 128;
+            for (int x = x0; x < x1; ++x) ink += testing::gray(testing::pixelAt(surface, x, y)) < 128;
         return ink;
     };
     // The name runs to the right edge of the page (x 1023 is the page's outline) ...
@@ -587,24 +589,25 @@ TEST(ChartPage1, PixelsShowTheBarsAndExtraBoxesOverThePlotFrames) {
     const char block[8] = {'r', 'g', 'b', 'y', 'g', 'y', 'g', 'r'};
     for (int i = 0; i < 8; ++i) record->scores[89 + i] = block[i];
     record->scores[70] = kEmerging;
-    ui::QtSurface surface;
+    const auto native = testing::newNativeSurface();
+    ui::Surface& surface = *native;
     ui::FakeImageSource images;
     composeChartPage1(surface, images, *record, ChartMode::Print);
-    const QImage& image = surface.image();
-    const QRgb stacked[8] = {qRgb(55, 181, 55),  qRgb(55, 181, 55),  qRgb(55, 181, 55),
-                             qRgb(255, 255, 30), qRgb(255, 255, 30), qRgb(255, 10, 10),
-                             qRgb(255, 10, 10),  qRgb(255, 255, 255)};
+    const auto pixel = [&](int x, int y) { return testing::pixelAt(surface, x, y); };
+    const std::uint32_t stacked[8] = {testing::rgb(55, 181, 55),  testing::rgb(55, 181, 55),  testing::rgb(55, 181, 55),
+                             testing::rgb(255, 255, 30), testing::rgb(255, 255, 30), testing::rgb(255, 10, 10),
+                             testing::rgb(255, 10, 10),  testing::rgb(255, 255, 255)};
     const int x7 = 104 + 48 * 7 + 24;
-    for (int j = 0; j < 8; ++j) EXPECT_EQ(image.pixel(x7, 430 - 24 * j), stacked[j]) << j;
+    for (int j = 0; j < 8; ++j) EXPECT_EQ(pixel(x7, 430 - 24 * j), stacked[j]) << j;
     // The box outlines are black where neighbouring boxes meet.
-    EXPECT_EQ(image.pixel(x7, 418), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(x7, 418), testing::rgb(0, 0, 0));
     // Extra boxes of scale 5: item 69 unscored light grey, item 70 yellow; the grey frame
     // beside them.
-    EXPECT_EQ(image.pixel(104 + 144 * 5 + 4, 240), qRgb(235, 235, 235));
-    EXPECT_EQ(image.pixel(104 + 144 * 5 + 4, 205), qRgb(255, 255, 30));
-    EXPECT_EQ(image.pixel(104 + 144 * 5 + 100, 200), qRgb(217, 217, 217));
+    EXPECT_EQ(pixel(104 + 144 * 5 + 4, 240), testing::rgb(235, 235, 235));
+    EXPECT_EQ(pixel(104 + 144 * 5 + 4, 205), testing::rgb(255, 255, 30));
+    EXPECT_EQ(pixel(104 + 144 * 5 + 100, 200), testing::rgb(217, 217, 217));
     // The count cell of column 7's passes is green.
-    EXPECT_EQ(image.pixel(104 + 48 * 7 + 4, 494), qRgb(55, 181, 55));
+    EXPECT_EQ(pixel(104 + 48 * 7 + 4, 494), testing::rgb(55, 181, 55));
 }
 
 TEST(ChartOverview, KeepsBothPrintedPagesAndStretchesThemOntoTheSheet) {
@@ -662,7 +665,7 @@ TEST(ChartOverview, KeepsBothPrintedPagesAndStretchesThemOntoTheSheet) {
 TEST(ChartPages, EveryPrintedTextLineEndsInsideThePrintedArea) {
     auto record = blankRecord();
     setText(record->diagnosticianName, "Anna Nowak");
-    ui::QtSurface measure;
+    const auto measure = testing::newNativeSurface();
     for (const auto& [calls, right] : {std::pair{page1(*record, ChartMode::Print), 977},
                                        std::pair{page2(*record, ChartMode::Print), 952}}) {
         for (const DrawCall& c : calls) {
@@ -671,7 +674,7 @@ TEST(ChartPages, EveryPrintedTextLineEndsInsideThePrintedArea) {
             while (start <= c.name.size()) {
                 const size_t end = std::min(c.name.find('\n', start), c.name.size());
                 const std::string line = c.name.substr(start, end - start);
-                EXPECT_LE(c.rect.left + measure.textWidth(line, c.font), right)
+                EXPECT_LE(c.rect.left + measure->textWidth(line, c.font), right)
                     << cp1250::toUtf8(line);
                 start = end + 1;
             }

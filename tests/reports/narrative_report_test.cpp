@@ -15,7 +15,7 @@
 #include "polish_text.h"
 #include "recorded_calls.h"
 #include "report_dump.h"
-#include "ui/qt/qt_surface.h"
+#include "native_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -639,7 +639,7 @@ TEST(NarrativeReport, SignatureBlockClearsTheFrameAndSignsAtItsFoot) {
 // Every line of the general remarks and of the per-scale sections, with the longest gendered
 // forms, fits between x 115 and the frame.
 TEST(NarrativeReportFonts, FixedTextLinesFitTheTextColumn) {
-    const ui::QtSurface metrics;
+    const auto metrics = testing::newNativeSurface();
     Composer c;
     const ExamineeRecord record = personalRecord(kGenderFemale);
     std::vector<ui::DrawCall> lines;
@@ -652,7 +652,7 @@ TEST(NarrativeReportFonts, FixedTextLinesFitTheTextColumn) {
     for (const auto& call : lines) {
         for (int n = 0; n <= countLineFeeds(call.name); ++n) {
             const std::string line = lineOf(n, call.name);
-            EXPECT_LE(metrics.textWidth(line, call.font), 922 - 115) << cp1250::toUtf8(line);
+            EXPECT_LE(metrics->textWidth(line, call.font), 922 - 115) << cp1250::toUtf8(line);
         }
     }
 }
@@ -661,11 +661,12 @@ TEST(NarrativeReportFonts, LastPageOnScreenShowsItsLinesInsideTheFrame) {
     Composer c;
     ExamineeRecord record = personalRecord(kGenderMale);
     for (int k = 1; k <= kItemCount; ++k) record.scores[k] = kPass;
-    ui::QtSurface page;
+    const auto native = testing::newNativeSurface();
+    ui::Surface& page = *native;
     page.fill({0, 0, 1024, 768}, ui::kRed);
     c.report.composePage(page, c.images, record, cover(), 13);
-    const QImage& image = page.image();
-    const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    const auto pixel = [&](int x, int y) { return testing::pixelAt(page, x, y); };
+    const auto dark = [&](int x, int y) { return testing::gray(pixel(x, y)) < 128; };
     const auto darkIn = [&](int left, int top, int right, int bottom) {
         for (int y = top; y < bottom; ++y)
             for (int x = left; x < right; ++x)
@@ -674,8 +675,8 @@ TEST(NarrativeReportFonts, LastPageOnScreenShowsItsLinesInsideTheFrame) {
     };
     // The frame's outline, and white all around it.
     EXPECT_TRUE(dark(100, 10) && dark(921, 10) && dark(100, 759) && dark(921, 759));
-    EXPECT_EQ(image.pixel(50, 400), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(1000, 760), qRgb(255, 255, 255));
+    EXPECT_EQ(pixel(50, 400), testing::rgb(255, 255, 255));
+    EXPECT_EQ(pixel(1000, 760), testing::rgb(255, 255, 255));
     // Page 13 holds lines from y 60 to the comparison at y 300..340, then nothing.
     EXPECT_TRUE(darkIn(115, 60, 500, 80));
     EXPECT_TRUE(darkIn(115, 320, 500, 340));

@@ -15,7 +15,7 @@
 #include "model/cp1250.h"
 #include "polish_text.h"
 #include "recorded_calls.h"
-#include "ui/qt/qt_surface.h"
+#include "native_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -493,21 +493,23 @@ TEST(SummaryForm, PixelsOfSheetOne) {
     auto record = std::make_unique<ExamineeRecord>();
     record->scores[1] = kPass;
     record->scores[9] = kFail;
-    ui::QtSurface back0, back1, back2;
+    const auto native0 = testing::newNativeSurface(), native1 = testing::newNativeSurface(),
+               native2 = testing::newNativeSurface();
+    ui::Surface &back0 = *native0, &back1 = *native1, &back2 = *native2;
     ui::FakeImageSource images;
     composeSummaryForm(1, SummaryVariant::Print, {back0, back1, back2}, images, *record);
-    const QImage& sheet = back1.image();
+    const auto pixel = [&](int x, int y) { return testing::pixelAt(back1, x, y); };
     // Item 1's score cell green, item 9's red over its grey row, item 2's white (beside the
     // letters in the middle of the cells).
-    EXPECT_EQ(sheet.pixel(645, 195), qRgb(55, 181, 55));
-    EXPECT_EQ(sheet.pixel(645, 184 + 8 * 22 + 11), qRgb(255, 10, 10));
-    EXPECT_EQ(sheet.pixel(120, 184 + 8 * 22 + 11), qRgb(217, 217, 217));
-    EXPECT_EQ(sheet.pixel(670, 184 + 22 + 11), qRgb(255, 255, 255));
+    EXPECT_EQ(pixel(645, 195), testing::rgb(55, 181, 55));
+    EXPECT_EQ(pixel(645, 184 + 8 * 22 + 11), testing::rgb(255, 10, 10));
+    EXPECT_EQ(pixel(120, 184 + 8 * 22 + 11), testing::rgb(217, 217, 217));
+    EXPECT_EQ(pixel(670, 184 + 22 + 11), testing::rgb(255, 255, 255));
     // The remarks column is white and the band above it grey.
-    EXPECT_EQ(sheet.pixel(800, 300), qRgb(255, 255, 255));
-    EXPECT_EQ(sheet.pixel(110, 150), qRgb(217, 217, 217));
+    EXPECT_EQ(pixel(800, 300), testing::rgb(255, 255, 255));
+    EXPECT_EQ(pixel(110, 150), testing::rgb(217, 217, 217));
     // Sheet 2 went to back buffer 2: its first band at y 100.
-    EXPECT_EQ(back2.image().pixel(900, 110), qRgb(217, 217, 217));
+    EXPECT_EQ(testing::pixelAt(back2, 900, 110), testing::rgb(217, 217, 217));
 }
 
 }  // namespace

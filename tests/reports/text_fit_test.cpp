@@ -12,7 +12,7 @@
 #include "reports/chart.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
-#include "ui/qt/qt_surface.h"
+#include "native_surface.h"
 #include "ui/recording_surface.h"
 
 namespace lun4::reports {
@@ -24,7 +24,7 @@ using testing::cp;
 // from their left edge, centred ones as a whole) or with more lines than it is tall. Texts
 // that wrap at words, and rectangles that run to the page's edge, are left to the page.
 std::vector<std::string> clippedTexts(const std::vector<ui::DrawCall>& calls) {
-    const ui::QtSurface metrics;
+    const auto metrics = testing::newNativeSurface();
     std::vector<std::string> clipped;
     for (const ui::DrawCall& call : calls) {
         if (call.kind != ui::DrawCall::Text || (call.flags & ui::text::kWordBreak)) continue;
@@ -35,7 +35,7 @@ std::vector<std::string> clippedTexts(const std::vector<ui::DrawCall>& calls) {
             if (end == std::string::npos) end = call.name.size();
             std::string line = call.name.substr(start, end - start);
             while (!line.empty() && line.back() == '\r') line.pop_back();
-            widest = std::max(widest, metrics.textWidth(line, call.font));
+            widest = std::max(widest, metrics->textWidth(line, call.font));
             ++lines;
             start = end + 1;
         }

@@ -19,5 +19,12 @@ std::uint32_t pixelAt(const ui::Surface& surface, int x, int y);
 inline std::uint32_t rgbOf(ui::Rgb c) {
     return std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | c.b;
 }
+constexpr std::uint32_t rgb(int r, int g, int b) {
+    return std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b);
+}
+// The grey a colour reads as, 0 to 255 (green counting most).
+constexpr int gray(std::uint32_t rgb) {
+    return int(((rgb >> 16) & 0xFF) * 11 + ((rgb >> 8) & 0xFF) * 16 + (rgb & 0xFF) * 5) / 32;
+}
 
 }  // namespace lun4::testing
