@@ -85,13 +85,7 @@ void MainWindow::showOnWholeScreen() {
 }
 
 void MainWindow::updateMapping() {
-    const double scale =
-        std::min(width() / double(ui::kFrameWidth), height() / double(ui::kFrameHeight));
-    mapping_.scale = scale > 0 ? scale : 1.0;
-    mapping_.offsetX =
-        static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
-    mapping_.offsetY =
-        static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
+    mapping_ = fitFrame(width(), height());
     for (auto& control : controls_) {
         if (control) control->place(mapping_);
     }
@@ -101,8 +95,7 @@ void MainWindow::updateMapping() {
 }
 
 ui::Point MainWindow::toFrame(QPoint p) const {
-    return {static_cast<int>(std::floor((p.x() - mapping_.offsetX) / mapping_.scale)),
-            static_cast<int>(std::floor((p.y() - mapping_.offsetY) / mapping_.scale))};
+    return platform::toFrame(mapping_, p.x(), p.y());
 }
 
 void MainWindow::present() {

@@ -16,6 +16,7 @@
 
 #include "model/cp1250.h"
 #include "ui/qt/qt_fonts.h"
+#include "ui/typed_text.h"
 #include "ui/text_wrap.h"
 
 namespace lun4::platform {
@@ -27,11 +28,8 @@ constexpr int kDocumentMargin = ui::kBoxTextMargin;
 constexpr int kLineEditSideRoom = 2 * (1 + 2) + 1;
 
 QRect mapped(const ui::Rect& r, const FrameMapping& m) {
-    const int left = m.offsetX + static_cast<int>(std::lround(r.left * m.scale));
-    const int top = m.offsetY + static_cast<int>(std::lround(r.top * m.scale));
-    const int right = m.offsetX + static_cast<int>(std::lround(r.right * m.scale));
-    const int bottom = m.offsetY + static_cast<int>(std::lround(r.bottom * m.scale));
-    return QRect(left, top, right - left, bottom - top);
+    const ui::Rect w = toWindow(m, r);
+    return QRect(w.left, w.top, w.width(), w.height());
 }
 
 std::string toCp1250(const QString& text) {
@@ -179,63 +177,18 @@ QFont screenFont(ui::FontId id, double scale) {
 }  // namespace
 
 bool storable(const QString& text) {
-    for (const QChar c : text) {
-        if (c == QChar(0x00A7)) return false;
-        if (c == QChar('\n') || c == QChar('\r')) continue;
-        if (c.unicode() < 0x20) return false;
-        if (!cp1250::fromUnicode(c.unicode())) return false;
-    }
-    return true;
+    return ui::storable(text.toStdU16String());
 }
 
 QString storableInput(const QString& text, bool multiLine, QString* refused) {
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = text[i];
-        if (c == QChar('\r') && i + 1 < text.size() && text[i + 1] == QChar('\n')) continue;
-        if (c == QChar('\r') || c == QChar(QChar::LineSeparator) ||
-            c == QChar(QChar::ParagraphSeparator)) {
-            c = QChar('\n');
-        }
-        if (c == QChar('\n')) {
-            // A single-line box puts a blank between pasted lines and drops a closing break.
-            if (multiLine) {
-                kept += c;
-            } else if (i + 1 < text.size()) {
-                kept += QChar(' ');
-            }
-            continue;
-        }
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) continue;
-        // A character made of two UTF-16 units (an emoji) is refused as one.
-        QString character(c);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            character += text[++i];
-        }
-        const bool fitsCodePage = character.size() == 1 && cp1250::fromUnicode(c.unicode());
-        if (!fitsCodePage || c == QChar(0x00A7)) {
-            if (refused && !refused->contains(character)) *refused += character;
-            continue;
-        }
-        kept += c;
-    }
-    return kept;
+    std::u16string out;
+    const std::u16string kept = ui::storableInput(text.toStdU16String(), multiLine, &out);
+    if (refused) *refused += QString::fromStdU16String(out);
+    return QString::fromStdU16String(kept);
 }
 
 QString refusedNote(const QString& refused) {
-    QStringList shown;
-    for (qsizetype i = 0; i < refused.size(); ++i) {
-        QString character(refused[i]);
-        if (refused[i].isHighSurrogate() && i + 1 < refused.size()) character += refused[++i];
-        shown << QStringLiteral(u"„%1”").arg(character);
-    }
-    QString note = shown.size() == 1
-                       ? QStringLiteral(u"Znaku %1 nie można zapisać w pliku badania.")
-                       : QStringLiteral(u"Znaków %1 nie można zapisać w pliku badania.");
-    note = note.arg(shown.join(QStringLiteral(", ")));
-    if (refused.contains(QChar(0x00A7))) note += QStringLiteral(u" Zamiast „§” wpisz „par.”.");
-    return note;
+    return QString::fromStdU16String(ui::refusedNote(refused.toStdU16String()));
 }
 
 QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
