@@ -70,4 +70,17 @@ bool isTemporarySaveName(std::string_view name) {
     return target.ends_with(".pcn");
 }
 
+bool FileSystem::createExclusive(const std::filesystem::path& path, std::string_view bytes,
+                                 std::error_code& error) {
+    std::unique_ptr<WritableFile> file = createNew(path, error);
+    if (!file) return false;
+    std::error_code closeError;
+    const bool written = file->write(bytes, error);
+    if (file->close(closeError) && written) return true;
+    if (written) error = closeError;
+    file.reset();
+    remove(path);
+    return false;
+}
+
 }  // namespace lun4

@@ -81,6 +81,14 @@ class FileSystem {
     virtual bool removeFile(const std::filesystem::path& path, std::error_code& error);
     // Makes a rename in `folder` durable. Best effort: the rename has already happened.
     virtual void syncFolder(const std::filesystem::path& folder) = 0;
+    // Puts a new file holding `bytes` at `path` only when nothing is there (false with
+    // std::errc::file_exists when something is), so that of two programs creating it at once
+    // one succeeds. Works on a mounted network folder too: it relies on no advisory lock. By
+    // default the file is created exclusively (createNew) and then written, so a reader may
+    // find it empty for a moment; a system that can write it under another name first and
+    // link or move it into place without replacing does so.
+    virtual bool createExclusive(const std::filesystem::path& path, std::string_view bytes,
+                                 std::error_code& error);
 };
 
 // The real file system of the machine.

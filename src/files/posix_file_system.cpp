@@ -126,6 +126,36 @@ class SystemFileSystem final : public FileSystem {
         std::filesystem::remove(path, ignored);
     }
 
+    bool createExclusive(const std::filesystem::path& path, std::string_view bytes,
+                         std::error_code& error) override {
+        // Written whole beside it, then hard-linked into place: link() never replaces, also
+        // over NFS. A folder without hard links (some shares) gets the exclusive create and
+        // the bytes written after it.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path temp = temporaryFileBeside(path, attempt);
+            const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0) {
+                if (errno == EEXIST) continue;
+                break;
+            }
+            PosixFile file(fd);
+            if (!file.write(bytes, error) || !file.close(error)) {
+                ::unlink(temp.c_str());
+                return false;
+            }
+            const int linked = ::link(temp.c_str(), path.c_str());
+            const int linkError = errno;
+            ::unlink(temp.c_str());
+            if (linked == 0) return true;
+            if (linkError == EEXIST) {
+                error = std::make_error_code(std::errc::file_exists);
+                return false;
+            }
+            break;
+        }
+        return FileSystem::createExclusive(path, bytes, error);
+    }
+
     void syncFolder(const std::filesystem::path& folder) override {
         const int fd =
             ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "assessment_fixture.h"
+#include "files/examinee_lock.h"
+#include "files/host.h"
 #include "file_screens_fixture.h"
 #include "screens/assessment/data_form.h"
 
@@ -128,26 +130,49 @@ TEST_F(RecoveryTest, EveryChangeToTheRecordIsCopiedAtOnce) {
     moveAndClick(buttons().red);
     expectCopyOfTheRecord("Żak.pcn");
 
-    // A loaded record replaces the copy, under its own name.
+    // Opening another file asks first; "Anuluj" leaves the record and its copy as they were.
     ExamineeRecord other;
     setText(other.firstName, "Olek");
     ASSERT_TRUE(save(other, examinees / "olek.pcn"));
-    state().screenId = screen::kMainMenu;
-    moveAndClick(buttons().open);
-    session->controller.leftButtonDown(235, 257 + 20 * 0 + 10);  // row 0: "olek.pcn"
+    const std::string copied = readFile(stateFolder / "Żak.pcn");
+    const auto openOlek = [&] {
+        state().screenId = screen::kMainMenu;
+        moveAndClick(buttons().open);
+        session->controller.leftButtonDown(235, 257 + 20 * 0 + 10);  // row 0: "olek.pcn"
+        moveAndClick(buttons().fileOpen);
+    };
+    openOlek();
+    ASSERT_EQ(frame().threeWayQuestions.size(), 1u);
+    EXPECT_EQ(cp1250::toUtf8(frame().threeWayQuestions[0].text),
+              "Zapisać zmiany w badaniu Ewa Żak?");
+    EXPECT_EQ(state().screenId, screen::kFileList);
+    EXPECT_EQ(cp1250::toUtf8(text(state().record.lastName)), "Żak");
+    EXPECT_EQ(readFile(stateFolder / "Żak.pcn"), copied);
+    // "Nie zapisuj": the file is opened, and only now the copy of the record given up goes.
+    frame().threeWayAnswers.push_back(ui::Answer::Second);
     moveAndClick(buttons().fileOpen);
     ASSERT_EQ(text(state().record.firstName), "Olek");
+    EXPECT_TRUE(copies().empty());
+    moveAndClick(buttons().ok);
+    showItem(2);
+    moveAndClick(buttons().green);
     expectCopyOfTheRecord("olek.pcn");
 
-    // So does a new record, nameless.
-    moveAndClick(buttons().ok);
+    // A new record (asked about by its own question) starts without a copy.
+    state().screenId = screen::kMainMenu;
     moveAndClick(buttons().newRecord);
     moveAndClick(buttons().ok);
     EXPECT_TRUE(sameContent(state().record, ExamineeRecord{}));
+    EXPECT_TRUE(copies().empty());
+    moveAndClick(buttons().ok);  // the data form's OK, nothing typed: nothing changed
+    EXPECT_TRUE(copies().empty());
+    showItem(2);
+    moveAndClick(buttons().green);
     expectCopyOfTheRecord(".pcn");
 
     // The end of the program through the exit question leaves nothing behind.
-    moveAndClick(buttons().ok);
+    state().screenId = screen::kMainMenu;
+    session->controller.compose();
     moveAndClick(buttons().quit);
     moveAndClick(buttons().no);
     EXPECT_TRUE(frame().quitRequested);
@@ -182,6 +207,8 @@ TEST_F(RecoveryTest, AKilledProgramGivesTheRecordBackWithItsName) {
 
     EXPECT_EQ(encode(state().record), before);
     EXPECT_EQ(session->files.currentFileName(), "Nowak");
+    EXPECT_EQ(parseLock(readFile(lockPathFor(examinees / "Nowak.pcn")))->process,
+              host::processId());
     EXPECT_EQ(state().screenId, screen::kMainMenu);
     EXPECT_TRUE(frame().back(0).drewImage("Data/BMP/tlo_glowne.bmp"));
     // Still unsaved: the copy stays until a save, and saving goes to the same file.
@@ -207,6 +234,17 @@ TEST_F(RecoveryTest, DiscardingTheCopyStartsAfresh) {
     EXPECT_TRUE(copies().empty());
     EXPECT_NE(cp1250::toUtf8(frame().questions[0].text).find("bez imienia i nazwiska"),
               std::string::npos);
+
+    // The lock the ended run left beside its file goes with its copy.
+    saveAs("Nowak");
+    showItem(5);
+    moveAndClick(buttons().red);
+    start();
+    const fs::path lock = lockPathFor(examinees / "Nowak.pcn");
+    testing::writeFile(lock, lockText({"ja", host::computerName(), 2147480000, 1}));
+    frame().answers.push_back(false);
+    session->recovery.offerAtStart();
+    EXPECT_FALSE(fs::exists(lock));
 }
 
 TEST_F(RecoveryTest, ACopyThatCannotBeReadWholeIsSetAsideNeverUsed) {

@@ -89,7 +89,8 @@ class FileScreensTest : public ::testing::Test {
         typeSaveName(utf8);
         moveAndClick(buttons.ok);
     }
-    size_t filesInFolder() { return fileNames(folder).size(); }
+    // The examinee files, as the list would show them (not the locks and previous versions).
+    size_t filesInFolder() { return listExamineeFiles(folder).size(); }
 };
 
 class PrintMenuTest : public FileScreensTest {

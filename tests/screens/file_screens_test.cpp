@@ -320,6 +320,7 @@ TEST_F(SaveTest, RefusedNamesWriteNothingAndKeepTheTypedName) {
 }
 
 TEST_F(SaveTest, AFailedSaveIsReportedAndTheScreenStays) {
+    controller.recordChanged();
     fs::remove_all(folder);
     std::ofstream(folder) << "a file where the folder should be";
     moveAndClick(buttons.quit);
@@ -522,7 +523,38 @@ TEST_F(SaveTest, PolishNamesEndToEnd) {
     EXPECT_FALSE(fs::exists(folder / "Żółć Ąę.pcn"));
 }
 
-using ExitTest = testing::FileScreensTest;
+// The record holds a change not saved yet.
+class ExitTest : public testing::FileScreensTest {
+  protected:
+    ExitTest() { controller.recordChanged(); }
+};
+
+// With nothing to save (right after a save, a load or a new record) the way out simply ends.
+TEST_F(ExitTest, NothingToSaveEndsWithoutTheQuestion) {
+    saveAs("anna");
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.quit);
+    EXPECT_TRUE(frame.quitRequested);
+    EXPECT_NE(state.screenId, screen::kExitQuestion);
+
+    frame.quitRequested = false;
+    state.screenId = screen::kMainMenu;
+    moveAndClick(buttons.newRecord);
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.ok);  // the data form's OK, nothing typed
+    moveAndClick(buttons.quit);
+    EXPECT_TRUE(frame.quitRequested);
+
+    // One change and the question is back.
+    frame.quitRequested = false;
+    state.screenId = screen::kMainMenu;
+    moveAndClick(buttons.editData);
+    frame.fakeCheckBox(ui::CheckBoxId::Female).click();
+    moveAndClick(buttons.ok);
+    moveAndClick(buttons.quit);
+    EXPECT_FALSE(frame.quitRequested);
+    EXPECT_EQ(state.screenId, screen::kExitQuestion);
+}
 
 TEST_F(ExitTest, YesWithoutANameQuitsOnlyAfterASuccessfulSave) {
     moveAndClick(buttons.quit);
@@ -571,6 +603,7 @@ TEST_F(ExitTest, YesWithACurrentNameSavesAndQuitsUnlessTheSaveFails) {
     saveAs("anna");
     moveAndClick(buttons.ok);
     setText(state.record.firstName, "Zmieniona");
+    controller.recordChanged();
     fs::remove(folder / "anna.pcn");
     fs::create_directories(folder / "anna.pcn" / "x");  // cannot be written now
     moveAndClick(buttons.quit);
@@ -688,6 +721,72 @@ class OpenTest : public FileListTest {
     }
     bool saidIncomplete() { return frame.back(0).drewText("Wczytano niepełny plik"); }
 };
+
+// Opening another file with changes not saved asks first. "Anuluj" goes back to the list with
+// nothing changed; "Nie zapisuj" opens; "Zapisz" saves to the record's file, or for a record
+// without one goes through the save screen (proposing "<nazwisko> <imię>"), then opens.
+TEST_F(OpenTest, OpeningAnotherFileWithUnsavedChangesAsksFirst) {
+    writeExaminee("ula", "Ula");
+    const auto typeName = [&](std::string_view first, std::string_view last) {
+        state.screenId = screen::kMainMenu;
+        moveAndClick(buttons.editData);
+        frame.fakeControl(ui::ControlId::FullName).setText(cp(std::string(first) + " " +
+                                                               std::string(last)));
+        moveAndClick(buttons.ok);
+    };
+    typeName("Anna", "Kowalska");
+    openFile(0);
+    ASSERT_EQ(frame.threeWayQuestions.size(), 1u);
+    const auto& question = frame.threeWayQuestions[0];
+    EXPECT_EQ(cp1250::toUtf8(question.caption), "Niezapisane zmiany");
+    EXPECT_EQ(cp1250::toUtf8(question.text), "Zapisać zmiany w badaniu Anna Kowalska?");
+    EXPECT_EQ(cp1250::toUtf8(question.first), "Zapisz");
+    EXPECT_EQ(cp1250::toUtf8(question.second), "Nie zapisuj");
+    EXPECT_EQ(cp1250::toUtf8(question.cancel), "Anuluj");
+    EXPECT_EQ(state.screenId, screen::kFileList);
+    EXPECT_EQ(text(state.record.firstName), "Anna");
+    EXPECT_EQ(filesInFolder(), 1u);
+
+    // "Zapisz" for a record without a file: the save screen proposes a name, then the file
+    // opens; cancelled, it goes back to the list.
+    frame.threeWayAnswers.push_back(ui::Answer::First);
+    moveAndClick(buttons.fileOpen);
+    EXPECT_EQ(state.screenId, screen::kSave);
+    EXPECT_EQ(saveBoxText(), "Kowalska Anna");
+    moveAndClick(buttons.cancel);
+    EXPECT_EQ(state.screenId, screen::kFileList);
+    EXPECT_EQ(text(state.record.firstName), "Anna");
+    frame.threeWayAnswers.push_back(ui::Answer::First);
+    moveAndClick(buttons.fileOpen);
+    moveAndClick(buttons.ok);
+    EXPECT_EQ(loadedFirstName("Kowalska Anna"), "Anna");
+    EXPECT_EQ(text(state.record.firstName), "Ula");
+    EXPECT_EQ(files.currentFileName(), "ula");
+    EXPECT_TRUE(frame.back(0).drewImage("Data\\wczytalem.bmp"));
+
+    // "Zapisz" for a record with a file writes it there, then opens.
+    moveAndClick(buttons.ok);
+    typeName("Urszula", "Nowa");
+    frame.threeWayAnswers.push_back(ui::Answer::First);
+    openFile(1);  // "Kowalska Anna.pcn" comes first
+    EXPECT_EQ(loadedFirstName("ula"), "Urszula");
+    EXPECT_EQ(text(state.record.firstName), "Urszula");  // "ula" itself, opened again
+
+    // "Nie zapisuj" opens without writing anything.
+    moveAndClick(buttons.ok);
+    typeName("Ola", "Zmieniona");
+    frame.threeWayAnswers.push_back(ui::Answer::Second);
+    openFile(0);
+    EXPECT_EQ(text(state.record.firstName), "Anna");
+    EXPECT_EQ(loadedFirstName("ula"), "Urszula");
+    EXPECT_EQ(filesInFolder(), 2u);
+    // Nothing changed since: the next file opens without a question.
+    const size_t asked = frame.threeWayQuestions.size();
+    moveAndClick(buttons.ok);
+    openFile(1);
+    EXPECT_EQ(frame.threeWayQuestions.size(), asked);
+    EXPECT_EQ(text(state.record.firstName), "Urszula");
+}
 
 TEST_F(OpenTest, AFileCutOffLoadsIntoAClearedRecordAndSaysSo) {
     state.record = fullRecord();
@@ -810,6 +909,7 @@ TEST_F(OpenTest, SavingBackIsAllowedUnderANameANewFileCouldNotHave) {
     // The exit question treats it the same way.
     moveAndClick(buttons.ok);
     setText(state.record.firstName, "Na koniec");
+    controller.recordChanged();
     moveAndClick(buttons.quit);
     moveAndClick(buttons.yes);
     EXPECT_TRUE(frame.quitRequested);
@@ -822,6 +922,7 @@ TEST_F(ExitTest, YesFromTheSaveScreenConfirmsTheNameBeingTyped) {
     moveAndClick(buttons.ok);
     moveAndClick(buttons.save);
     typeSaveName("nowa");
+    controller.recordChanged();
     files.showExitQuestion();
     moveAndClick(buttons.yes);
     EXPECT_EQ(state.screenId, screen::kSave);

@@ -75,6 +75,12 @@ bool FailingFileSystem::removeFile(const fs::path& path, std::error_code& error)
     return !fails(Step::Remove, error) && real_.removeFile(path, error);
 }
 
+bool FailingFileSystem::createExclusive(const fs::path& path, std::string_view bytes,
+                                        std::error_code& error) {
+    steps.push_back("create only " + nameOf(path));
+    return !fails(Step::Create, error) && real_.createExclusive(path, bytes, error);
+}
+
 void FailingFileSystem::syncFolder(const fs::path& folder) {
     steps.push_back("sync folder " + nameOf(folder));
     real_.syncFolder(folder);

@@ -35,6 +35,8 @@ class FailingFileSystem final : public FileSystem {
     void remove(const std::filesystem::path& path) override;
     bool removeFile(const std::filesystem::path& path, std::error_code& error) override;
     void syncFolder(const std::filesystem::path& folder) override;
+    bool createExclusive(const std::filesystem::path& path, std::string_view bytes,
+                         std::error_code& error) override;
 
   private:
     class File;

@@ -56,7 +56,9 @@ DataForm::DataForm(ScreenController& controller) : controller_(controller) {
         ui::Frame& f = controller_.frame();
         f.checkBox(chosen).setChecked(true);
         f.checkBox(other).setChecked(false);
-        controller_.state().record.gender = gender;
+        char& stored = controller_.state().record.gender;
+        if (stored == gender) return;
+        stored = gender;
         controller_.recordChanged();
     };
     frame.checkBox(CheckBoxId::Male).setOnClicked([choose] {
@@ -126,8 +128,7 @@ bool DataForm::clickOk(int x, int y) {
 }
 
 void DataForm::acceptDataForm() {
-    storeBoxes();
-    controller_.recordChanged();
+    if (storeBoxes()) controller_.recordChanged();
     ui::SkinButton& ok = controller_.buttons().ok;
     controller_.feedback(ok);
     controller_.state().screenId = screen::kMainMenu;
@@ -139,8 +140,7 @@ void DataForm::acceptDataForm() {
 
 bool DataForm::keepEditsBeforeExit(int) {
     if (!shown_) return true;
-    storeBoxes();
-    controller_.recordChanged();
+    if (storeBoxes()) controller_.recordChanged();
     controller_.buttons().ok.setPosition(kOkHome.x, kOkHome.y);
     setFormVisible(false);
     shown_ = false;
@@ -152,20 +152,27 @@ bool DataForm::resumeAfterExitQuestion(int) {
     return true;
 }
 
-void DataForm::storeBoxes() {
+bool DataForm::storeBoxes() {
     ui::Frame& frame = controller_.frame();
     ExamineeRecord& record = controller_.state().record;
+    bool changed = false;
     // Each box is read no further than its record field holds (setText cuts to capacity).
+    const auto store = [&changed](auto& field, std::string_view value) {
+        const std::string before(text(field));
+        setText(field, value);
+        changed = changed || text(field) != before;
+    };
     const std::string fullName = frame.control(ControlId::FullName).text();
     if (fullName != filled_[0]) {
         const SplitName name = splitFullName(fullName);
-        setText(record.firstName, name.firstName);
-        setText(record.lastName, name.lastName);
+        store(record.firstName, name.firstName);
+        store(record.lastName, name.lastName);
     }
     forEachField(record, [&](int box, auto& field) {
         const std::string value = frame.control(kBoxes[box]).text();
-        if (value != filled_[box]) setText(field, value);
+        if (value != filled_[box]) store(field, value);
     });
+    return changed;
 }
 
 void DataForm::setFormVisible(bool visible) {

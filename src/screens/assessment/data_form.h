@@ -49,7 +49,8 @@ class DataForm : public ScreenModule {
     static constexpr int kBoxCount = 11;  // the full-name box and the ten single-field boxes
 
     void drawScreen();
-    void storeBoxes();
+    // Stores what was typed; true when the record changed.
+    bool storeBoxes();
     void setFormVisible(bool visible);
 
     ScreenController& controller_;

@@ -36,16 +36,30 @@ class ScreenController {
     // What the main menu's quit button does; by default the program ends.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
 
-    // Every change to the record (a score, a note, the data form, a gender box, a loaded or a
-    // new record) is reported here once it is made; so are a successful save and the end of
-    // the program through the exit question.
-    enum class RecordEvent { Changed, Saved, ProgramEnds };
+    // Every change the diagnostician makes to the record (a score, a note, the data form, a
+    // gender box) is reported here once it is made; so are a record put in its place (one
+    // loaded from a file, a new one), a successful save and the end of the program through the
+    // exit question.
+    enum class RecordEvent { Changed, Replaced, Saved, ProgramEnds };
     void setRecordObserver(std::function<void(RecordEvent)> observer) {
         recordObserver_ = std::move(observer);
     }
-    void recordChanged() { report(RecordEvent::Changed); }
-    void recordSaved() { report(RecordEvent::Saved); }
+    void recordChanged() {
+        modified_ = true;
+        report(RecordEvent::Changed);
+    }
+    void recordReplaced() {
+        modified_ = false;
+        report(RecordEvent::Replaced);
+    }
+    void recordSaved() {
+        modified_ = false;
+        report(RecordEvent::Saved);
+    }
     void programEnds() { report(RecordEvent::ProgramEnds); }
+    // Whether the record holds changes not saved: from the first change after the last load,
+    // new record or save.
+    bool recordModified() const { return modified_; }
 
     // The current screen's module keeps what is being typed before the exit question; false
     // when it cannot (see ScreenModule).
@@ -76,6 +90,7 @@ class ScreenController {
     std::vector<ScreenModule*> modules_;
     std::function<void()> exitHandler_;
     std::function<void(RecordEvent)> recordObserver_;
+    bool modified_ = false;
 };
 
 // The small header with the examinee's name and examination date (main menu and most file

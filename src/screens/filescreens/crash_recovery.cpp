@@ -35,7 +35,8 @@ CrashRecovery::CrashRecovery(ScreenController& controller, FileScreens& files, R
 void CrashRecovery::onRecordEvent(ScreenController::RecordEvent event) {
     using Event = ScreenController::RecordEvent;
     if (event != Event::Changed) {
-        // Saved, or the program ends through the exit question: nothing is left to recover.
+        // Saved, a record loaded or begun (the one before was saved or given up by choice), or
+        // the program ends through the exit question: nothing is left to recover.
         store_.clear();
         return;
     }
@@ -87,13 +88,16 @@ void CrashRecovery::offerAtStart() {
                    question(*record, copy->name, localTime(copy->written)), polish("Przywróć"),
                    polish("Odrzuć"))) {
         store_.clear();
+        files_.removeLeftOverLock(copy->name);
         return;
     }
     AppState& state = controller_.state();
     state.record = *record;
     files_.setCurrentFileName(copy->name);
-    // The copy stays until the record is saved or the program ends cleanly.
+    // The copy stays until the record is saved or the program ends cleanly; the record holds
+    // changes that are not saved.
     store_.removeAllBut(copy->path);
+    controller_.recordChanged();
     state.screenId = screen::kMainMenu;
     controller_.compose();
 }

@@ -1,6 +1,7 @@
 #include "screens/filescreens/file_screens.h"
 
 #include <system_error>
+#include <utility>
 
 #include "files/examinee_file.h"
 #include "model/cp1250.h"
@@ -63,7 +64,8 @@ FileScreens::FileScreens(ScreenController& controller, DataForm& form, fs::path 
     : controller_(controller),
       form_(form),
       folder_(std::move(examineeFolder)),
-      fileSystem_(fileSystem) {
+      fileSystem_(fileSystem),
+      recordFile_(controller.frame(), fileSystem) {
     for (int i = 0; i < kRowCount; ++i) rows_[i].rect = {225, 257 + 20 * i, 525, 277 + 20 * i};
 }
 
@@ -150,7 +152,24 @@ void FileScreens::setCurrentFileName(std::string name) {
     if (fs::exists(fs::symlink_status(file, ec))) {
         const std::u8string name = file.filename().u8string();
         currentFile_ = cp1250::fromUtf8(std::string(name.begin(), name.end())).value_or("");
+        recordFile_.adopt(file);
     }
+}
+
+void FileScreens::removeLeftOverLock(const std::string& name) {
+    if (!name.empty()) ExamineeLock::removeLeftOver(fileFor(name), fileSystem_);
+}
+
+std::string FileScreens::saveBoxProposal() const {
+    if (recordFile_.readOnly()) return currentFileName_ + polish(" (kopia)");
+    if (!currentFileName_.empty()) return currentFileName_;
+    // A record without a file: "<nazwisko> <imię>".
+    const ExamineeRecord& record = controller_.state().record;
+    std::string name(text(record.lastName));
+    const std::string_view first = text(record.firstName);
+    if (!name.empty() && !first.empty()) name += ' ';
+    name += first;
+    return name;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -296,30 +315,24 @@ void FileScreens::clickFileList(int x, int y) {
     if (b.fileOpen.clickTest(x, y)) {
         press(b.fileOpen, 50, true);
         const std::string name = rows_[selectedRow_].name;
-        std::error_code cause;
-        const ReadOutcome outcome = name.empty()
-                                        ? ReadOutcome::Refused
-                                        : load(controller_.state().record, pathOf(name), &cause);
-        if (outcome == ReadOutcome::Refused && cause) {
-            // Not a question of format: the file could not be read at all. The list is made
-            // again, without a file that has gone.
-            const FailureMessage message = failureMessage(FileAction::Open, name, cause);
-            frame().showMessage(message.caption, message.text);
-            showFileList();
-            return;
-        }
-        if (outcome == ReadOutcome::Refused) {
+        if (name.empty()) {
             showWrongFormat();
             return;
         }
-        currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
-        currentFile_ = name;
-        controller_.recordChanged();
-        if (outcome == ReadOutcome::Complete) {
-            showLoaded();
-        } else {
-            showLoadedIncomplete();
+        // The record in memory is never replaced with unsaved changes unasked.
+        if (controller_.recordModified()) {
+            switch (askToSaveChanges()) {
+                case ui::Answer::Cancel:
+                    composeFileList();
+                    return;
+                case ui::Answer::First:
+                    if (!saveBeforeLeaving(AfterSave::Open, name)) return;
+                    break;
+                case ui::Answer::Second:
+                    break;
+            }
         }
+        openFile(name);
         return;
     }
     const bool up = b.fileUp.clickTest(x, y);
@@ -336,6 +349,73 @@ void FileScreens::clickFileList(int x, int y) {
     frame().present();
 }
 
+ui::Answer FileScreens::askToSaveChanges() {
+    const std::string whose = controller_.state().record.fullName();
+    const std::string question =
+        whose.empty() ? polish("Zapisać zmiany w bieżącym badaniu?")
+                      : polish("Zapisać zmiany w badaniu ") + whose + "?";
+    return frame().askOrCancel(polish("Niezapisane zmiany"), question, polish("Zapisz"),
+                               polish("Nie zapisuj"), polish("Anuluj"));
+}
+
+bool FileScreens::saveBeforeLeaving(AfterSave then, const std::string& fileToOpen) {
+    afterSave_ = then;
+    openAfterSave_ = fileToOpen;
+    // A record without a file of its own, or open only for reading, gets its name on the save
+    // screen, which then goes on.
+    if (currentFileName_.empty() || recordFile_.readOnly()) {
+        showSaveScreen();
+        return false;
+    }
+    switch (saveAs(currentFileName_)) {
+        case RecordFile::Saved::Yes:
+            afterSave_ = AfterSave::Nothing;
+            return true;
+        case RecordFile::Saved::UnderOtherName:
+            composeSaveScreen(currentFileName_ + polish(" (kopia)"));
+            return false;
+        case RecordFile::Saved::No:
+            break;
+    }
+    afterSave_ = AfterSave::Nothing;
+    frame().present();
+    return false;
+}
+
+void FileScreens::openFile(const std::string& name) {
+    std::error_code cause;
+    const RecordFile::Opened opened =
+        recordFile_.open(pathOf(name), controller_.state().record, cause);
+    switch (opened) {
+        case RecordFile::Opened::Cancelled:
+            composeFileList();
+            return;
+        case RecordFile::Opened::Unreadable: {
+            // Not a question of format: the file could not be read at all. The list is made
+            // again, without a file that has gone.
+            const FailureMessage message = failureMessage(FileAction::Open, name, cause);
+            frame().showMessage(message.caption, message.text);
+            showFileList();
+            return;
+        }
+        case RecordFile::Opened::WrongFormat:
+            showWrongFormat();
+            return;
+        case RecordFile::Opened::Complete:
+        case RecordFile::Opened::EndedEarly:
+            break;
+    }
+    currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
+    currentFile_ = name;
+    // The record given up is gone by choice, and so is its recovery copy.
+    controller_.recordReplaced();
+    if (opened == RecordFile::Opened::Complete) {
+        showLoaded();
+    } else {
+        showLoadedIncomplete();
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Dialogs
 
@@ -350,7 +430,7 @@ void FileScreens::showNewRecordQuestion() {
 }
 
 void FileScreens::showSaveScreen() {
-    composeSaveScreen(currentFileName_);
+    composeSaveScreen(saveBoxProposal());
 }
 
 void FileScreens::composeSaveScreen(std::string_view boxText) {
@@ -469,7 +549,12 @@ void FileScreens::showExitQuestion() {
     }
     frame().checkBox(ui::CheckBoxId::Male).setVisible(false);
     frame().checkBox(ui::CheckBoxId::Female).setVisible(false);
-    quitAfterSave_ = false;
+    afterSave_ = AfterSave::Nothing;
+    // Nothing to save: right after a save, a load or a new record the program simply ends.
+    if (!controller_.recordModified()) {
+        endProgram();
+        return;
+    }
 
     controller_.state().screenId = screen::kExitQuestion;
     drawGrey();
@@ -567,7 +652,8 @@ void FileScreens::clickNewRecordQuestion(int x, int y) {
         controller_.state().record.clear();
         currentFileName_.clear();
         currentFile_.clear();
-        controller_.recordChanged();
+        recordFile_.close();
+        controller_.recordReplaced();
         form_.showDataForm();
         frame().control(ui::ControlId::SaveName).setText("");
     }
@@ -577,23 +663,43 @@ void FileScreens::hideSaveBox() {
     frame().control(ui::ControlId::SaveName).setVisible(false);
 }
 
-bool FileScreens::saveAs(const std::string& name) {
+RecordFile::Saved FileScreens::saveAs(const std::string& name) {
     // The folder may have gone since the start; saving puts it back.
     ensureExamineeFolder(folder_);
     const fs::path file = fileFor(name);
-    std::error_code cause;
-    if (save(controller_.state().record, file, fileSystem_, nullptr, &cause)) {
+    const RecordFile::Saved saved = recordFile_.save(controller_.state().record, file);
+    if (saved == RecordFile::Saved::Yes) {
         currentFileName_ = name;
         const std::u8string written = file.filename().u8string();
         currentFile_ = cp1250::fromUtf8(std::string(written.begin(), written.end())).value_or("");
         controller_.recordSaved();
-        return true;
     }
-    const std::u8string shown = file.filename().u8string();
-    const FailureMessage message = failureMessage(
-        FileAction::Save, cp1250::fromUtf8Lossy(std::string(shown.begin(), shown.end())), cause);
-    frame().showMessage(message.caption, message.text);
-    return false;
+    return saved;
+}
+
+void FileScreens::afterSaving() {
+    hideSaveBox();
+    const AfterSave then = std::exchange(afterSave_, AfterSave::Nothing);
+    if (then == AfterSave::Open) {
+        openFile(openAfterSave_);
+        return;
+    }
+    showSaved();
+    if (then == AfterSave::Quit) endProgram();
+}
+
+void FileScreens::answerSave(RecordFile::Saved saved, const std::string& name) {
+    switch (saved) {
+        case RecordFile::Saved::Yes:
+            afterSaving();
+            break;
+        case RecordFile::Saved::UnderOtherName:
+            composeSaveScreen(name + polish(" (kopia)"));
+            break;
+        case RecordFile::Saved::No:
+            composeSaveScreen(name);  // the save screen stays, with the name
+            break;
+    }
 }
 
 void FileScreens::clickSave(int x, int y) {
@@ -601,8 +707,12 @@ void FileScreens::clickSave(int x, int y) {
     if (b.cancel.clickTest(x, y)) {
         press(b.cancel);
         hideSaveBox();
-        quitAfterSave_ = false;
-        returnToMainMenu();
+        // Saving before opening another file was given up: back to the list.
+        if (std::exchange(afterSave_, AfterSave::Nothing) == AfterSave::Open) {
+            showFileList();
+        } else {
+            returnToMainMenu();
+        }
         return;
     }
     if (!b.ok.clickTest(x, y)) return;
@@ -625,13 +735,7 @@ void FileScreens::clickSave(int x, int y) {
         showFileExists();
         return;
     }
-    if (!saveAs(name)) {
-        frame().present();
-        return;
-    }
-    hideSaveBox();
-    showSaved();
-    if (quitAfterSave_) endProgram();
+    answerSave(saveAs(name), name);
 }
 
 void FileScreens::clickFileExists(int x, int y) {
@@ -644,13 +748,7 @@ void FileScreens::clickFileExists(int x, int y) {
     if (!b.ok.clickTest(x, y)) return;
     press(b.ok);
     // The file the question named is written, whatever the box was changed to meanwhile.
-    if (!saveAs(pendingName_)) {
-        composeSaveScreen(pendingName_);
-        return;
-    }
-    hideSaveBox();
-    showSaved();
-    if (quitAfterSave_) endProgram();
+    answerSave(saveAs(pendingName_), pendingName_);
 }
 
 void FileScreens::clickDeleteQuestion(int x, int y) {
@@ -675,6 +773,7 @@ void FileScreens::clickDeleteQuestion(int x, int y) {
 
 void FileScreens::endProgram() {
     controller_.programEnds();
+    recordFile_.close();
     frame().quit();
 }
 
@@ -703,14 +802,23 @@ void FileScreens::clickExitQuestion(int x, int y) {
         endProgram();
     } else if (b.yes.clickTest(x, y)) {
         press(b.yes);
-        if (currentFileName_.empty() || fromSaveScreen) {
+        if (currentFileName_.empty() || fromSaveScreen || recordFile_.readOnly()) {
             // The name being chosen is confirmed on the save screen, which then ends the program.
-            quitAfterSave_ = true;
-            composeSaveScreen(fromSaveScreen ? keptSaveName_ : currentFileName_);
-        } else if (saveAs(currentFileName_)) {
-            endProgram();
-        } else {
-            frame().present();  // not saved: the question stays, nothing ends
+            afterSave_ = AfterSave::Quit;
+            composeSaveScreen(fromSaveScreen ? keptSaveName_ : saveBoxProposal());
+            return;
+        }
+        switch (saveAs(currentFileName_)) {
+            case RecordFile::Saved::Yes:
+                endProgram();
+                break;
+            case RecordFile::Saved::UnderOtherName:
+                afterSave_ = AfterSave::Quit;
+                composeSaveScreen(currentFileName_ + polish(" (kopia)"));
+                break;
+            case RecordFile::Saved::No:
+                frame().present();  // not saved: the question stays, nothing ends
+                break;
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "files/file_system.h"
 #include "screens/assessment/data_form.h"
 #include "screens/controller/screen_controller.h"
+#include "screens/filescreens/record_file.h"
 #include "screens/screen_module.h"
 
 namespace lun4 {
@@ -62,14 +63,21 @@ class FileScreens : public ScreenModule {
     // Name under which the record was last saved or from which it was opened (cp1250,
     // without ".pcn"); empty for a record never saved or opened.
     const std::string& currentFileName() const { return currentFileName_; }
-    // A record given back after a crash keeps the name it had.
+    // A record given back after a crash keeps the name it had, and its file's lock is taken
+    // again.
     void setCurrentFileName(std::string name);
-    bool quitAfterSave() const { return quitAfterSave_; }
+    // A recovery copy given up: the lock its run left beside the file goes, if it is left over.
+    void removeLeftOverLock(const std::string& name);
+    bool quitAfterSave() const { return afterSave_ == AfterSave::Quit; }
+    // The record's file is open only for reading: another copy of the program has it.
+    bool readOnly() const { return recordFile_.readOnly(); }
     const std::array<Row, kRowCount>& rows() const { return rows_; }
     int selectedRow() const { return selectedRow_; }
     int listPage() const { return listPage_; }
 
   private:
+    // What a save leads to once it is done.
+    enum class AfterSave { Nothing, Quit, Open };
     enum class Information { Saved, Deleted, Loaded, LoadedIncomplete, AreaDescription };
 
     ui::Frame& frame() { return controller_.frame(); }
@@ -106,9 +114,22 @@ class FileScreens : public ScreenModule {
     // letter case of its extension), else a file of the folder with that name and any case of
     // ".pcn", else "<name>.pcn".
     std::filesystem::path fileFor(const std::string& name) const;
-    // Writes the record under `name`; reports a failure. True when the file was written.
-    bool saveAs(const std::string& name);
+    // Writes the record under `name` through recordFile_, which reports a failure.
+    RecordFile::Saved saveAs(const std::string& name);
+    // The save screen's answer to a save of `name`: the next step, the same screen again, or
+    // the screen with another name proposed.
+    void answerSave(RecordFile::Saved saved, const std::string& name);
+    void afterSaving();
     void hideSaveBox();
+    // What the save box proposes: the record's file name; "<nazwisko> <imię>" for a record
+    // without one; another name for a file open only for reading.
+    std::string saveBoxProposal() const;
+    // "Zapisać zmiany w badaniu <imię nazwisko>?": Zapisz (Enter), Nie zapisuj, Anuluj.
+    ui::Answer askToSaveChanges();
+    // "Zapisz" to that question: saves the record to its file and gives true; or leads to the
+    // save screen, which then goes on to `then`, and gives false.
+    bool saveBeforeLeaving(AfterSave then, const std::string& fileToOpen);
+    void openFile(const std::string& name);
 
     ScreenController& controller_;
     DataForm& form_;
@@ -118,7 +139,9 @@ class FileScreens : public ScreenModule {
     // The file in the folder that currentFileName_ came from, with its extension as it is on
     // disk ("Nowak.PCN"); empty when the name was never read from or written to a file.
     std::string currentFile_;
-    bool quitAfterSave_ = false;
+    RecordFile recordFile_;
+    AfterSave afterSave_ = AfterSave::Nothing;
+    std::string openAfterSave_;  // the file opened once the save asked for is done
     int exitFrom_ = 0;          // the screen the exit question was asked from
     std::string keptSaveName_;  // the save box's text when the exit question was asked
     std::array<Row, kRowCount> rows_;
