@@ -4,6 +4,8 @@
 # under a new name, end. The two saved files must be the same bytes.
 #
 #   same_clicks.sh LINUX_PROGRAM WINDOWS_PROGRAM DATA_FOLDER EXAMINEE_FILE
+#
+# With LUN4_E2E_SHOTS set to a folder, a screenshot of each step is left there.
 set -euo pipefail
 linux=$1 windows=$2 data=$3 examinee=$4
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,6 +29,10 @@ click() {
   sleep 0.3
   xdotool click 1
   sleep "${LUN4_CLICK_WAIT:-1.2}"
+  if [ -n "${LUN4_E2E_SHOTS:-}" ]; then
+    shot=$((${shot:-0} + 1))
+    import -window root "$LUN4_E2E_SHOTS/$side-$shot.png"
+  fi
 }
 
 # The clicks, at 1024x768 (frame pixels are screen pixels).
@@ -82,11 +88,14 @@ export -f click clicks run
 # The Linux program keeps its recovery copy and settings in a home of its own.
 HOME="$work/home" XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/share" \
   XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-  "$root/scripts/with-xvfb.sh" bash -c "run '$work/linux' '$linux'"
+  side=linux "$root/scripts/with-xvfb.sh" bash -c "run '$work/linux' '$linux'"
 # A recovery copy an interrupted earlier run left in the Wine prefix would be offered first.
 prefix="${LUN4_WINEPREFIX:-$root/build-windows/wine}"
 rm -rf "$prefix"/drive_c/users/*/AppData/Local/LUN4_TORVA/odzysk
-"$root/scripts/with-xvfb.sh" bash -c "run '$work/windows' '$root/scripts/wine-run.sh' '$windows'"
+# Wine keeps the screen it first met while any program of the prefix runs: the program is to
+# meet this run's screen.
+WINEPREFIX="$prefix" timeout 60 wineserver -w || true
+side=windows "$root/scripts/with-xvfb.sh" bash -c "run '$work/windows' '$root/scripts/wine-run.sh' '$windows'"
 
 for side in linux windows; do
   [ -f "$work/$side/pacjenci/wynik.pcn" ] || { echo "no file saved on $side" >&2; cat "$work/$side.log" >&2; exit 1; }

@@ -13,12 +13,13 @@
 #include "platform/qt/qt_image_source.h"
 #include "platform/qt/qt_print_target.h"
 #include "platform/qt/qt_settings.h"
+#include "platform/window_handlers.h"
 #include "ui/frame.h"
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {
 
-class MainWindow : public QWidget, public ui::Frame {
+class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
   public:
     MainWindow(DataPaths& paths, int depth);
     ~MainWindow() override;
@@ -51,18 +52,6 @@ class MainWindow : public QWidget, public ui::Frame {
                                std::string& error) override;
     void quit() override;
 
-    // Wiring.
-    void setComposeHandler(std::function<void()> handler) { compose_ = std::move(handler); }
-    void setMouseHandlers(std::function<void(int, int)> moved,
-                          std::function<void(int, int)> pressed) {
-        moved_ = std::move(moved);
-        pressed_ = std::move(pressed);
-    }
-    // Run once, from the event loop, right after the first frame is on screen: what the start
-    // need not wait for (the toolkit's look and translations, questions about the last run).
-    void setFirstFrameHandler(std::function<void()> handler) { firstFrame_ = std::move(handler); }
-    // What closing the window by the system does; by default the program ends.
-    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
     // Test seams: the click pause, message boxes and the About box.
     void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
     void setMessageFunction(std::function<void(const QString&, const QString&)> f) {
@@ -121,11 +110,6 @@ class MainWindow : public QWidget, public ui::Frame {
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;
-    std::function<void()> compose_;
-    std::function<void(int, int)> moved_;
-    std::function<void(int, int)> pressed_;
-    std::function<void()> close_;
-    std::function<void()> firstFrame_;
     std::function<void(int)> pauseFunction_;
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;

@@ -4,12 +4,11 @@
 // the whole run; the last few pages are kept, and a page asked for ahead is decoded when the
 // program is idle.
 
-#include <deque>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "platform/data_paths.h"
+#include "platform/page_cache.h"
 #include "ui/surface.h"
 
 namespace lun4::platform {
@@ -27,15 +26,12 @@ class Win32ImageSource : public ui::ImageSource {
     bool decodeAhead();
 
   private:
-    static constexpr size_t kKeptPages = 6;
     ui::ImageHandle decode(std::string_view name);
-    bool kept(const std::string& key) const;
 
     DataPaths& paths_;
     int depth_;
     std::map<std::string, ui::ImageHandle> bitmaps_;
-    std::deque<std::pair<std::string, ui::ImageHandle>> pages_;  // most recent first
-    std::deque<std::string> ahead_;
+    PageCache pages_;
 };
 
 // The display's bits per pixel.

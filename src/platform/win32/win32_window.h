@@ -19,12 +19,13 @@
 #include "platform/win32/win32_image_source.h"
 #include "platform/win32/win32_print_target.h"
 #include "platform/win32/win32_settings.h"
+#include "platform/window_handlers.h"
 #include "ui/frame.h"
 #include "ui/gdi/gdi_surface.h"
 
 namespace lun4::platform {
 
-class Win32Window : public ui::Frame {
+class Win32Window : public ui::Frame, public WindowHandlers {
   public:
     // Creates the window, hidden, 1024x768 at the origin.
     explicit Win32Window(DataPaths& paths);
@@ -55,18 +56,6 @@ class Win32Window : public ui::Frame {
     bool writeEditableDocument(const ui::FlowDocument& document, const std::filesystem::path& path,
                                std::string& error) override;
     void quit() override;
-
-    // Wiring, as on every platform.
-    void setComposeHandler(std::function<void()> handler) { compose_ = std::move(handler); }
-    void setMouseHandlers(std::function<void(int, int)> moved,
-                          std::function<void(int, int)> pressed) {
-        moved_ = std::move(moved);
-        pressed_ = std::move(pressed);
-    }
-    // Run once, from the message loop, right after the first frame is on screen.
-    void setFirstFrameHandler(std::function<void()> handler) { firstFrame_ = std::move(handler); }
-    // What closing the window by the system does; by default the program ends.
-    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
 
     // Test seams: the click pause, the message boxes and questions, the save dialog and the
     // About box.
@@ -120,11 +109,6 @@ class Win32Window : public ui::Frame {
     bool quitting_ = false;
     int exitCode_ = 0;
     HWND focusBeforeDeactivation_ = nullptr;
-    std::function<void()> compose_;
-    std::function<void(int, int)> moved_;
-    std::function<void(int, int)> pressed_;
-    std::function<void()> close_;
-    std::function<void()> firstFrame_;
     std::function<void(int)> pauseFunction_;
     std::function<int(const DialogRequest&)> dialog_;
     std::function<std::wstring(const std::wstring&, const std::wstring&, const std::wstring&)>
