@@ -17,14 +17,15 @@ namespace {
 using namespace lun4;
 namespace fs = std::filesystem;
 
-void writePdf(benchmark::State& st, reports::Document document, const ExamineeRecord& record) {
+void writePdf(benchmark::State& st, reports::Document document, const ExamineeRecord& record,
+              const ExamineeRecord* earlier = nullptr) {
     platform::DataPaths paths{LUN4_RUN_DIR};
     platform::QtImageSource images(paths, 32);
     reports::NarrativeReport report;
     const fs::path out =
         fs::temp_directory_path() / ("lun4_bench_" + std::to_string(::getpid()) + ".pdf");
     const reports::PrintSources sources{
-        images, record, report, {"Kraków, 3 marca 2026", "Poradnia"}, 0};
+        images, record, report, {"Kraków, 3 marca 2026", "Poradnia"}, 0, earlier};
     for (auto _ : st) {
         auto target = platform::QtPrintTarget::pdfFile(out);
         if (reports::printDocument(document, *target, sources) != reports::PrintResult::Printed) {
@@ -57,5 +58,17 @@ void BM_ChartToPdf(benchmark::State& st) {
     writePdf(st, reports::Document::ProfileChart, record);
 }
 BENCHMARK(BM_ChartToPdf)->Unit(benchmark::kMillisecond);
+
+// Two assessments of which 56 items changed: the first page and three pages of items.
+void BM_ComparisonToPdf(benchmark::State& st) {
+    auto earlier = std::make_unique<ExamineeRecord>();
+    auto later = std::make_unique<ExamineeRecord>();
+    for (int k = 1; k <= 168; ++k) {
+        later->scores[k] = "gyrb"[k % 4];
+        earlier->scores[k] = k % 3 == 0 ? "rgby"[k % 4] : later->scores[k];
+    }
+    writePdf(st, reports::Document::Comparison, *later, earlier.get());
+}
+BENCHMARK(BM_ComparisonToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

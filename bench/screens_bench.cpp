@@ -12,9 +12,13 @@
 
 #include "files/recovery_file.h"
 #include "model/catalogue.h"
+#include "model/cp1250.h"
 #include "model/default_recommendations.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_controls.h"
+#include "ui/qt/qt_fonts.h"
 #include "reports/chart.h"
+#include "reports/comparison_document.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
 #include "screens/assessment/data_form.h"
@@ -168,6 +172,29 @@ void BM_ChartPage2(benchmark::State& st) {
 }
 BENCHMARK(BM_ChartPage2);
 
+// The comparison's first page, its counts table, paired bars and summary, composed as its
+// preview composes it and presented: its target is chart page 1's cost.
+void BM_ComparisonPage1(benchmark::State& st) {
+    Program& p = program();
+    scoreEveryWay(p.state.record);
+    auto earlier = std::make_unique<ExamineeRecord>(p.state.record);
+    // Every third item one step lower than now: progress, regress and newly scored items.
+    for (int k = 1; k <= kItemCount; k += 3) earlier->scores[k] = "brgy"[k % 4];
+    ui::Surface& page = p.window.backBuffer(0);
+    auto compose = [&](ui::Surface& target, ui::ImageSource& images) {
+        const reports::ComparisonDocument document(*earlier, p.state.record);
+        document.composePage(target, images, 1, reports::ChartMode::Preview);
+    };
+    compose(page, p.window.images());
+    for (auto _ : st) {
+        compose(page, p.window.images());
+        p.window.present();
+    }
+    st.counters["text_lines"] = textLinesOf([&](ui::Surface& b0, ui::Surface&, ui::Surface&,
+                                                ui::ImageSource& images) { compose(b0, images); });
+}
+BENCHMARK(BM_ComparisonPage1);
+
 // Part 1 of the summary form (sheets 1 and 2) in the screen variant, then the first preview
 // page's copy of sheet 1 and the present.
 void BM_SummaryFormPart(benchmark::State& st) {
@@ -272,6 +299,36 @@ void BM_ReportLastPageLongReportFirstShow(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_ReportLastPageLongReportFirstShow);
+
+// ---------------------------------------------------------------------------------------------
+// The note editor with a note of some 1,300 bytes: what every keystroke costs (the edit judged,
+// the whole note laid out in the frame to see whether it still fits) and what OK reads back.
+
+platform::QtTextControl& fullNoteEditor() {
+    Program& p = program();
+    auto& editor =
+        static_cast<platform::QtTextControl&>(p.window.control(ui::ControlId::NoteEditor));
+    std::string note;
+    while (note.size() < 1300) {
+        note += cp1250::fromUtf8Lossy("Ćwiczenia z terapeutą/opiekunem, codziennie po 10 minut. ");
+    }
+    editor.setText(note);
+    return editor;
+}
+
+void BM_NoteEditorKeystroke(benchmark::State& st) {
+    platform::QtTextControl& editor = fullNoteEditor();
+    const QString before = ui::toQString(editor.text());
+    const QString after = before + QStringLiteral("x");
+    for (auto _ : st) benchmark::DoNotOptimize(editor.judge(before, after));
+}
+BENCHMARK(BM_NoteEditorKeystroke);
+
+void BM_NoteEditorReadBack(benchmark::State& st) {
+    platform::QtTextControl& editor = fullNoteEditor();
+    for (auto _ : st) benchmark::DoNotOptimize(editor.displayedLines());
+}
+BENCHMARK(BM_NoteEditorReadBack);
 
 // ---------------------------------------------------------------------------------------------
 // Crash recovery: a score click on the item page, with the recovery copy written after it

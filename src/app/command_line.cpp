@@ -2,14 +2,17 @@
 
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "files/comparison_sheet.h"
 #include "files/examinee_file.h"
 #include "files/file_system.h"
 #include "files/scores_sheet.h"
+#include "model/comparison.h"
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/odt_writer.h"
@@ -27,6 +30,8 @@ constexpr const char* kUsage =
     "  lun4                      uruchamia program\n"
     "  lun4 --export DOKUMENT PLIK.pcn WYJŚCIE [opcje]\n"
     "                            zapisuje dokument badanego do pliku, bez okna\n"
+    "  lun4 --export compare WCZEŚNIEJSZY.pcn PÓŹNIEJSZY.pcn WYJŚCIE\n"
+    "                            porównuje dwa badania tej samej osoby\n"
     "  lun4 --help               ten opis\n"
     "\n"
     "DOKUMENT (rodzaj pliku według rozszerzenia WYJŚCIA):\n"
@@ -35,6 +40,8 @@ constexpr const char* kUsage =
     "  report     raport opisowy: .pdf (A4) albo .odt (do edycji w edytorze tekstu)\n"
     "  aid        pomoc nr N (--aid N, 1-17), strona pozioma: .pdf (A4)\n"
     "  scores     oceny wszystkich 168 pozycji jako arkusz: .csv (UTF-8, średnik)\n"
+    "  compare    porównanie dwóch badań: .pdf (A4, poziomo) albo .csv (kody obu ocen\n"
+    "             i zmiana każdej pozycji); badania ustawia się w kolejności dat\n"
     "\n"
     "Opcje:\n"
     "  --aid N              numer pomocy dla dokumentu aid (1-17)\n"
@@ -46,12 +53,13 @@ constexpr const char* kUsage =
 
 // What the command writes: a printed document as PDF, the report as an editable document,
 // or the scores sheet.
-enum class Output { Pdf, EditableReport, ScoresSheet };
+enum class Output { Pdf, EditableReport, ScoresSheet, ComparisonSheet };
 
 struct ExportCommand {
     reports::Document document = reports::Document::ProfileChart;
     Output output = Output::Pdf;
     fs::path examinee;
+    fs::path later;           // the later assessment of a comparison
     fs::path path;            // of the file written
     int aidPage = -1;         // 0..16
     std::string place;        // cp1250
@@ -64,14 +72,17 @@ struct Failure {
     std::string message;  // UTF-8, one line
 };
 
-// The scores sheet is no printed document; it is asked for by its own name.
+// The scores sheet is no printed document; it is asked for by its own name. A comparison
+// names two examinee files.
 constexpr std::string_view kScores = "scores";
+constexpr std::string_view kCompare = "compare";
 
 std::optional<reports::Document> documentNamed(std::string_view name) {
     if (name == "chart") return reports::Document::ProfileChart;
     if (name == "summary") return reports::Document::SummaryForm;
     if (name == "report") return reports::Document::NarrativeReport;
     if (name == "aid") return reports::Document::AidPicture;
+    if (name == kCompare) return reports::Document::Comparison;
     return std::nullopt;
 }
 
@@ -128,18 +139,33 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
             positional.push_back(a);
         }
     }
-    if (!exportSeen || positional.size() != 3) {
+    const bool comparison = !positional.empty() && positional[0] == kCompare;
+    if (exportSeen && comparison && positional.size() != 4) {
+        return Failure{2,
+                       "oczekiwano: lun4 --export compare WCZEŚNIEJSZY.pcn PÓŹNIEJSZY.pcn "
+                       "WYJŚCIE (zob. lun4 --help)"};
+    }
+    if (!exportSeen || (!comparison && positional.size() != 3)) {
         return Failure{2, "oczekiwano: lun4 --export DOKUMENT PLIK.pcn WYJŚCIE (zob. lun4 --help)"};
     }
     const auto document = documentNamed(positional[0]);
     if (!document && positional[0] != kScores) {
         return Failure{2, "nieznany dokument \"" + positional[0] +
-                              "\": dostępne chart, summary, report, aid, scores"};
+                              "\": dostępne chart, summary, report, aid, scores, compare"};
     }
     command.examinee = pathFromUtf8(positional[1]);
-    command.path = pathFromUtf8(positional[2]);
+    if (comparison) command.later = pathFromUtf8(positional[2]);
+    command.path = pathFromUtf8(positional.back());
     const std::string extension = extensionOf(command.path);
-    if (!document) {
+    if (comparison) {
+        command.document = *document;
+        if (extension == ".csv") {
+            command.output = Output::ComparisonSheet;
+        } else if (extension != ".pdf") {
+            return Failure{2,
+                           "porównanie zapisuje się do pliku .pdf albo .csv: " + positional.back()};
+        }
+    } else if (!document) {
         command.output = Output::ScoresSheet;
         if (extension != ".csv") {
             return Failure{2, "arkusz wyników zapisuje się do pliku .csv: " + positional[2]};
@@ -154,7 +180,7 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
                                   (report ? ".pdf albo .odt: " : ".pdf: ") + positional[2]};
         }
     }
-    if (command.output == Output::ScoresSheet && command.coverGiven) {
+    if ((command.output == Output::ScoresSheet || comparison) && command.coverGiven) {
         return Failure{2, "--place i --institution dotyczą tylko dokumentu report"};
     }
     if (command.document == reports::Document::AidPicture && command.aidPage < 0) {
@@ -191,6 +217,28 @@ std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record
     return std::nullopt;
 }
 
+// What the program would ask or say before a comparison, said on the error output: the two
+// files are put in the order of their dates, and two different persons are compared all the
+// same, since the user named both files.
+void comparisonNotes(std::unique_ptr<ExamineeRecord>& earlierFile,
+                     std::unique_ptr<ExamineeRecord>& laterFile) {
+    if (examinedBefore(*laterFile, *earlierFile)) {
+        std::fprintf(stderr,
+                     "lun4: uwaga: drugi plik zawiera badanie wcześniejsze (%s) niż pierwszy "
+                     "(%s); porównano je w kolejności dat\n",
+                     cp1250::toUtf8(text(laterFile->examDate)).c_str(),
+                     cp1250::toUtf8(text(earlierFile->examDate)).c_str());
+        std::swap(earlierFile, laterFile);
+    }
+    const ExamineeRecord& earlier = *earlierFile;
+    const ExamineeRecord& later = *laterFile;
+    if (!samePerson(earlier, later)) {
+        std::fprintf(stderr, "lun4: uwaga: porównano badania różnych osób (%s i %s)\n",
+                     cp1250::toUtf8(earlier.fullName()).c_str(),
+                     cp1250::toUtf8(later.fullName()).c_str());
+    }
+}
+
 int fail(const Failure& f) {
     std::fprintf(stderr, "lun4: %s\n", f.message.c_str());
     return f.status;
@@ -218,10 +266,27 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
     if (auto* f = std::get_if<Failure>(&parsed)) return fail(*f);
     const ExportCommand& command = std::get<ExportCommand>(parsed);
 
-    ExamineeRecord record;
-    if (auto f = readExaminee(command.examinee, record)) return fail(*f);
+    // Records are large: they live on the heap. A comparison reads the earlier assessment
+    // first; `record` is then the later one.
+    const bool comparison = command.document == reports::Document::Comparison;
+    auto first = std::make_unique<ExamineeRecord>();
+    if (auto f = readExaminee(command.examinee, *first)) return fail(*f);
+    std::unique_ptr<ExamineeRecord> second;
+    if (comparison) {
+        second = std::make_unique<ExamineeRecord>();
+        if (auto f = readExaminee(command.later, *second)) return fail(*f);
+        comparisonNotes(first, second);
+    }
+    const ExamineeRecord& earlier = *first;
+    const ExamineeRecord& record = comparison ? *second : *first;
 
     std::string error;
+    if (command.output == Output::ComparisonSheet) {
+        if (!writeComparisonSheet(earlier, record, command.path, systemFileSystem(), &error)) {
+            return fail({1, error});
+        }
+        return 0;
+    }
     if (command.output == Output::ScoresSheet) {
         if (!writeScoresSheet(record, command.path, systemFileSystem(), &error)) {
             return fail({1, error});
@@ -242,9 +307,12 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
     const auto target = exporter->pdfFile(command.path, error);
     if (!target) return fail({1, error});
     reports::NarrativeReport report;
-    const reports::PrintSources sources{exporter->images(), record, report,
+    const reports::PrintSources sources{exporter->images(),
+                                        record,
+                                        report,
                                         {command.place, command.institution},
-                                        std::max(command.aidPage, 0)};
+                                        std::max(command.aidPage, 0),
+                                        comparison ? &earlier : nullptr};
     if (reports::printDocument(command.document, *target, sources) !=
         reports::PrintResult::Printed) {
         const std::string why = target->error();

@@ -29,6 +29,11 @@ Program::Program(ui::Frame& frame, platform::DataPaths& paths,
       helpPages_(controller_),
       recommendationEditor_(controller_),
       viewers_(controller_),
+      comparisonList_(
+          controller_, examineeFolder_, [this] { return fileScreens_.currentFileName(); },
+          [this](std::unique_ptr<ExamineeRecord> chosen, bool chosenIsLater) {
+              viewers_.openComparison(std::move(chosen), chosenIsLater);
+          }),
       // Every change to the record is copied to the user's state folder until it is saved.
       recoveryStore_(recoveryFolder),
       recovery_(controller_, fileScreens_, recoveryStore_) {
@@ -41,7 +46,14 @@ Program::Program(ui::Frame& frame, platform::DataPaths& paths,
     controller_.addModule(helpPages_);
     controller_.addModule(recommendationEditor_);
     controller_.addModule(viewers_);
-    printMenu_.setChoiceHandler([this](PrintChoice choice) { viewers_.openFromPrintMenu(choice); });
+    controller_.addModule(comparisonList_);
+    printMenu_.setChoiceHandler([this](PrintChoice choice) {
+        if (choice == PrintChoice::Comparison) {
+            comparisonList_.show();
+        } else {
+            viewers_.openFromPrintMenu(choice);
+        }
+    });
     controller_.setExitHandler([this] { fileScreens_.showExitQuestion(); });
 }
 

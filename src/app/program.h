@@ -20,6 +20,7 @@
 #include "screens/filescreens/file_screens.h"
 #include "screens/menus/main_menu.h"
 #include "screens/menus/print_menu.h"
+#include "screens/viewers/comparison_list.h"
 #include "screens/viewers/document_viewers.h"
 #include "ui/frame.h"
 
@@ -63,6 +64,7 @@ class Program {
     HelpPages helpPages_;
     RecommendationEditor recommendationEditor_;
     DocumentViewers viewers_;
+    ComparisonList comparisonList_;
     RecoveryStore recoveryStore_;
     CrashRecovery recovery_;
 };

@@ -38,6 +38,8 @@ std::string documentName(Document document, const ExamineeRecord& record, int ai
             return namedFor(record, "raport");
         case Document::AidPicture:
             return namedFor(record, "pomoc " + std::to_string(aidPage + 1));
+        case Document::Comparison:
+            return namedFor(record, cp1250::fromLiteral(u8"porównanie"));
     }
     return {};
 }

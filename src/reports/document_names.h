@@ -11,8 +11,8 @@
 
 namespace lun4::reports {
 
-// "Nowak Jan – profil", "… – formularz", "… – raport", "… – pomoc 5" (aid page 4); without a
-// name only what it is ("profil").
+// "Nowak Jan – profil", "… – formularz", "… – raport", "… – pomoc 5" (aid page 4), "… –
+// porównanie" (named for the later record); without a name only what it is ("profil").
 std::string documentName(Document document, const ExamineeRecord& record, int aidPage = 0);
 // The examinee's surname and first name, then " – " and `what`; `what` alone without a name.
 // Characters a file name cannot hold ("\ / : * ? " < > |", control characters) become "-".

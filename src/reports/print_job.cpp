@@ -2,6 +2,7 @@
 
 #include "model/cp1250.h"
 #include "reports/chart.h"
+#include "reports/comparison_document.h"
 #include "reports/document_names.h"
 #include "reports/summary_form.h"
 #include "ui/recording_surface.h"
@@ -157,12 +158,33 @@ void printAid(ui::PrintTarget& target, const PrintSources& s) {
                  {left, top, left + size.width * 80 / 100, top + size.height * 80 / 100});
 }
 
+void printComparison(ui::PrintTarget& target, const PrintSources& s) {
+    if (s.earlier == nullptr) return;
+    const ComparisonDocument document(*s.earlier, s.record);
+    Recordings r(target);
+    // Each page whole on its landscape sheet, as large as it fits, centred.
+    const ui::PageSize size = target.printableSize();
+    const bool widthBound = static_cast<long long>(size.width) * ui::kFrameHeight <=
+                            static_cast<long long>(size.height) * ui::kFrameWidth;
+    const int width = widthBound ? size.width : size.height * ui::kFrameWidth / ui::kFrameHeight;
+    const int height = widthBound ? size.width * ui::kFrameHeight / ui::kFrameWidth : size.height;
+    const int left = (size.width - width) / 2;
+    const int top = (size.height - height) / 2;
+    for (int page = 1; page <= document.pageCount(); ++page) {
+        if (page > 1) target.newPage();
+        document.composePage(r.b0, s.images, page, ChartMode::Print);
+        target.place(r.b0, {0, 0, ui::kFrameWidth, ui::kFrameHeight},
+                     {left, top, left + width, top + height});
+    }
+}
+
 }  // namespace
 
 PrintResult printDocument(Document document, ui::PrintTarget& target, const PrintSources& sources) {
     const std::string name =
         cp1250::toUtf8(documentName(document, sources.record, sources.aidPage));
-    if (!target.begin(name, document == Document::AidPicture)) {
+    const bool landscape = document == Document::AidPicture || document == Document::Comparison;
+    if (!target.begin(name, landscape)) {
         // A dialog the user closed says nothing; an output that could not be opened does.
         return target.error().empty() ? PrintResult::Cancelled : PrintResult::Failed;
     }
@@ -178,6 +200,9 @@ PrintResult printDocument(Document document, ui::PrintTarget& target, const Prin
             break;
         case Document::AidPicture:
             printAid(target, sources);
+            break;
+        case Document::Comparison:
+            printComparison(target, sources);
             break;
     }
     return target.end() ? PrintResult::Printed : PrintResult::Failed;

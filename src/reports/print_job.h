@@ -3,7 +3,8 @@
 // the printed sheets, as shares of the printable width H and height V. The chart prints on
 // one sheet, the summary form on four, the report two report pages per sheet inside one
 // continuous frame with the signature block at the end, an aid picture on one landscape
-// sheet. The same job serves the print dialog and the PDF export.
+// sheet, the comparison of two assessments one page per landscape sheet. The same job serves
+// the print dialog and the PDF export.
 
 #include <string>
 
@@ -14,7 +15,13 @@
 
 namespace lun4::reports {
 
-enum class Document { ProfileChart = 1, SummaryForm = 2, NarrativeReport = 3, AidPicture = 10 };
+enum class Document {
+    ProfileChart = 1,
+    SummaryForm = 2,
+    NarrativeReport = 3,
+    AidPicture = 10,
+    Comparison = 20,
+};
 
 inline constexpr int kAidCount = 17;
 // "Pomoce\1.jpg" for page 0 up to "Pomoce\17.jpg" for page 16.
@@ -26,6 +33,9 @@ struct PrintSources {
     NarrativeReport& report;  // keeps the page count the job learns
     CoverTexts cover;
     int aidPage = 0;  // 0..16, the aid picture printed
+    // The earlier assessment a comparison sets against `record`, the later one; a comparison
+    // without it prints nothing.
+    const ExamineeRecord* earlier = nullptr;
 };
 
 enum class PrintResult { Cancelled, Printed, Failed };

@@ -22,6 +22,12 @@ struct Buttons {
         aids;          // "Data\drukuj", "Data\podglad", "Data\tak", "Data\nie", "Data\pomoce"
     B scoresSheet;     // "Data\arkusz": the scores as a sheet, on the print menu
     B saveForEditing;  // "Data\do_edycji": the report as an editable document
+    // The comparison with an earlier assessment: on the print menu, its list of assessments
+    // ("Data\u", "Data\d", "Data\zamknij", "Data\porownaj") and its sheet in the preview.
+    B compare;  // "Data\porownanie"
+    B compareUp, compareDown, compareClose, compareChoose;
+    B comparisonSheet;  // "Data\porownanie_csv"
+    B reassess;         // "Data\nowe_osoba": a new assessment of the person in memory
     // Item page.
     B green, yellow, red, key, advice;  // "Data\BMP\green" ... "klucz", "porady"
     // Entry screen and main menu.

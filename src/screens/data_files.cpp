@@ -95,6 +95,10 @@ constexpr DataFileSet kSets[] = {
     button("Data/dalej"),
     button("Data/pomoce"),
     button("Data/arkusz"),
+    button("Data/porownanie"),
+    button("Data/nowe_osoba"),
+    picture("Data/porownanie_lista.bmp"),
+    button("Data/porownaj"),
     // Previews, the documents and the aids.
     picture("Data/view.bmp"),
     picture("Data/skala1.bmp"),
@@ -105,6 +109,8 @@ constexpr DataFileSet kSets[] = {
     button("Data/podglad"),
     button("Data/drukuj"),
     button("Data/do_edycji"),
+    picture("Data/opisPor.bmp"),
+    button("Data/porownanie_csv"),
     numbered("Pomoce/", 1, 17, ".jpg"),
     // Pages: each may be replaced by an institution; a missing one shows a note instead.
     pages("Data/BMP/Zad/z", kItemCount),

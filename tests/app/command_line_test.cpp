@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files/comparison_sheet.h"
 #include "files/examinee_file.h"
 #include "files/scores_sheet.h"
 #include "model/cp1250.h"
@@ -192,6 +193,71 @@ TEST_F(CommandLineTest, TheReportForEditingAndTheScoresSheet) {
     EXPECT_EQ(files(), (std::set<std::string>{"Raport.ODT", "lucja.pcn", "wyniki.csv"}));
 }
 
+// Two assessments of the same person compared: the PDF on landscape sheets, read back; the
+// sheet the comparison of every item; the order of the dates and another person said on the
+// error output; a wrong count of files refused.
+TEST_F(CommandLineTest, TheComparisonOfTwoAssessments) {
+    ExamineeRecord earlier;
+    ASSERT_EQ(load(earlier, folder / "lucja.pcn"), ReadOutcome::Complete);
+    setText(earlier.examDate, "3 marca 2025");
+    for (int k = 1; k <= 30; ++k) earlier.scores[k] = k % 2 ? kFail : kEmerging;
+    earlier.scores[100] = kNotScored;
+    ASSERT_TRUE(save(earlier, folder / "lucja wiosna.pcn"));
+
+    Outcome r = lun4({"--export", "compare", "lucja wiosna.pcn", "lucja.pcn", "zmiany.pdf"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    EXPECT_EQ(pages("zmiany.pdf"), 3);  // the overview, then 31 items over two pages
+    EXPECT_NE(
+        runTool("pdfinfo '" + (folder / "zmiany.pdf").string() + "'").find("842 x 595 pts (A4)"),
+        std::string::npos);
+    EXPECT_NE(runTool("pdfinfo '" + (folder / "zmiany.pdf").string() + "'")
+                  .find("Wiśniewska Łucja – porównanie"),
+              std::string::npos);
+    // The summary's lines joined again.
+    std::string first = testing::pdfText(folder / "zmiany.pdf", 1);
+    std::replace(first.begin(), first.end(), '\n', ' ');
+    for (const char* expected :
+         {"Porównanie wyników badań", "Łucja Wiśniewska", "3 marca 2025", "12.05.2026",
+          "badana uzyskała o 31 pozycji zaliczonych więcej (168 wobec 137)",
+          "w 30 nastąpił postęp"}) {
+        EXPECT_NE(first.find(expected), std::string::npos) << expected << "\n" << first;
+    }
+    const std::string items = testing::pdfText(folder / "zmiany.pdf", 2);
+    EXPECT_NE(items.find("Postęp – 30 pozycji"), std::string::npos) << items;
+    EXPECT_NE(testing::pdfText(folder / "zmiany.pdf", 3).find("Nowo ocenione / nieocenione"),
+              std::string::npos);
+
+    r = lun4({"--export", "compare", "lucja wiosna.pcn", "lucja.pcn", "zmiany.csv"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    ExamineeRecord later;
+    ASSERT_EQ(load(later, folder / "lucja.pcn"), ReadOutcome::Complete);
+    EXPECT_EQ(readFile(folder / "zmiany.csv"), comparisonSheet(earlier, later));
+
+    // Named the other way round, the files are compared in the order of their dates.
+    r = lun4({"--export", "compare", "lucja.pcn", "lucja wiosna.pcn", "odwrotnie.csv"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("porównano je w kolejności dat"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(folder / "odwrotnie.csv"), comparisonSheet(earlier, later));
+
+    ExamineeRecord other = later;
+    setText(other.firstName, "Jan");
+    ASSERT_TRUE(save(other, folder / "jan.pcn"));
+    r = lun4({"--export", "compare", "lucja wiosna.pcn", "jan.pcn", "inni.csv"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("porównano badania różnych osób (Łucja Wiśniewska i Jan Wiśniewska)"),
+              std::string::npos)
+        << r.err;
+
+    for (const QStringList& wrong :
+         {QStringList{"--export", "compare", "lucja.pcn", "x.pdf"},
+          QStringList{"--export", "compare", "lucja.pcn", "jan.pcn", "x.odt"},
+          QStringList{"--export", "compare", "lucja.pcn", "jan.pcn", "x.pdf", "--place", "X"}}) {
+        EXPECT_EQ(lun4(wrong).status, 2) << wrong.join(' ').toStdString();
+    }
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+}
+
 TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWaitedOn) {
     testing::writeFile(folder / "urwany.pcn", readFile(folder / "lucja.pcn").substr(0, 200));
     Outcome r = lun4({"--export", "summary", "urwany.pcn", "urwany.pdf"});
@@ -208,8 +274,8 @@ TEST_F(CommandLineTest, ACutOffFileGivesItsDocumentWithAWarningAndAPipeIsNeverWa
 TEST_F(CommandLineTest, HelpListsTheOptions) {
     const Outcome r = lun4({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--export", "chart", "summary", "report", "aid", "scores", ".odt",
-                               ".csv", "--aid", "--place", "--institution"}) {
+    for (const char* option : {"--export", "chart", "summary", "report", "aid", "scores", "compare",
+                               ".odt", ".csv", "--aid", "--place", "--institution"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
     // "-h" says the same; an option without its value is a wrong command.

@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 
 #include "failing_file_system.h"
 #include "files/atomic_write.h"
+#include "files/comparison_sheet.h"
 #include "files/file_system.h"
 #include "model/catalogue.h"
 #include "model/cp1250.h"
@@ -131,6 +133,56 @@ TEST_F(ScoresSheet, EveryItemReadsBackToTheSameCells) {
     }
 #endif
     EXPECT_EQ(listing(), std::set<std::string>{"wyniki.csv"});
+}
+
+// The comparison sheet: both codes and the change of every item, whatever kind it is.
+TEST_F(ScoresSheet, TheComparisonSheetReadsBackItemByItem) {
+    auto earlier = std::make_unique<ExamineeRecord>();
+    auto later = std::make_unique<ExamineeRecord>();
+    const std::string before = "rygbgyrbx";
+    const std::string after = "gggyyrbrg";
+    for (size_t i = 0; i < before.size(); ++i) {
+        earlier->scores[1 + i] = before[i];
+        later->scores[1 + i] = after[i];
+    }
+    later->scores[168] = '\x1A';
+    const fs::path path = folder_ / "porownanie.csv";
+    ASSERT_TRUE(writeComparisonSheet(*earlier, *later, path, systemFileSystem()));
+    EXPECT_NE(readFile(path).find("\r\n1;\"Obszar obserwacji diagnosty\";\"Umiejętności "
+                                  "wykonawcze\";\"Sortowanie\";\"r\";\"g\";\"postęp\"\r\n2;"),
+              std::string::npos);
+#ifndef _WIN32
+    const Rows rows = readWithPython(path);
+    ASSERT_EQ(rows.size(), 169u);
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Nr", "Obszar", "Skala", "Pozycja", "Kod oceny wcześniej",
+                                        "Kod oceny później", "Zmiana"}));
+    const char* changes[] = {"postęp", "postęp",      "bez zmian",     "nowo ocenione", "regres",
+                             "regres", "nieocenione", "nowo ocenione", "nowo ocenione"};
+    for (size_t i = 0; i < before.size(); ++i) {
+        const std::vector<std::string>& row = rows[1 + i];
+        ASSERT_EQ(row.size(), 7u);
+        EXPECT_EQ(row[4], std::string(1, before[i]));
+        EXPECT_EQ(row[5], std::string(1, after[i]));
+        EXPECT_EQ(row[6], changes[i]) << i + 1;
+    }
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"1", "Obszar obserwacji diagnosty",
+                                                 "Umiejętności wykonawcze", "Sortowanie", "r", "g",
+                                                 "postęp"}));
+    EXPECT_EQ(rows[168][4], "b");
+    EXPECT_EQ(rows[168][5], "0x1A");
+    EXPECT_EQ(rows[168][6], "bez zmian");
+    for (int k = 1; k <= kItemCount; ++k) {
+        ASSERT_EQ(rows[k].size(), 7u) << k;
+        EXPECT_EQ(rows[k][0], std::to_string(k));
+        EXPECT_EQ(rows[k][1], cp1250::toUtf8(areaTitle(areaOf(k)))) << k;
+        EXPECT_EQ(rows[k][2], cp1250::toUtf8(scaleName(scaleOf(k)))) << k;
+        EXPECT_NE(cp1250::toUtf8(itemName(k)).find(rows[k][3]), std::string::npos) << k;
+        if (k > 9 && k < 168) {
+            EXPECT_EQ(rows[k][6], "bez zmian") << k;
+        }
+    }
+#endif
 }
 
 TEST_F(ScoresSheet, EveryFailingStepIsReportedAndLeavesTheOldFile) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "model/cp1250.h"
 #include "polish_text.h"
 #include "reports/chart.h"
+#include "reports/comparison_document.h"
 #include "reports/narrative_report.h"
 #include "reports/summary_form.h"
 #include "native_surface.h"
@@ -110,6 +112,33 @@ TEST(TextFit, EveryTextOfTheSummaryFormsSheetsFitsItsBox) {
                     EXPECT_EQ(clippedTexts(*copy.content), std::vector<std::string>{})
                         << "part " << part << (variant == SummaryVariant::Print ? " print" : " screen");
                 }
+            }
+        }
+    }
+}
+
+// Every page of a comparison in which every item changed: all 168 names in the list's column,
+// the table's labels and dates, the summary's lines as the page breaks them.
+TEST(TextFit, EveryTextOfTheComparisonsPagesFitsItsBox) {
+    const auto metrics = testing::newNativeSurface();
+    ui::FakeImageSource images;
+    for (char gender : {kGenderFemale, kGenderMale}) {
+        auto earlier = std::make_unique<ExamineeRecord>(filledRecord(gender));
+        auto later = std::make_unique<ExamineeRecord>(*earlier);
+        setText(later->examDate, cp("3 października 2024 r."));
+        for (int k = 1; k <= kItemCount; ++k) {
+            later->scores[k] = earlier->scores[k] == kPass ? kEmerging : kPass;
+        }
+        const ComparisonDocument document(*earlier, *later);
+        ASSERT_EQ(document.comparison().changes.size(), 168u);
+        for (int p = 1; p <= document.pageCount(); ++p) {
+            for (ChartMode mode : {ChartMode::Print, ChartMode::Preview}) {
+                ui::RecordingSurface page;
+                page.setTextMeasure([&](std::string_view text, ui::FontId font) {
+                    return metrics->textWidth(text, font);
+                });
+                document.composePage(page, images, p, mode);
+                EXPECT_EQ(clippedTexts(page.calls()), std::vector<std::string>{}) << "page " << p;
             }
         }
     }

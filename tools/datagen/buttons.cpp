@@ -164,6 +164,16 @@ void makeButtons(Output& out) {
                labelButton(kSaveForEditing, primary(), QStringLiteral("Zapisz do edycji")));
     out.button("Data/arkusz", labelButton(kScoresSheet, primary(),
                                           QStringLiteral("Wyniki do arkusza"), Icon::Sheet));
+    out.button("Data/porownanie",
+               labelButton(kCompareButton, primary(),
+                           QStringLiteral("Porównanie z poprzednim badaniem"), Icon::Chart));
+    out.button("Data/nowe_osoba",
+               labelButton(kReassess, primary(white), QStringLiteral("Nowe badanie tej osoby"),
+                           Icon::Person));
+    out.button("Data/porownaj",
+               labelButton(kListButton, primary(white), QStringLiteral("Porównaj"), Icon::Chart));
+    out.button("Data/porownanie_csv",
+               labelButton(kCompareSheet, primary(), QStringLiteral("Do arkusza"), Icon::Sheet));
     Look arrow = primary(white);
     arrow.radius = 5;
     out.button("Data/u", labelButton(kListArrow, arrow, QString(), Icon::TriangleUp, 16));

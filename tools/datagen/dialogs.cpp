@@ -80,6 +80,61 @@ QImage message(const QImage& base, const Dialog& d, Mood mood, const QString& ti
     return screen.copy(QRect(d.at, d.size));
 }
 
+// The new-record question, and below a line the new assessment of the person in memory.
+QImage newRecordDialog(const QImage& base) {
+    QImage screen = message(base, kNewRecordDialog, Mood::Question, QStringLiteral("Nowe badanie"),
+                            QStringLiteral("Czy rozpocząć nowe badanie? Niezapisane dane zostaną "
+                                           "utracone."));
+    QPainter p(&screen);
+    begin(p);
+    const QRect c = cardRect(kNewRecordDialog).translated(-kNewRecordDialog.at);
+    const int x = c.left() + 28;
+    const int line = kReassessLine - kNewRecordDialog.at.y();
+    hline(p, c.left() + 20, c.right() - 20, line, colour::line);
+    text(p, QRect(x, line + 12, c.width() - 56, 22), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Kolejne badanie tej samej osoby"), sans(16, true), colour::ink);
+    paragraph(p, QRect(x, line + 36, c.width() - 56, 40),
+              QStringLiteral("Jej dane zostają. Oceny, wskazania, data badania i dodatkowe "
+                             "informacje są puste."),
+              sans(13), colour::inkSoft, 2);
+    p.end();
+    return screen;
+}
+
+// The list of assessments to compare with: title, what the order is, the column captions and
+// the white list box with a track for the arrows.
+QImage compareList(const QImage& base) {
+    QImage screen = base.copy();
+    QPainter p(&screen);
+    begin(p);
+    const QRect c = cardRect(kCompareListDialog);
+    card(p, c, 12);
+    const int x = kCompareListBox.left();
+    icon(p, Icon::Chart, QRectF(x, c.top() + 18, 24, 24), colour::accent, 2.0);
+    text(p, QRect(x + 34, c.top() + 14, 600, 30), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Porównanie z poprzednim badaniem"), sans(19, true), colour::ink);
+    text(p, QRect(x, c.top() + 44, kCompareListBox.width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Wybierz wcześniejsze badanie. Najpierw są badania tej samej osoby, od "
+                        "najnowszego."),
+         sans(14), colour::inkSoft);
+    const QFont head = sans(13, true);
+    const int captions = kCompareListBox.top() - 22;
+    for (const auto& [left, caption] :
+         {std::pair{kCompareDateX, "Data badania"}, std::pair{kCompareNameX, "Osoba badana"},
+          std::pair{kCompareFileX, "Plik"}}) {
+        text(p, QRect(left, captions, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
+             QString::fromUtf8(caption), head, colour::inkSoft);
+    }
+    p.fillRect(kCompareListBox.adjusted(-1, -1, 1, 1), colour::fieldLine);
+    p.fillRect(kCompareListBox, colour::field);
+    roundedBox(p,
+               QRectF(kCompareUp.x() + 4, kCompareUp.y() + 40, kListArrow.width() - 8,
+                      kCompareDown.y() - kCompareUp.y() - 44),
+               4, colour::tint);
+    p.end();
+    return screen.copy(QRect(kCompareListDialog.at, kCompareListDialog.size));
+}
+
 QImage saveDialog(const QImage& base) {
     QImage screen = base.copy();
     QPainter p(&screen);
@@ -256,6 +311,8 @@ QImage printMenu(const QImage& base) {
     text(p, QRect(kScoresSheetAt.x() - 40, kPrintBandTop + 12, kScoresSheet.width() + 80, 18),
          Qt::AlignCenter, QStringLiteral("Oceny i wskazania 168 pozycji (CSV)"), sans(13),
          colour::inkSoft);
+    // The comparison with an earlier assessment stands at the foot of the band, right-aligned
+    // with the sheet button; the notice after a sheet was written goes between the two.
     p.end();
     return screen.copy(QRect(kPrintDialog.at, kPrintDialog.size));
 }
@@ -264,10 +321,8 @@ QImage printMenu(const QImage& base) {
 
 void makeDialogs(Output& out) {
     const QImage grey = out.image("Data/tlo_gray.bmp");
-    out.bmp(
-        "Data/nowe_tlo.bmp",
-        message(grey, kNewRecordDialog, Mood::Question, QStringLiteral("Nowe badanie"),
-                QStringLiteral("Czy rozpocząć nowe badanie? Niezapisane dane zostaną utracone.")));
+    out.bmp("Data/nowe_tlo.bmp", newRecordDialog(grey));
+    out.bmp("Data/porownanie_lista.bmp", compareList(grey));
     out.bmp("Data/zapisz_tlo.bmp", saveDialog(grey));
     // "File exists" is drawn over the save screen as the program shows it.
     QImage saveScreen = grey.copy();

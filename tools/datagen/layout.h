@@ -33,6 +33,9 @@ inline constexpr QSize kAids{170, 44};            // Data/pomoce
 inline constexpr QSize kPreviewButton{160, 44};   // Data/podglad, Data/drukuj
 inline constexpr QSize kSaveForEditing{150, 44};  // Data/do_edycji: 15 px from its neighbours
 inline constexpr QSize kScoresSheet{230, 44};     // Data/arkusz
+inline constexpr QSize kCompareButton{330, 44};   // Data/porownanie, on the print menu
+inline constexpr QSize kReassess{260, 44};        // Data/nowe_osoba, on the new-record question
+inline constexpr QSize kCompareSheet{150, 44};    // Data/porownanie_csv: where do_edycji stands
 inline constexpr QSize kListArrow{23, 36};        // fixed by the program
 inline constexpr QSize kListButton{197, 41};      // fixed by the program
 
@@ -90,7 +93,8 @@ struct Dialog {
     QPoint at;
     QSize size;
 };
-inline constexpr Dialog kNewRecordDialog{{302, 250}, {420, 224}};  // ok 594,400 cancel 444,400
+// The new-record question also offers, below a line, a new assessment of the same person.
+inline constexpr Dialog kNewRecordDialog{{302, 250}, {420, 350}};  // ok 594,400 cancel 444,400
 inline constexpr Dialog kSaveDialog{{302, 250}, {460, 224}};       // ok 595,402 cancel 447,402
 inline constexpr QRect kSaveName{335, 358, 387, 20};
 inline constexpr Dialog kFileExistsDialog{{380, 323}, {418, 209}};  // ok 670,460 cancel 520,460
@@ -102,10 +106,12 @@ inline constexpr Dialog kAreaInfoDialog{{227, 146}, {594, 438}};  // ok 475,515
 inline constexpr QRect kAreaInfoPage{285, 225, 472, 270};
 inline constexpr Dialog kFileListDialog{{175, 167}, {541, 466}};
 // The print menu's picture reaches down to a band in which the program writes how complete
-// the assessment is (from y 580) and which holds the scores sheet button.
-inline constexpr Dialog kPrintDialog{{94, 172}, {862, 520}};
+// the assessment is (from y 580) and which holds the scores sheet and comparison buttons.
+inline constexpr Dialog kPrintDialog{{94, 172}, {862, 572}};
 
 inline constexpr QPoint kNewRecordOk{594, 400}, kNewRecordCancel{444, 400};
+inline constexpr QPoint kReassessAt{426, 536};
+inline constexpr int kReassessLine = 458;  // the line between the two questions
 inline constexpr QPoint kSaveOk{595, 402}, kSaveCancel{447, 402};
 inline constexpr QPoint kFileExistsOk{670, 460}, kFileExistsCancel{520, 460};
 inline constexpr QPoint kDeleteOk{670, 445}, kDeleteCancel{510, 445};
@@ -126,7 +132,16 @@ inline constexpr QPoint kListOpen{428, 461}, kListDelete{428, 513}, kListClose{4
 inline constexpr QPoint kOpenDocumentAt[3] = {{185, 490}, {445, 490}, {715, 490}};
 inline constexpr QPoint kAidsAt{120, 195}, kPrintBackAt{760, 195};
 inline constexpr QPoint kScoresSheetAt{690, 598};
+inline constexpr QPoint kCompareAt{590, 682};
 inline constexpr int kPrintBandTop = 564;  // the band below the three documents
+
+// The comparison's list of assessments: rows of 24 pixels with the date, the person and the
+// file, arrows in a track to the right, "Zamknij" and "Porównaj" below.
+inline constexpr Dialog kCompareListDialog{{120, 205}, {790, 495}};
+inline constexpr QRect kCompareListBox{145, 300, 700, 288};
+inline constexpr int kCompareDateX = 152, kCompareNameX = 282, kCompareFileX = 562;
+inline constexpr QPoint kCompareUp{852, 300}, kCompareDown{852, 552};
+inline constexpr QPoint kCompareClose{145, 622}, kCompareChoose{648, 622};
 
 // Data form: the sixteen controls' rectangles that the picture must frame.
 inline constexpr QRect kFullName{280, 94, 232, 20};

@@ -79,6 +79,7 @@ class Screen {
         write(kDateText, QStringLiteral("14.03.2025"), f, Qt::black, false, false);
         write(kNameText, QStringLiteral("Jan Kowalski"), f, Qt::black, false, false);
     }
+    QImage& image() { return image_; }
     bool save(const QString& folder, const QString& name) const {
         return image_.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "png");
     }
@@ -222,7 +223,9 @@ bool writeMockups(const Output& out, const QString& folder) {
     shot("11_new_record", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
         dialog(s, "Data/nowe_tlo.bmp", kNewRecordDialog.at,
-               {{"Data/BMP/ok", kNewRecordOk}, {"Data/BMP/anuluj", kNewRecordCancel}});
+               {{"Data/BMP/ok", kNewRecordOk},
+                {"Data/BMP/anuluj", kNewRecordCancel},
+                {"Data/nowe_osoba", kReassessAt}});
     });
     shot("12_save", [](Screen& s) {
         s.put("Data/tlo_gray.bmp", {0, 0});
@@ -295,8 +298,44 @@ bool writeMockups(const Output& out, const QString& folder) {
                 {"Data/dalej", kOpenDocumentAt[2]},
                 {"Data/pomoce", kAidsAt},
                 {"Data/BMP/powrot", kPrintBackAt},
-                {"Data/arkusz", kScoresSheetAt}},
+                {"Data/arkusz", kScoresSheetAt},
+                {"Data/porownanie", kCompareAt}},
                false);
+    });
+    shot("22_comparison_list", [](Screen& s) {
+        s.put("Data/tlo_gray.bmp", {0, 0});
+        dialog(s, "Data/porownanie_lista.bmp", kCompareListDialog.at,
+               {{"Data/d", kCompareDown},
+                {"Data/zamknij", kCompareClose},
+                {"Data/porownaj", kCompareChoose}});
+        const QFont f = cellFont(16, false);
+        struct Row {
+            const char *date, *name, *file;
+        };
+        const Row rows[] = {{"03.10.2025", "Jan Kowalski", "Kowalski Jan 03.10.2025.pcn"},
+                            {"12.05.2025", "Jan Kowalski", "Kowalski Jan.pcn"},
+                            {"", "", ""},
+                            {"14.03.2025", "Anna Nowak", "Nowak Anna.pcn"}};
+        for (int i = 0; i < 4; ++i) {
+            const int y = kCompareListBox.top() + 24 * i;
+            const QColor ink = i == 0 ? QColor(Qt::white) : QColor(Qt::black);
+            if (i == 0) {
+                QPainter(&s.image())
+                    .fillRect(QRect(kCompareListBox.left() + 1, y, kCompareListBox.width() - 2, 24),
+                              QColor(60, 147, 173));
+            }
+            if (i == 2) {
+                s.write(QRect(kCompareDateX, y, 200, 24), QStringLiteral("Inne osoby"),
+                        cellFont(16, true), QColor(90, 104, 116), false, false);
+                continue;
+            }
+            s.write(QRect(kCompareDateX, y, 120, 24), QString::fromUtf8(rows[i].date), f, ink,
+                    false, false);
+            s.write(QRect(kCompareNameX, y, 270, 24), QString::fromUtf8(rows[i].name), f, ink,
+                    false, false);
+            s.write(QRect(kCompareFileX, y, 270, 24), QString::fromUtf8(rows[i].file), f,
+                    i == 0 ? ink : QColor(90, 104, 116), false, false);
+        }
     });
     shot("21_data_form", [](Screen& s) {
         s.put("Data/edycja.bmp", {0, 0});

@@ -76,6 +76,7 @@ void makeReportPictures(Output& out) {
             titleStrip(QStringLiteral("Zbiorczy formularz wyników"), Icon::Clipboard));
     out.bmp("Data/opisE.bmp", titleStrip(QStringLiteral("Raport opisowy"), Icon::Document));
     out.bmp("Data/opisP.bmp", titleStrip(QStringLiteral("Pomoce"), Icon::Pictures));
+    out.bmp("Data/opisPor.bmp", titleStrip(QStringLiteral("Porównanie badań"), Icon::Chart));
     out.bmp("Data/view.bmp", viewCaption());
     out.bmp("Data/logo.bmp", logo());
 }

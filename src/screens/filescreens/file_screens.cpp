@@ -4,9 +4,11 @@
 #include <utility>
 
 #include "files/examinee_file.h"
-#include "model/cp1250.h"
-#include "screens/filescreens/examinee_names.h"
 #include "files/file_messages.h"
+#include "model/comparison.h"
+#include "model/cp1250.h"
+#include "reports/document_names.h"
+#include "screens/filescreens/examinee_names.h"
 #include "screens/screen_ids.h"
 
 namespace lun4 {
@@ -163,13 +165,17 @@ void FileScreens::removeLeftOverLock(const std::string& name) {
 std::string FileScreens::saveBoxProposal() const {
     if (recordFile_.readOnly()) return currentFileName_ + polish(" (kopia)");
     if (!currentFileName_.empty()) return currentFileName_;
-    // A record without a file: "<nazwisko> <imię>".
+    // A record without a file: "<nazwisko> <imię>"; a new assessment of a person begun with
+    // "Nowe badanie tej osoby" also its date, "<nazwisko> <imię> <data badania>", so that the
+    // earlier assessment's file is not written over by accident.
     const ExamineeRecord& record = controller_.state().record;
     std::string name(text(record.lastName));
     const std::string_view first = text(record.firstName);
     if (!name.empty() && !first.empty()) name += ' ';
     name += first;
-    return name;
+    const std::string date = reassessment_ ? reports::fileNamePart(text(record.examDate)) : "";
+    if (!name.empty() && !date.empty()) name += ' ';
+    return name + date;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -407,6 +413,7 @@ void FileScreens::openFile(const std::string& name) {
     }
     currentFileName_ = name.substr(0, name.size() - kExamineeExtension.size());
     currentFile_ = name;
+    reassessment_ = false;
     // The record given up is gone by choice, and so is its recovery copy.
     controller_.recordReplaced();
     if (opened == RecordFile::Opened::Complete) {
@@ -425,6 +432,7 @@ void FileScreens::showNewRecordQuestion() {
     drawDialog("Data\\nowe_tlo.bmp", 302, 250);
     place(buttons().ok, 594, 400);
     place(buttons().cancel, 444, 400);
+    place(buttons().reassess, 426, 536);
     drawNameBox();
     frame().present();
 }
@@ -580,6 +588,8 @@ void FileScreens::hoverFirst(int x, int y) {
             }
             break;
         case screen::kNewRecordQuestion:
+            controller_.hoverAndRedraw(b.reassess, x, y);
+            [[fallthrough]];
         case screen::kSave:
         case screen::kFileExists:
         case screen::kDeleteQuestion:
@@ -652,11 +662,40 @@ void FileScreens::clickNewRecordQuestion(int x, int y) {
         controller_.state().record.clear();
         currentFileName_.clear();
         currentFile_.clear();
+        reassessment_ = false;
         recordFile_.close();
         controller_.recordReplaced();
         form_.showDataForm();
         frame().control(ui::ControlId::SaveName).setText("");
+    } else if (b.reassess.clickTest(x, y)) {
+        press(b.reassess);
+        startReassessment();
     }
+}
+
+void FileScreens::startReassessment() {
+    ExamineeRecord& record = controller_.state().record;
+    if (text(record.firstName).empty() && text(record.lastName).empty()) {
+        // Nobody to assess again: the question stays.
+        frame().showMessage(polish("Nowe badanie tej osoby"),
+                            polish("Badanie w pamięci nie ma imienia ani nazwiska osoby. Najpierw "
+                                   "wczytaj badanie osoby, którą chcesz zbadać ponownie."));
+        frame().present();
+        return;
+    }
+    buttons().ok.setPosition(kOkHome.x, kOkHome.y);
+    lun4::startReassessment(record);
+    // A record of its own: it is saved as a new file, never over the earlier one, whose file
+    // it lets go. The earlier assessment is given up by choice; the new one, holding the
+    // person's data, is unsaved work from the start.
+    currentFileName_.clear();
+    currentFile_.clear();
+    recordFile_.close();
+    reassessment_ = true;
+    controller_.recordReplaced();
+    controller_.recordChanged();
+    form_.showDataForm();
+    frame().control(ui::ControlId::SaveName).setText("");
 }
 
 void FileScreens::hideSaveBox() {

@@ -105,6 +105,8 @@ class FileScreens : public ScreenModule {
 
     void clickFileList(int x, int y);
     void clickNewRecordQuestion(int x, int y);
+    // "Nowe badanie tej osoby": the record keeps the person, loses the assessment.
+    void startReassessment();
     void clickSave(int x, int y);
     void clickFileExists(int x, int y);
     void clickDeleteQuestion(int x, int y);
@@ -142,6 +144,7 @@ class FileScreens : public ScreenModule {
     RecordFile recordFile_;
     AfterSave afterSave_ = AfterSave::Nothing;
     std::string openAfterSave_;  // the file opened once the save asked for is done
+    bool reassessment_ = false;  // the record was begun as a new assessment of its person
     int exitFrom_ = 0;          // the screen the exit question was asked from
     std::string keptSaveName_;  // the save box's text when the exit question was asked
     std::array<Row, kRowCount> rows_;

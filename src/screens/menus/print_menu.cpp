@@ -37,6 +37,7 @@ void PrintMenu::show() {
     place(b.aids, 120, 195);
     place(b.back, 760, 195);
     place(b.scoresSheet, kScoresSheetButton.x, kScoresSheetButton.y);
+    place(b.compare, 590, 682);
     // Which areas still have unscored items, before anything is printed.
     drawPrintMenuCompleteness(target, controller_.state().record);
     if (!notice_.empty()) drawPrintMenuNotice(target, notice_);
@@ -51,6 +52,7 @@ void PrintMenu::hoverFirst(int x, int y) {
     controller_.hoverAndRedraw(b.back, x, y);
     controller_.hoverAndRedraw(b.aids, x, y);
     controller_.hoverAndRedraw(b.scoresSheet, x, y);
+    controller_.hoverAndRedraw(b.compare, x, y);
 }
 
 void PrintMenu::choose(PrintChoice choice) {
@@ -85,6 +87,9 @@ void PrintMenu::clickFirst(int x, int y) {
     if (b.aids.clickTest(x, y)) {
         controller_.feedback(b.aids);
         choose(PrintChoice::Aids);
+    } else if (b.compare.clickTest(x, y)) {
+        controller_.feedback(b.compare);
+        choose(PrintChoice::Comparison);
     } else if (b.scoresSheet.clickTest(x, y)) {
         controller_.feedback(b.scoresSheet);
         if (const auto written = saveScoresSheet(controller_.frame(), controller_.state().record)) {

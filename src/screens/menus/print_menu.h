@@ -1,7 +1,7 @@
 #pragma once
-// The print menu (screen 3020): the three documents, the aids and the scores sheet, with how
-// many items each area still lacks. Its mouse handling runs before the current screen's own
-// rules, as the file screens' does.
+// The print menu (screen 3020): the three documents, the aids, the scores sheet and the
+// comparison with an earlier assessment, with how many items each area still lacks. Its mouse
+// handling runs before the current screen's own rules, as the file screens' does.
 
 #include <functional>
 #include <string>
@@ -11,8 +11,9 @@
 
 namespace lun4 {
 
-// The print menu's choices that lead to the previews.
-enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids };
+// The print menu's choices that lead to the previews, and to the list of assessments to
+// compare the one in memory with.
+enum class PrintChoice { ProfileChart, SummaryForm, NarrativeReport, Aids, Comparison };
 
 class PrintMenu : public ScreenModule {
   public:

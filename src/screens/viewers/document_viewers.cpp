@@ -1,7 +1,10 @@
 #include "screens/viewers/document_viewers.h"
 
+#include <algorithm>
+
 #include "model/cp1250.h"
 #include "reports/chart.h"
+#include "reports/comparison_document.h"
 #include "reports/page_label.h"
 #include "reports/summary_form.h"
 #include "screens/screen_ids.h"
@@ -22,7 +25,8 @@ DocumentViewers::DocumentViewers(ScreenController& controller) : controller_(con
 bool DocumentViewers::ownsScreen(int id) const {
     return id == screen::kChartPreview1 || id == screen::kChartPreview2 ||
            id == screen::kFullPageChart || id == screen::kSummaryPreview ||
-           id == screen::kReportPreview || id == screen::kAidsViewer;
+           id == screen::kReportPreview || id == screen::kAidsViewer ||
+           (id == screen::kComparisonPreview && compared_ != nullptr);
 }
 
 void DocumentViewers::compose(int id) {
@@ -44,6 +48,9 @@ void DocumentViewers::compose(int id) {
             break;
         case screen::kAidsViewer:
             showAidsPage(previewPage_);
+            break;
+        case screen::kComparisonPreview:
+            showComparisonPreview(previewPage_);
             break;
     }
 }
@@ -71,7 +78,35 @@ void DocumentViewers::openFromPrintMenu(PrintChoice choice) {
         case PrintChoice::Aids:
             showAidsPage(0);
             break;
+        case PrintChoice::Comparison:
+            break;  // the list of assessments comes first
     }
+}
+
+void DocumentViewers::openComparison(std::unique_ptr<ExamineeRecord> chosen, bool chosenIsLater) {
+    compared_ = std::move(chosen);
+    comparedIsLater_ = chosenIsLater;
+    notice_.clear();
+    showComparisonPreview(1);
+}
+
+void DocumentViewers::showComparisonPreview(int page) {
+    Buttons& b = buttons();
+    const reports::ComparisonDocument document(earlierRecord(), laterRecord());
+    comparisonPageCount_ = document.pageCount();
+    previewPage_ = std::clamp(page, 1, comparisonPageCount_);
+    document.composePage(back(0), frame().images(), previewPage_, reports::ChartMode::Preview);
+    place(b.back, 45, 695);
+    place(b.print, 220, 695);
+    place(b.comparisonSheet, 395, 695);
+    place(b.previous, 560, 695);
+    place(b.nextPage, 770, 695);
+    drawButton(b.back);
+    drawButton(b.print);
+    drawButton(b.comparisonSheet);
+    if (previewPage_ != 1) drawButton(b.previous);
+    if (previewPage_ != comparisonPageCount_) drawButton(b.nextPage);
+    showOnScreen(screen::kComparisonPreview);
 }
 
 void DocumentViewers::place(SkinButton& button, int x, int y) {
@@ -240,10 +275,15 @@ reports::PrintResult DocumentViewers::printDocument(reports::Document document) 
     const int aidPage = document == reports::Document::AidPicture ? previewPage_ : 0;
     const reports::CoverTexts cover =
         document == reports::Document::NarrativeReport ? coverTexts() : reports::CoverTexts{};
-    const reports::PrintSources sources{frame().images(), record(), report_, cover, aidPage};
+    // A comparison is named for, and gendered by, its later assessment.
+    const bool comparison = document == reports::Document::Comparison;
+    const ExamineeRecord& printed = comparison ? laterRecord() : record();
+    const reports::PrintSources sources{frame().images(), printed,
+                                        report_,          cover,
+                                        aidPage,          comparison ? &earlierRecord() : nullptr};
     ui::PrintTarget& printer = frame().printer();
     // Printing to a file proposes the document's name in the folder used last.
-    const std::string name = cp1250::toUtf8(printedFileName(document, record(), aidPage));
+    const std::string name = cp1250::toUtf8(printedFileName(document, printed, aidPage));
     printer.proposeFile(lastFolder(frame()) / std::u8string(name.begin(), name.end()));
     const reports::PrintResult result = reports::printDocument(document, printer, sources);
     if (result == reports::PrintResult::Printed && !printer.printedFile().empty()) {
@@ -271,6 +311,7 @@ void DocumentViewers::returnToMainMenu() {
     buttons().nextPage.setPosition(665, 676);
     buttons().previous.setPosition(458, 676);
     showCoverBoxes(false);
+    compared_.reset();
     controller_.state().screenId = screen::kMainMenu;
     controller_.compose();
 }
@@ -303,6 +344,13 @@ void DocumentViewers::hover(int x, int y) {
             if (previewPage_ != last) lit(b.nextPage);
             break;
         }
+        case screen::kComparisonPreview:
+            lit(b.back);
+            lit(b.print);
+            lit(b.comparisonSheet);
+            if (previewPage_ != 1) lit(b.previous);
+            if (previewPage_ != comparisonPageCount_) lit(b.nextPage);
+            break;
     }
 }
 
@@ -378,6 +426,25 @@ void DocumentViewers::click(int x, int y) {
             } else if (pressed(b.print)) {
                 printDocument(reports::Document::AidPicture);
                 showButtonAsItIs(b.print);
+            }
+            break;
+        case screen::kComparisonPreview:
+            if (pressed(b.back)) {
+                returnToMainMenu();
+            } else if (previewPage_ != comparisonPageCount_ && pressed(b.nextPage)) {
+                showComparisonPreview(previewPage_ + 1);
+            } else if (previewPage_ != 1 && pressed(b.previous)) {
+                showComparisonPreview(previewPage_ - 1);
+            } else if (pressed(b.print)) {
+                printDocument(reports::Document::Comparison);
+                showComparisonPreview(previewPage_);
+            } else if (pressed(b.comparisonSheet)) {
+                if (const auto written =
+                        saveComparisonSheet(frame(), earlierRecord(), laterRecord())) {
+                    notice_ = savedNotice(*written);
+                    noticeKind_ = NoticeKind::Done;
+                }
+                showComparisonPreview(previewPage_);
             }
             break;
     }

@@ -1,11 +1,13 @@
 #pragma once
 // The document viewers opened from the print menu: the profile chart's two pages and its
 // full-page view (screens 3021, 3022, 3900), the summary form's seven sheets (3023), the
-// narrative report (3030) and the aids viewer (4000). Each shows the document as the record
+// narrative report (3030), the aids viewer (4000) and the comparison of two assessments
+// (3051), which also writes its sheet with "Do arkusza". Each shows the document as the record
 // stands and prints it with "Drukuj"; the report is also saved as an editable document with
 // "Zapisz do edycji". Opened from the print menu for a record with unscored items, a preview
 // says so in a notice line on the first page it shows.
 
+#include <memory>
 #include <string>
 
 #include "reports/narrative_report.h"
@@ -36,11 +38,16 @@ class DocumentViewers : public ScreenModule {
     void showSummaryPreview(int page);  // 0..6
     void showReportPreview(int page);   // 1..page count
     void showAidsPage(int page);        // 0..16
+    // The comparison of the record in memory with `chosen`, an assessment read from a file,
+    // which is the earlier one unless `chosenIsLater`; its first page.
+    void openComparison(std::unique_ptr<ExamineeRecord> chosen, bool chosenIsLater);
+    void showComparisonPreview(int page);  // 1..comparison page count
     // Prints the document; a document that could not be printed is reported.
     reports::PrintResult printDocument(reports::Document document);
 
     int previewPage() const { return previewPage_; }
     int reportPageCount() const { return reportPageCount_; }
+    int comparisonPageCount() const { return comparisonPageCount_; }
 
   private:
     ui::Frame& frame() { return controller_.frame(); }
@@ -60,11 +67,17 @@ class DocumentViewers : public ScreenModule {
     void proposeCoverTexts();
     void showButtonAsItIs(ui::SkinButton& button);
     void returnToMainMenu();
+    // The two assessments of the comparison, in the order of their dates.
+    const ExamineeRecord& earlierRecord() { return comparedIsLater_ ? record() : *compared_; }
+    const ExamineeRecord& laterRecord() { return comparedIsLater_ ? *compared_ : record(); }
 
     ScreenController& controller_;
     reports::NarrativeReport report_;
     int previewPage_ = 0;
     int reportPageCount_ = 0;
+    std::unique_ptr<ExamineeRecord> compared_;  // the assessment read for the comparison
+    bool comparedIsLater_ = false;
+    int comparisonPageCount_ = 1;
     std::string notice_;  // cp1250; drawn by the next preview page shown
     NoticeKind noticeKind_ = NoticeKind::Warning;
 };

@@ -1,5 +1,6 @@
 #include "screens/viewers/exports.h"
 
+#include "files/comparison_sheet.h"
 #include "files/file_system.h"
 #include "files/scores_sheet.h"
 #include "model/cp1250.h"
@@ -28,6 +29,15 @@ std::string editableReportFileName(const ExamineeRecord& record) {
 std::string scoresSheetFileName(const ExamineeRecord& record) {
     const std::string date = reports::fileNamePart(text(record.examDate));
     return reports::namedFor(record, date.empty() ? "wyniki" : "wyniki " + date) + ".csv";
+}
+
+std::string comparisonSheetFileName(const ExamineeRecord& earlier, const ExamineeRecord& later) {
+    std::string dates = reports::fileNamePart(text(earlier.examDate));
+    const std::string second = reports::fileNamePart(text(later.examDate));
+    if (!dates.empty() && !second.empty()) dates += cp1250::fromLiteral(u8"–");
+    dates += second;
+    const std::string what = cp1250::fromLiteral(u8"porównanie");
+    return reports::namedFor(later, dates.empty() ? what : what + " " + dates) + ".csv";
 }
 
 std::string printedFileName(reports::Document document, const ExamineeRecord& record,
@@ -71,6 +81,22 @@ std::optional<std::filesystem::path> saveScoresSheet(ui::Frame& frame,
     std::string error;
     if (!writeScoresSheet(record, *path, systemFileSystem(), &error)) {
         reportFailure(frame, "Nie udało się zapisać wyników do arkusza.", error);
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::optional<std::filesystem::path> saveComparisonSheet(ui::Frame& frame,
+                                                         const ExamineeRecord& earlier,
+                                                         const ExamineeRecord& later) {
+    const auto path =
+        frame.askSavePath({polish("Zapisz porównanie do arkusza"), polish("Arkusz porównania CSV"),
+                           "csv", comparisonSheetFileName(earlier, later), lastFolder(frame)});
+    if (!path) return std::nullopt;
+    rememberFolder(frame, *path);
+    std::string error;
+    if (!writeComparisonSheet(earlier, later, *path, systemFileSystem(), &error)) {
+        reportFailure(frame, "Nie udało się zapisać porównania do arkusza.", error);
         return std::nullopt;
     }
     return path;

@@ -25,6 +25,9 @@ std::string editableReportFileName(const ExamineeRecord& record);
 std::string scoresSheetFileName(const ExamineeRecord& record);
 std::string printedFileName(reports::Document document, const ExamineeRecord& record,
                             int aidPage = 0);
+// "<nazwisko imię> – porównanie 12.05.2025–03.10.2025.csv", named for the later assessment;
+// a date that is missing is left out.
+std::string comparisonSheetFileName(const ExamineeRecord& earlier, const ExamineeRecord& later);
 
 // The user's settings these screens keep (UTF-8 values): the folder a file was last saved or
 // printed to, proposed by the next dialog; the cover's place and date and institution,
@@ -44,6 +47,9 @@ std::optional<std::filesystem::path> saveEditableReport(ui::Frame& frame,
                                                         const reports::CoverTexts& cover);
 std::optional<std::filesystem::path> saveScoresSheet(ui::Frame& frame,
                                                      const ExamineeRecord& record);
+std::optional<std::filesystem::path> saveComparisonSheet(ui::Frame& frame,
+                                                         const ExamineeRecord& earlier,
+                                                         const ExamineeRecord& later);
 
 // "Zapisano: <file name>", for the notice after a file was written (cp1250).
 std::string savedNotice(const std::filesystem::path& path);

@@ -190,7 +190,9 @@ TEST_F(DataFolder, DialogButtonsLieInsideTheirDialogs) {
     const std::vector<Case> cases = {
         {"Data/nowe_tlo.bmp",
          {302, 250},
-         {{"Data/BMP/ok", {594, 400}}, {"Data/BMP/anuluj", {444, 400}}}},
+         {{"Data/BMP/ok", {594, 400}},
+          {"Data/BMP/anuluj", {444, 400}},
+          {"Data/nowe_osoba", {426, 536}}}},
         {"Data/zapisz_tlo.bmp",
          {302, 250},
          {{"Data/BMP/ok", {595, 402}}, {"Data/BMP/anuluj", {447, 402}}}},
@@ -221,7 +223,15 @@ TEST_F(DataFolder, DialogButtonsLieInsideTheirDialogs) {
           {"Data/dalej", {445, 490}},
           {"Data/dalej", {715, 490}},
           {"Data/pomoce", {120, 195}},
-          {"Data/BMP/powrot", {760, 195}}}},
+          {"Data/BMP/powrot", {760, 195}},
+          {"Data/arkusz", {690, 598}},
+          {"Data/porownanie", {590, 682}}}},
+        {"Data/porownanie_lista.bmp",
+         {120, 205},
+         {{"Data/u", {852, 300}},
+          {"Data/d", {852, 552}},
+          {"Data/zamknij", {145, 622}},
+          {"Data/porownaj", {648, 622}}}},
         {"Data/BMP/podswiatelka.bmp",
          {851, 250},
          {{"Data/BMP/green", {864, 263}},
@@ -289,6 +299,21 @@ TEST_F(DataFolder, ButtonsOfAScreenDoNotOverlap) {
          {"Data/drukuj", {220, 695}},
          {"Data/BMP/poprzednie", {560, 695}},
          {"Data/BMP/nastepne", {770, 695}}},
+        {{"Data/BMP/powrot", {45, 695}},
+         {"Data/drukuj", {220, 695}},
+         {"Data/porownanie_csv", {395, 695}},
+         {"Data/BMP/poprzednie", {560, 695}},
+         {"Data/BMP/nastepne", {770, 695}}},
+        {{"Data/dalej", {185, 490}},
+         {"Data/dalej", {445, 490}},
+         {"Data/dalej", {715, 490}},
+         {"Data/pomoce", {120, 195}},
+         {"Data/BMP/powrot", {760, 195}},
+         {"Data/arkusz", {690, 598}},
+         {"Data/porownanie", {590, 682}}},
+        {{"Data/BMP/ok", {594, 400}},
+         {"Data/BMP/anuluj", {444, 400}},
+         {"Data/nowe_osoba", {426, 536}}},
     };
     const QRect screen(0, 0, 1024, 768);
     for (const auto& buttons : screens) {
@@ -325,14 +350,17 @@ TEST_F(DataFolder, PreviewPicturesFitWhereThePreviewsDrawThem) {
     EXPECT_TRUE(everyPixel(QRect(QPoint(821, 26), QPoint(947, 43)), [](int g) { return g < 110; }));
     // Texts the chart pages write straight onto the background need a light one: page 2's
     // graph titles and right level numbers, the summary and report pages' copies.
-    for (const QRect& r : {QRect(230, 160, 330, 24), QRect(710, 160, 260, 24),
-                           QRect(609, 324, 76, 188), QRect(50, 70, 900, 560)}) {
+    // The comparison's pages are drawn whole over it, from x 40 to 984 and y 62 to 656.
+    for (const QRect& r :
+         {QRect(230, 160, 330, 24), QRect(710, 160, 260, 24), QRect(609, 324, 76, 188),
+          QRect(50, 70, 900, 560), QRect(40, 62, 945, 595)}) {
         EXPECT_TRUE(everyPixel(r, [](int g) { return g > 225; }))
             << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
     }
     // The title strips lie on the band without a seam, clear of the label and the page.
-    for (const auto& [strip, y] : {std::pair{"Data/opisF.bmp", 3}, std::pair{"Data/opisE.bmp", 2},
-                                   std::pair{"Data/opisP.bmp", 2}}) {
+    for (const auto& [strip, y] :
+         {std::pair{"Data/opisF.bmp", 3}, std::pair{"Data/opisE.bmp", 2},
+          std::pair{"Data/opisP.bmp", 2}, std::pair{"Data/opisPor.bmp", 2}}) {
         const QImage image(path(QLatin1String(strip)));
         ASSERT_FALSE(image.isNull()) << strip;
         const QRect placed(QPoint(375, y), image.size());
