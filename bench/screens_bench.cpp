@@ -12,8 +12,11 @@
 
 #include "files/recovery_file.h"
 #include "model/catalogue.h"
+#include "model/cp1250.h"
 #include "model/default_recommendations.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_controls.h"
+#include "ui/qt/qt_fonts.h"
 #include "reports/chart.h"
 #include "reports/comparison_document.h"
 #include "reports/narrative_report.h"
@@ -296,6 +299,36 @@ void BM_ReportLastPageLongReportFirstShow(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_ReportLastPageLongReportFirstShow);
+
+// ---------------------------------------------------------------------------------------------
+// The note editor with a note of some 1,300 bytes: what every keystroke costs (the edit judged,
+// the whole note laid out in the frame to see whether it still fits) and what OK reads back.
+
+platform::QtTextControl& fullNoteEditor() {
+    Program& p = program();
+    auto& editor =
+        static_cast<platform::QtTextControl&>(p.window.control(ui::ControlId::NoteEditor));
+    std::string note;
+    while (note.size() < 1300) {
+        note += cp1250::fromUtf8Lossy("Ćwiczenia z terapeutą/opiekunem, codziennie po 10 minut. ");
+    }
+    editor.setText(note);
+    return editor;
+}
+
+void BM_NoteEditorKeystroke(benchmark::State& st) {
+    platform::QtTextControl& editor = fullNoteEditor();
+    const QString before = ui::toQString(editor.text());
+    const QString after = before + QStringLiteral("x");
+    for (auto _ : st) benchmark::DoNotOptimize(editor.judge(before, after));
+}
+BENCHMARK(BM_NoteEditorKeystroke);
+
+void BM_NoteEditorReadBack(benchmark::State& st) {
+    platform::QtTextControl& editor = fullNoteEditor();
+    for (auto _ : st) benchmark::DoNotOptimize(editor.displayedLines());
+}
+BENCHMARK(BM_NoteEditorReadBack);
 
 // ---------------------------------------------------------------------------------------------
 // Crash recovery: a score click on the item page, with the recovery copy written after it

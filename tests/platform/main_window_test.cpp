@@ -231,6 +231,35 @@ TEST_F(MainWindowTest, TheTwoAnswerQuestionTakesEnterForTheFirstAndIgnoresEscape
     EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
 }
 
+// The question with a way back: Enter chooses the first answer, Escape the way back.
+TEST_F(MainWindowTest, TheQuestionWithAWayBackTakesEnterForTheFirstAndEscapeForCancel) {
+    const auto answerWith = [](int key, QString button = {}) {
+        QTimer::singleShot(0, [key, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Zapisz"));
+            EXPECT_EQ(box->buttons().size(), 3);
+            if (key != 0) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(box, &press);
+            }
+            // A key that left the box open is answered by the second button (and fails).
+            if (!box->isVisible()) return;
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == (key != 0 ? QStringLiteral("Nie zapisuj") : button)) b->click();
+            }
+        });
+    };
+    const std::string second = cp1250::fromUtf8Lossy("Nie zapisuj");
+    const auto ask = [&] { return window.askOrCancel("Zmiany", "Czy?", "Zapisz", second, "Anuluj"); };
+    answerWith(Qt::Key_Return);
+    EXPECT_EQ(ask(), ui::Answer::First);
+    answerWith(Qt::Key_Escape);
+    EXPECT_EQ(ask(), ui::Answer::Cancel);
+    answerWith(0, QStringLiteral("Nie zapisuj"));
+    EXPECT_EQ(ask(), ui::Answer::Second);
+}
+
 // A click beside the save box (on the frame's picture) leaves the keyboard in the box.
 TEST_F(MainWindowTest, AClickBesideABoxLeavesTheKeyboardInIt) {
     auto& box = static_cast<QtTextControl&>(window.control(ui::ControlId::SaveName));

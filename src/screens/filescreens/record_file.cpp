@@ -99,8 +99,8 @@ RecordFile::Saved RecordFile::save(const ExamineeRecord& record, const fs::path&
     if (own && readOnly_) {
         frame_.showMessage(polish("Badanie otwarte tylko do odczytu"),
                            polish("Plik „") + name +
-                               polish("” ma otwarty ktoś inny, więc to badanie otwarto tylko do "
-                                      "odczytu. Zapisz je pod inną nazwą."));
+                               polish("” jest otwarty w innej kopii programu, więc to badanie "
+                                      "otwarto tylko do odczytu. Zapisz je pod inną nazwą."));
         return Saved::No;
     }
     // One file, one writer: a file another copy has open is not written. The record's own lock
