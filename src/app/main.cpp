@@ -141,6 +141,11 @@ int main(int argc, char** argv) {
             state.lastMouse = {x, y};
             controller.leftButtonDown(x, y);
         });
+    window.setDoubleClickHandler([&](int x, int y) {
+        state.lastMouse = {x, y};
+        controller.leftButtonDoubleClick(x, y);
+    });
+    window.setKeyHandler([&](const lun4::ui::KeyPress& key) { return controller.keyPressed(key); });
     // What the start has to say is said over the program's first frame.
     window.setFirstFrameHandler([&] {
         programLook();

@@ -14,6 +14,7 @@
 #include "platform/qt/qt_print_target.h"
 #include "platform/qt/qt_settings.h"
 #include "ui/frame.h"
+#include "ui/keys.h"
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {
@@ -40,7 +41,7 @@ class MainWindow : public QWidget, public ui::Frame {
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
-             std::string_view second) override;
+             std::string_view second, ui::Answer escape) override;
     ui::Answer askOrCancel(std::string_view caption, std::string_view text, std::string_view first,
                            std::string_view second, std::string_view cancel) override;
     // Qt's save dialog, opening in the request's folder or else the user's documents folder
@@ -58,6 +59,17 @@ class MainWindow : public QWidget, public ui::Frame {
         moved_ = std::move(moved);
         pressed_ = std::move(pressed);
     }
+    // The second press of a double click; without a handler it is a press like the first.
+    void setDoubleClickHandler(std::function<void(int, int)> doubleClicked) {
+        doubleClicked_ = std::move(doubleClicked);
+    }
+    // Keys for the screens, translated from the toolkit's (ui/keys.h): those the window gets
+    // and, from a box laid over the frame, the ones that answer a screen rather than edit the
+    // text (Escape, Ctrl+Enter, and Enter in a one-line box). The handler tells whether the
+    // key acted.
+    void setKeyHandler(std::function<bool(const ui::KeyPress&)> handler) {
+        key_ = std::move(handler);
+    }
     // Run once, from the event loop, right after the first frame is on screen: what the start
     // need not wait for (the toolkit's look and translations, questions about the last run).
     void setFirstFrameHandler(std::function<void()> handler) { firstFrame_ = std::move(handler); }
@@ -69,7 +81,8 @@ class MainWindow : public QWidget, public ui::Frame {
         message_ = std::move(f);
     }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
-    // Answers ask() in place of the question box: receives caption, text and the two answers.
+    // Answers ask() in place of the question box: receives caption, text and the two answers
+    // (the one Escape gives is not passed on).
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
         question_ = std::move(f);
@@ -96,7 +109,8 @@ class MainWindow : public QWidget, public ui::Frame {
     int colourDepth() const { return images_.depth(); }
     bool composedOnce() const { return !repaintNeeded_; }
     void showAbout();
-    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application.
+    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application, and the
+    // keys of the boxes over the frame that belong to their screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   protected:
@@ -104,11 +118,14 @@ class MainWindow : public QWidget, public ui::Frame {
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void updateMapping();
+    // A key pressed in one of the boxes over the frame: true when its screen took it.
+    bool boxKey(QObject* box, const QKeyEvent& event);
 
     DataPaths& paths_;
     QtImageSource images_;
@@ -124,6 +141,8 @@ class MainWindow : public QWidget, public ui::Frame {
     std::function<void()> compose_;
     std::function<void(int, int)> moved_;
     std::function<void(int, int)> pressed_;
+    std::function<void(int, int)> doubleClicked_;
+    std::function<bool(const ui::KeyPress&)> key_;
     std::function<void()> close_;
     std::function<void()> firstFrame_;
     std::function<void(int)> pauseFunction_;
