@@ -41,11 +41,11 @@ class ComparisonTest : public PrintMenuTest {
         setText(r->examDate, date);
         r->gender = kGenderFemale;
         for (size_t i = 0; i < scores.size(); ++i) r->scores[1 + i] = scores[i];
-        ASSERT_TRUE(save(*r, folder / (std::string(utf8Name) + ".pcn")));
+        ASSERT_TRUE(save(*r, folder / pathFromUtf8(std::string(utf8Name) + ".pcn")));
     }
     // The assessment in memory, as if opened from `utf8Name`.
     void openAssessment(std::string_view utf8Name) {
-        ASSERT_NE(load(state.record, folder / (std::string(utf8Name) + ".pcn")),
+        ASSERT_NE(load(state.record, folder / pathFromUtf8(std::string(utf8Name) + ".pcn")),
                   ReadOutcome::Refused);
         files.setCurrentFileName(cp(utf8Name));
     }

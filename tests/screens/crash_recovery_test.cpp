@@ -85,7 +85,7 @@ class RecoveryTest : public ::testing::Test {
     // The one copy holds the record as it stands, byte for byte, under `name`.
     void expectCopyOfTheRecord(const std::string& name) {
         ASSERT_EQ(copies(), std::set<std::string>{name});
-        EXPECT_EQ(readFile(stateFolder / name), encode(state().record));
+        EXPECT_EQ(readFile(stateFolder / pathFromUtf8(name)), encode(state().record));
     }
     void saveAs(std::string_view utf8) {
         state().screenId = screen::kMainMenu;

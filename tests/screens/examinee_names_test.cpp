@@ -61,7 +61,8 @@ TEST(ExamineeFolder, ListsOnlyExamineeFilesInPolishOrder) {
     EXPECT_TRUE(listExamineeFiles(folder).empty());  // missing folder
     ASSERT_TRUE(ensureExamineeFolder(folder));
     EXPECT_TRUE(ensureExamineeFolder(folder));
-    for (const char* name : {"b.pcn", "A.PCN", "ćma.pcn", "notes.txt", "日本.pcn", "a b.pcn"}) {
+    for (const char8_t* name :
+         {u8"b.pcn", u8"A.PCN", u8"ćma.pcn", u8"notes.txt", u8"日本.pcn", u8"a b.pcn"}) {
         std::ofstream(folder / name) << "x";
     }
     fs::create_directories(folder / "katalog.pcn" / "x");

@@ -66,11 +66,11 @@ class FileScreensTest : public ::testing::Test {
         setText(r.firstName, cp(firstName));
         setText(r.lastName, cp(lastName));
         setText(r.examDate, examDate);
-        ASSERT_TRUE(save(r, folder / (std::string(utf8Name) + ".pcn")));
+        ASSERT_TRUE(save(r, folder / pathFromUtf8(std::string(utf8Name) + ".pcn")));
     }
     std::string loadedFirstName(std::string_view utf8Name) {
         ExamineeRecord r;
-        if (load(r, folder / (std::string(utf8Name) + ".pcn")) == ReadOutcome::Refused) {
+        if (load(r, folder / pathFromUtf8(std::string(utf8Name) + ".pcn")) == ReadOutcome::Refused) {
             return "<unreadable>";
         }
         return cp1250::toUtf8(text(r.firstName));

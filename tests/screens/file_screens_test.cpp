@@ -254,8 +254,10 @@ TEST_F(FileListTest, EnteringTheListRemovesLeftoversOfInterruptedSavesOnly) {
         if (name != "anna.pcn") write(name, name != ".lun4-3.tmp");
     }
     fs::create_directories(folder / ".lun4-5.tmp");
+#ifndef _WIN32  // a folder's time cannot be set there; it is kept whatever its age
     fs::last_write_time(folder / ".lun4-5.tmp",
                         fs::file_time_type::clock::now() - std::chrono::hours(2));
+#endif
     openList();
     std::set<std::string> expected = kept;
     expected.insert(".lun4-5.tmp");  // a folder, not a file a save wrote
@@ -405,7 +407,7 @@ TEST_F(SaveTest, TheLongestNamesTheCheckAcceptsAreSaved) {
         saveAs(name);
         EXPECT_TRUE(frame.messages.empty());
         EXPECT_EQ(state.screenId, screen::kInformation);
-        EXPECT_TRUE(fs::exists(folder / (name + ".pcn")));
+        EXPECT_TRUE(fs::exists(folder / pathFromUtf8(name + ".pcn")));
         moveAndClick(buttons.ok);
     }
     EXPECT_EQ(filesInFolder(), 2u);
@@ -449,8 +451,10 @@ TEST(FileMessages, EachCauseHasItsOwnWords) {
         {FileAction::Save, code(std::errc::operation_not_permitted),
          "brak uprawnień do zapisu w folderze plików badanych"},
         {FileAction::Save, code(std::errc::file_too_large), "brak miejsca na dysku"},
+#ifndef _WIN32  // the system's own codes are POSIX's there
         {FileAction::Save, std::error_code(ENOSPC, std::system_category()),
          "brak miejsca na dysku"},
+#endif
         {FileAction::Save, code(std::errc::not_a_directory), "folder plików badanych nie istnieje"},
         {FileAction::Save, code(std::errc::is_a_directory),
          "w tym miejscu jest folder, a nie plik"},
@@ -503,7 +507,7 @@ TEST(FileMessages, EachCauseHasItsOwnWords) {
 TEST_F(SaveTest, PolishNamesEndToEnd) {
     setText(state.record.firstName, cp("Łucja"));
     saveAs("Żółć Ąę");
-    ASSERT_TRUE(fs::exists(folder / "Żółć Ąę.pcn"));  // UTF-8 on disk
+    ASSERT_TRUE(fs::exists(folder / u8"Żółć Ąę.pcn"));  // UTF-8 on disk
     state.record.clear();
     state.screenId = screen::kMainMenu;
     moveAndClick(buttons.open);
@@ -520,7 +524,7 @@ TEST_F(SaveTest, PolishNamesEndToEnd) {
     clickRow(0);
     moveAndClick(buttons.fileDelete);
     moveAndClick(buttons.ok);
-    EXPECT_FALSE(fs::exists(folder / "Żółć Ąę.pcn"));
+    EXPECT_FALSE(fs::exists(folder / u8"Żółć Ąę.pcn"));
 }
 
 // The record holds a change not saved yet.
@@ -877,6 +881,7 @@ TEST_F(OpenTest, TheFileThatWasOpenedIsTheFileThatIsSaved) {
     ASSERT_EQ(load(r, folder / "Nowak.PCN"), ReadOutcome::Complete);
     EXPECT_EQ(text(r.firstName), "Trzeci");
 
+#ifndef _WIN32  // Windows' file names ignore letter case: "Nowak.pcn" is "Nowak.PCN" there
     // With "Nowak.pcn" beside it, the file opened is still the one written.
     writeExaminee("Nowak", "Inny");
     moveAndClick(buttons.ok);
@@ -889,8 +894,11 @@ TEST_F(OpenTest, TheFileThatWasOpenedIsTheFileThatIsSaved) {
     ASSERT_EQ(load(r, folder / "Nowak.PCN"), ReadOutcome::Complete);
     EXPECT_EQ(text(r.firstName), "Czwarty");
     EXPECT_EQ(loadedFirstName("Nowak"), "Inny");
+#endif
 }
 
+// A device's name cannot come onto a Windows disk by the system's own tools.
+#ifndef _WIN32
 TEST_F(OpenTest, SavingBackIsAllowedUnderANameANewFileCouldNotHave) {
     writeExaminee("con", "Obcy");  // copied from a system where the name is allowed
     saveAs("con");
@@ -916,6 +924,7 @@ TEST_F(OpenTest, SavingBackIsAllowedUnderANameANewFileCouldNotHave) {
     EXPECT_EQ(loadedFirstName("con"), "Na koniec");
     EXPECT_EQ(filesInFolder(), 1u);
 }
+#endif
 
 TEST_F(ExitTest, YesFromTheSaveScreenConfirmsTheNameBeingTyped) {
     saveAs("stara");

@@ -3,8 +3,6 @@
 // the file's lock as the program does and keeps it until stopped, then gives it back, or ends
 // without giving it back, as a killed program does.
 
-#include <sys/types.h>
-
 #include <filesystem>
 #include <string>
 
@@ -21,13 +19,18 @@ class OtherProgram {
 
     // "taken", or "held" when the lock was another's.
     const std::string& said() const { return said_; }
-    long processId() const { return static_cast<long>(pid_); }
+    long processId() const { return pid_; }
     // Ends it and waits until it has ended.
     void stop();
 
   private:
-    pid_t pid_ = -1;
+    long pid_ = -1;
+#ifdef _WIN32
+    void* process_ = nullptr;  // the process's handle and its standard input's
+    void* input_ = nullptr;
+#else
     int input_ = -1;
+#endif
     std::string said_;
 };
 

@@ -1,11 +1,17 @@
 #include "test_files.h"
 
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+
+#include "files/windows_file_system.h"
+#endif
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <vector>
 
 namespace lun4::testing {
 
@@ -21,8 +27,26 @@ std::string quoted(const fs::path& path) {
 
 namespace {
 
-// Everything under `folder` made writable, so that it can be removed: Windows refuses to delete
-// a file marked read-only.
+#ifdef _WIN32
+// Files go through the long-path form, where a device's name ("con.pcn") is a plain name, and
+// lose their read-only mark first: Windows refuses to delete such a file.
+void removeAll(const fs::path& folder) {
+    std::error_code ignored;
+    std::vector<fs::path> files;
+    for (fs::recursive_directory_iterator it(folder, ignored), end; !ignored && it != end;
+         it.increment(ignored)) {
+        std::error_code each;
+        if (!it->is_directory(each)) files.push_back(it->path());
+    }
+    for (const fs::path& file : files) {
+        const std::wstring path = windows::systemPath(file);
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
+    }
+    fs::remove_all(folder, ignored);
+}
+#else
+// Everything under `folder` made writable, so that it can be removed.
 void removeAll(const fs::path& folder) {
     std::error_code ignored;
     for (fs::recursive_directory_iterator it(folder, ignored), end; !ignored && it != end;
@@ -34,6 +58,7 @@ void removeAll(const fs::path& folder) {
     }
     fs::remove_all(folder, ignored);
 }
+#endif
 
 }  // namespace
 

@@ -162,25 +162,9 @@ void GdiSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
     // as the Qt surface sets them.
     ::GdiFlush();
     const std::uint32_t pixel = std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1;
-    int y = y1;
-    while (x != x2 || y != y2) {
+    forEachLinePixel(x1, y1, x2, y2, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < width_ && y < height_) bits_[y * width_ + x] = pixel;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void GdiSurface::drawText(std::string_view cp1250, Rect rect, unsigned flags) {

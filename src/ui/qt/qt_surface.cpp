@@ -113,27 +113,11 @@ void QtSurface::line(int x1, int y1, int x2, int y2, int width, Rgb colour) {
     if (width <= 1) {
         // Bresenham from the start point up to, but not including, the end point.
         const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
-        const int dx = std::abs(x2 - x1);
-        const int dy = -std::abs(y2 - y1);
-        const int sx = x1 < x2 ? 1 : -1;
-        const int sy = y1 < y2 ? 1 : -1;
-        int err = dx + dy;
-        int x = x1;
-        int y = y1;
-        while (x != x2 || y != y2) {
+        forEachLinePixel(x1, y1, x2, y2, [&](int x, int y) {
             if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
                 reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = pixel;
             }
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
+        });
         return;
     }
     QPainter painter(&image_);
