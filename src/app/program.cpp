@@ -67,6 +67,11 @@ void Program::leftButtonDown(int x, int y) {
     controller_.leftButtonDown(x, y);
 }
 
+void Program::leftButtonDoubleClick(int x, int y) {
+    state_.lastMouse = {x, y};
+    controller_.leftButtonDoubleClick(x, y);
+}
+
 void Program::firstFrameShown() {
     if (!folderReady_) {
         frame_.showMessage("LUN4_TORVA", cp1250::fromUtf8Lossy(

@@ -23,6 +23,7 @@
 #include "screens/viewers/comparison_list.h"
 #include "screens/viewers/document_viewers.h"
 #include "ui/frame.h"
+#include "ui/keys.h"
 
 namespace lun4::app {
 
@@ -43,6 +44,9 @@ class Program {
     void compose() { controller_.compose(); }
     void mouseMoved(int x, int y);
     void leftButtonDown(int x, int y);
+    void leftButtonDoubleClick(int x, int y);
+    // Whether the key acted on the screen shown.
+    bool keyPressed(const ui::KeyPress& key) { return controller_.keyPressed(key); }
     // Closing the window by the system asks the exit question instead of dropping the record.
     void closeRequested() { fileScreens_.showExitQuestion(); }
     // What the start has to say, said over the first frame: a missing examinee folder, a

@@ -145,10 +145,9 @@ void namePanel(QPainter& p, bool withScoredLine) {
     const QFont f = sans(13);
     const int x = r.left() + 12;
     // The program writes the date from x 710 and the name from x 670; the labels end before.
+    // "Badany:" or "Badana:" before the name is the program's, as the record's gender says.
     text(p, QRect(x, layout::kDateText.top(), 96, layout::kDateText.height()),
          Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Data badania:"), f, colour::inkSoft);
-    text(p, QRect(x, layout::kNameText.top() - 2, 56, 19), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Badany:"), f, colour::inkSoft);
 }
 
 // The mark of the program: a teal square with three rising bars (the three observation

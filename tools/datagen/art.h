@@ -72,6 +72,7 @@ void makeDialogs(Output& out);
 void makePages(Output& out);
 void makeAids(Output& out);
 void makeReportPictures(Output& out);
+void makeKeyHints(Output& out);
 // Mock screens composed the way the program composes them, for looking at the style.
 bool writeMockups(const Output& out, const QString& folder);
 

@@ -15,6 +15,7 @@
 #include "platform/qt/qt_settings.h"
 #include "platform/window_handlers.h"
 #include "ui/frame.h"
+#include "ui/keys.h"
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {
@@ -41,7 +42,7 @@ class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
-             std::string_view second) override;
+             std::string_view second, ui::Answer escape) override;
     ui::Answer askOrCancel(std::string_view caption, std::string_view text, std::string_view first,
                            std::string_view second, std::string_view cancel) override;
     // Qt's save dialog, opening in the request's folder or else the user's documents folder
@@ -58,7 +59,8 @@ class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
         message_ = std::move(f);
     }
     void setAboutFunction(std::function<void()> f) { about_ = std::move(f); }
-    // Answers ask() in place of the question box: receives caption, text and the two answers.
+    // Answers ask() in place of the question box: receives caption, text and the two answers
+    // (the one Escape gives is not passed on).
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
         question_ = std::move(f);
@@ -85,7 +87,8 @@ class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
     int colourDepth() const { return images_.depth(); }
     bool composedOnce() const { return !repaintNeeded_; }
     void showAbout();
-    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application.
+    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application, and the
+    // keys of the boxes over the frame that belong to their screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   protected:
@@ -93,11 +96,14 @@ class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void updateMapping();
+    // A key pressed in one of the boxes over the frame: true when its screen took it.
+    bool boxKey(QObject* box, const QKeyEvent& event);
 
     DataPaths& paths_;
     QtImageSource images_;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "model/cp1250.h"
@@ -136,10 +137,11 @@ ui::TextMeasure frameMeasure(ui::FontId id) {
 }
 
 // The font a box shows its text in on a frame drawn at `scale`. Font sizes come in whole
-// pixels, so no font wraps exactly as the frame's does at every scale; this is the largest
-// whose every character is no wider, and whose lines are no taller, than the frame font's
-// scaled. A text then needs no more lines on the screen than in the frame, and what the box
-// holds in the frame is on the screen whole, without scrolling.
+// pixels and their characters' widths are rounded each its own way, so no font wraps exactly as
+// the frame's does at every scale; this is the largest font whose lines are no taller than the
+// frame font's scaled and whose every character, set a pixel or two closer where needed, is no
+// wider. A text then needs no more lines on the screen than in the frame, and what the box holds
+// in the frame is on the screen whole, without scrolling, in type as large as the frame's.
 QFont screenFont(ui::FontId id, double scale) {
     static std::map<std::pair<int, double>, QFont> made;
     const auto key = std::make_pair(static_cast<int>(id), scale);
@@ -150,25 +152,31 @@ QFont screenFont(ui::FontId id, double scale) {
     if (scale != 1.0) {
         const QFontMetricsF frameMetrics(frame);
         const qreal frameLine = lineHeight(frame);
-        const auto fitsUnder = [&](const QFont& font) {
-            if (lineHeight(font) > frameLine * scale) return false;
+        // How much closer the characters must be set for none to be wider than in the frame
+        // scaled; no more than a tenth of the type's size, else a smaller type is taken.
+        const auto closer = [&](const QFont& font) -> std::optional<int> {
+            if (lineHeight(font) > frameLine * scale) return std::nullopt;
             const QFontMetricsF metrics(font);
+            qreal worst = 0;
             for (int byte = 0x20; byte <= 0xFF; ++byte) {
                 const auto c = cp1250::toUnicode(static_cast<unsigned char>(byte));
                 if (!c || *c == 0x7F) continue;
                 const QChar ch(static_cast<char16_t>(*c));
-                if (metrics.horizontalAdvance(ch) > frameMetrics.horizontalAdvance(ch) * scale) {
-                    return false;
-                }
+                worst = std::max(worst, metrics.horizontalAdvance(ch) -
+                                            frameMetrics.horizontalAdvance(ch) * scale);
             }
-            return true;
+            const int pixels = static_cast<int>(std::ceil(worst - 1.0 / 64));
+            if (pixels > font.pixelSize() / 10) return std::nullopt;
+            return pixels;
         };
         int pixels = std::max(1, static_cast<int>(std::floor(frame.pixelSize() * scale)));
+        std::optional<int> spacing;
         for (; pixels > 1; --pixels) {
             screen.setPixelSize(pixels);
-            if (fitsUnder(screen)) break;
+            if ((spacing = closer(screen))) break;
         }
         screen.setPixelSize(pixels);
+        if (spacing && *spacing > 0) screen.setLetterSpacing(QFont::AbsoluteSpacing, -*spacing);
     }
     made.emplace(key, screen);
     return screen;
@@ -246,6 +254,9 @@ void QtTextControl::place(const FrameMapping& mapping) {
 }
 
 void QtTextControl::setVisible(bool visible) {
+    // A hidden box gives the keyboard back to the screens (the toolkit may leave it the focus
+    // when the box is hidden while it handles a key).
+    if (!visible && widget()->hasFocus()) widget()->clearFocus();
     widget()->setVisible(visible);
 }
 bool QtTextControl::isVisible() const {

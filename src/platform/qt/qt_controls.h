@@ -36,6 +36,7 @@ class QtTextControl : public ui::TextControl {
 
     void place(const FrameMapping& mapping);
     QWidget* widget() const;
+    bool multiLine() const { return multi_ != nullptr; }
 
     // Whether a candidate text (Unicode, "\n" line breaks) may stand in the control: every
     // character storable, and it fits the box in the frame.
