@@ -100,6 +100,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     window.setComposeHandler([&] { program.compose(); });
     window.setMouseHandlers([&](int x, int y) { program.mouseMoved(x, y); },
                             [&](int x, int y) { program.leftButtonDown(x, y); });
+    window.setDoubleClickHandler([&](int x, int y) { program.leftButtonDoubleClick(x, y); });
+    window.setKeyHandler([&](const lun4::ui::KeyPress& key) { return program.keyPressed(key); });
     window.setFirstFrameHandler([&] { program.firstFrameShown(); });
     window.showOnWholeScreen();
     return window.run();

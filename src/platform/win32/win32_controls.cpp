@@ -478,7 +478,8 @@ LRESULT CALLBACK Win32TextControl::boxProc(HWND window, UINT message, WPARAM wPa
                     self->erase(Erase::Backward);
                     return 0;
                 case L'\r':
-                    self->insert(L"\n");
+                    // Enter in a one-line box went to the screen.
+                    if (self->layout_.multiLine) self->insert(L"\n");
                     return 0;
                 default:
                     // Other control characters (Tab among them) are left out quietly.
@@ -488,6 +489,13 @@ LRESULT CALLBACK Win32TextControl::boxProc(HWND window, UINT message, WPARAM wPa
             break;
         }
         case WM_KEYDOWN:
+            // Escape, Ctrl+Enter and Enter in a one-line box answer the screen, not the text.
+            if (wParam == VK_ESCAPE ||
+                (wParam == VK_RETURN &&
+                 ((::GetKeyState(VK_CONTROL) & 0x8000) || !self->layout_.multiLine))) {
+                ::SendMessageW(::GetParent(window), WM_KEYDOWN, wParam, lParam);
+                return 0;  // the box may be gone now
+            }
             // The keys that change the text go the same way as typing: judged, never refused
             // by the control itself (which would not even let an over-full box be shortened).
             if (wParam == VK_DELETE) {

@@ -10,6 +10,7 @@
 #include "files/file_system.h"
 #include "platform/odt_writer.h"
 #include "platform/win32/resources.h"
+#include "platform/win32/win32_keys.h"
 #include "platform/win32/wide_text.h"
 
 namespace lun4::platform {
@@ -26,7 +27,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     static const bool registered = [instance, procedure] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
         wc.lpfnWndProc = procedure;
         wc.hInstance = instance;
         wc.hIcon = static_cast<HICON>(
@@ -206,11 +207,10 @@ void Win32Window::showMessage(std::string_view caption, std::string_view text) {
 }
 
 bool Win32Window::ask(std::string_view caption, std::string_view text, std::string_view first,
-                      std::string_view second) {
-    // Neither answer is Escape's: a question that decides about the examinee's data is
-    // answered, not waved away.
+                      std::string_view second, ui::Answer escape) {
+    // Escape and the box's own close give the answer that changes nothing.
     return dialog({fromCp1250(caption), fromCp1250(text), {fromCp1250(first), fromCp1250(second)},
-                   -1, true}) == 0;
+                   escape == ui::Answer::Second ? 1 : 0, true}) == 0;
 }
 
 ui::Answer Win32Window::askOrCancel(std::string_view caption, std::string_view text,
@@ -348,8 +348,21 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (pressed_) pressed_(p.x, p.y);
             return 0;
         }
+        case WM_LBUTTONDBLCLK: {
+            // The second press of a double click; without a handler a press like the first.
+            const ui::Point p = toFrame(mapping_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            if (doubleClicked_) {
+                doubleClicked_(p.x, p.y);
+            } else if (pressed_) {
+                pressed_(p.x, p.y);
+            }
+            return 0;
+        }
         case WM_KEYDOWN:
-            return 0;  // keys do nothing to screens; characters reach a focused box
+            // The screens' keys; a box over the frame sends here only those that answer a
+            // screen (see Win32TextControl). Characters reach a focused box on their own.
+            if (key_) key_(translateKey(wParam, currentModifiers()));
+            return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kAboutCommand && lParam == 0) {
                 showAbout();

@@ -46,7 +46,7 @@ class Win32Window : public ui::Frame, public WindowHandlers {
     ui::Settings& settings() override { return settings_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
-             std::string_view second) override;
+             std::string_view second, ui::Answer escape) override;
     ui::Answer askOrCancel(std::string_view caption, std::string_view text,
                            std::string_view first, std::string_view second,
                            std::string_view cancel) override;
