@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -17,8 +16,7 @@
 #include "model/cp1250.h"
 #include "platform/data_paths.h"
 #include "platform/odt_writer.h"
-#include "platform/qt/qt_image_source.h"
-#include "platform/qt/qt_print_target.h"
+#include "platform/pdf_export.h"
 #include "reports/editable_report.h"
 #include "reports/print_job.h"
 
@@ -89,7 +87,7 @@ std::optional<reports::Document> documentNamed(std::string_view name) {
 }
 
 std::string extensionOf(const fs::path& path) {
-    std::string ext = path.extension().string();
+    std::string ext = pathToUtf8(path.extension());
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
@@ -155,9 +153,9 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
         return Failure{2, "nieznany dokument \"" + positional[0] +
                               "\": dostępne chart, summary, report, aid, scores, compare"};
     }
-    command.examinee = positional[1];
-    if (comparison) command.later = positional[2];
-    command.path = positional.back();
+    command.examinee = pathFromUtf8(positional[1]);
+    if (comparison) command.later = pathFromUtf8(positional[2]);
+    command.path = pathFromUtf8(positional.back());
     const std::string extension = extensionOf(command.path);
     if (comparison) {
         command.document = *document;
@@ -198,33 +196,25 @@ std::variant<ExportCommand, Failure> parse(const std::vector<std::string>& args)
 // early still gives its document, with a warning, as the program's own open does.
 std::optional<Failure> readExaminee(const fs::path& path, ExamineeRecord& record) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + path.string()};
+    if (!fs::exists(path, ec)) return Failure{1, "nie ma pliku badanego " + pathToUtf8(path)};
     const auto file = RegularFile::open(path, ec);
-    if (!file) return Failure{1, "nie można odczytać pliku badanego " + path.string()};
+    if (!file) return Failure{1, "nie można odczytać pliku badanego " + pathToUtf8(path)};
     std::string bytes;
     char buffer[1 << 16];
     while (const size_t n = file->read(buffer, sizeof buffer)) bytes.append(buffer, n);
     switch (decode(bytes, record)) {
         case ReadOutcome::Refused:
-            return Failure{1, "plik " + path.string() + " nie jest plikiem badanego"};
+            return Failure{1, "plik " + pathToUtf8(path) + " nie jest plikiem badanego"};
         case ReadOutcome::EndedEarly:
             std::fprintf(stderr,
                          "lun4: uwaga: plik %s jest niepełny (urwany); brakujące oceny i "
                          "wskazania są puste\n",
-                         path.string().c_str());
+                         pathToUtf8(path).c_str());
             break;
         case ReadOutcome::Complete:
             break;
     }
     return std::nullopt;
-}
-
-// The command line says what went wrong in one line of its own; the toolkit's notes (the
-// offscreen platform's runtime folder, a painter that could not start) are not for the user.
-QtMessageHandler defaultHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
-    if (defaultHandler) defaultHandler(type, context, message);
 }
 
 // What the program would ask or say before a comparison, said on the error output: the two
@@ -304,9 +294,6 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
         return 0;
     }
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    defaultHandler = qInstallMessageHandler(quietHandler);
-    QGuiApplication app(argc, argv);
     platform::DataPaths paths(runFolder);
     if (command.output == Output::EditableReport) {
         const ui::FlowDocument document =
@@ -316,19 +303,20 @@ int runCommandLine(int argc, char** argv, const fs::path& runFolder) {
         }
         return 0;
     }
-    platform::QtImageSource images(paths, 32);
+    const auto exporter = platform::pdfExport(argc, argv, paths);
+    const auto target = exporter->pdfFile(command.path, error);
+    if (!target) return fail({1, error});
     reports::NarrativeReport report;
-    const reports::PrintSources sources{images,
+    const reports::PrintSources sources{exporter->images(),
                                         record,
                                         report,
                                         {command.place, command.institution},
                                         std::max(command.aidPage, 0),
                                         comparison ? &earlier : nullptr};
-    const auto target = platform::QtPrintTarget::pdfFile(command.path);
     if (reports::printDocument(command.document, *target, sources) !=
         reports::PrintResult::Printed) {
         const std::string why = target->error();
-        return fail({1, why.empty() ? "nie można zapisać " + command.path.string() : why});
+        return fail({1, why.empty() ? "nie można zapisać " + pathToUtf8(command.path) : why});
     }
     return 0;
 }

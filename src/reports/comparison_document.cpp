@@ -22,7 +22,6 @@ namespace text = ui::text;
 
 constexpr ui::Rgb kGrey = rgb(kHeaderGrey);
 constexpr ui::Rgb kLightGrey = rgb(kExtraItemNotScoredColour);
-constexpr ui::Rgb kSlotOutline = rgb(kPage2OutlineGrey);
 
 constexpr std::string_view kPreviewBackground = "Data\\skala1.bmp";
 constexpr std::string_view kTitleStrip = "Data\\opisPor.bmp";
@@ -99,8 +98,11 @@ void box(Surface& page, Rect r, ui::Rgb fill) {
     page.box(r);
 }
 
+// Every text of the page is one line, broken by the page where it breaks at all, except the
+// change column's two-line head: said so, the surface draws it without laying lines out.
 void write(Surface& page, FontId font, std::string_view s, Rect r, unsigned flags = text::kLeft) {
     page.setFont(font);
+    if (s.find('\n') == std::string_view::npos) flags |= text::kSingleLine;
     page.drawText(s, r, flags);
 }
 
@@ -114,7 +116,7 @@ std::string dateOf(const ExamineeRecord& record) {
 // score has.
 void scoreCell(Surface& page, Rect r, char code) {
     box(page, r, scoreFill(code));
-    std::string_view letter = scoreLetter(code);
+    std::string letter(scoreLetter(code));
     if (letter.empty()) letter = code == kNotScored ? cp1250::fromLiteral(u8"–") : "?";
     page.setTextColour(scoreLetterColour(code));
     write(page, FontId::SummaryLabel, letter, {r.left, r.top + 2, r.right, r.bottom},
@@ -144,19 +146,24 @@ std::vector<std::string> unbreakableRuns(std::string_view paragraph) {
     return runs;
 }
 
-// The longest runs of whole words that fit `width` in `font`.
+// The longest runs of whole words that fit `width` in `font`. Each run is measured once and
+// a line's width taken as the sum of its runs and blanks; a few pixels are kept in hand for
+// what the sum leaves out (kerning across a blank).
 std::vector<std::string> wrapped(const Surface& page, std::string_view paragraph, FontId font,
                                  int width) {
+    const int blank = page.textWidth(" ", font);
+    width -= 4;
     std::vector<std::string> lines;
     std::string line;
+    int lineWidth = 0;
     for (const std::string& run : unbreakableRuns(paragraph)) {
-        const std::string candidate = line.empty() ? run : line + " " + run;
-        if (!line.empty() && page.textWidth(candidate, font) > width) {
+        const int runWidth = page.textWidth(run, font);
+        if (!line.empty() && lineWidth + blank + runWidth > width) {
             lines.push_back(line);
-            line = run;
-        } else {
-            line = candidate;
+            line.clear();
         }
+        lineWidth = line.empty() ? runWidth : lineWidth + blank + runWidth;
+        line = line.empty() ? run : line + " " + run;
     }
     if (!line.empty()) lines.push_back(line);
     return lines;
@@ -167,10 +174,16 @@ void beginPage(Surface& page, ui::ImageSource& images, ChartMode mode, int pageN
     page.setBackgroundMode(ui::BackgroundMode::Transparent);
     page.setLineColour(ui::kBlack);
     page.setTextColour(ui::kBlack);
-    // Paper has no frame around the page.
-    page.fill({0, 0, ui::kFrameWidth, ui::kFrameHeight}, ui::kWhite);
+    // On screen the preview background covers the whole frame; paper is plain white, with no
+    // frame around the page.
+    const ui::ImageHandle background =
+        mode == ChartMode::Preview ? images.loadBitmap(kPreviewBackground) : nullptr;
+    if (!background || background->width() < ui::kFrameWidth ||
+        background->height() < ui::kFrameHeight) {
+        page.fill({0, 0, ui::kFrameWidth, ui::kFrameHeight}, ui::kWhite);
+    }
     if (mode == ChartMode::Preview) {
-        page.drawImage(images.loadBitmap(kPreviewBackground), 0, 0);
+        page.drawImage(background, 0, 0);
         page.drawImage(images.loadBitmap(kTitleStrip), 375, 2);
         drawPageLabel(page, pageNumber, pageCount);
     }
@@ -192,12 +205,10 @@ void footer(Surface& page, ui::ImageSource& images, const ExamineeRecord& later,
     write(page, FontId::ReportText, t.signature, {kPanelLeft, 716, kListRight, 736}, text::kCenter);
 }
 
-// The caption, then the value a blank after it.
-void captioned(Surface& page, FontId font, std::string_view caption, std::string_view value,
+// The caption and, a blank after it, the value: one text.
+void captioned(Surface& page, FontId font, const std::string& caption, std::string_view value,
                Rect r) {
-    write(page, font, caption, r);
-    r.left += page.textWidth(caption, font) + page.textWidth(" ", font);
-    write(page, font, value, r);
+    write(page, font, caption + " " + std::string(value), r);
 }
 
 void personHeader(Surface& page, const ExamineeRecord& later, std::string_view title) {
@@ -233,21 +244,34 @@ void assessmentLines(Surface& page, const ExamineeRecord& record, const std::str
     }
 }
 
-void countCells(Surface& page, int top, const CountsPair& pair, ui::Rgb fill) {
+// The seven numbers of a row: both assessments' pass, emerging and fail counts, and the change
+// in passes. The row's cells are drawn by rowGrid.
+void countTexts(Surface& page, int top, const CountsPair& pair) {
     const AreaScaleCounts* sides[2] = {&pair.earlier, &pair.later};
     for (int side = 0; side < 2; ++side) {
         const AreaScaleCounts& c = *sides[side];
         const int values[3] = {c.pass, c.emerging, c.fail};
         for (int i = 0; i < 3; ++i) {
             const int l = kCountsLeft + kCountWidth * (3 * side + i);
-            box(page, {l, top, l + kCountWidth + 1, top + kRowPitch + 1}, fill);
             write(page, FontId::SummaryText, std::to_string(values[i]),
                   {l, top + 1, l + kCountWidth + 1, top + kRowPitch + 1}, text::kCenter);
         }
     }
-    box(page, {kChangeLeft, top, kTableRight, top + kRowPitch + 1}, fill);
     write(page, FontId::SummaryLabel, comparison::signedChange(pair.passChange()),
           {kChangeLeft, top + 1, kTableRight, top + kRowPitch + 1}, text::kCenter);
+}
+
+// The cells of `rows` rows from `left` to the table's right edge as one box, its row and
+// column lines drawn over it: the same pixels as a box per cell, in far fewer drawing calls.
+void rowGrid(Surface& page, int left, int top, int rows, ui::Rgb fill) {
+    const int bottom = top + kRowPitch * rows;
+    box(page, {left, top, kTableRight, bottom + 1}, fill);
+    for (int r = 1; r < rows; ++r) {
+        page.line(left, top + kRowPitch * r, kTableRight, top + kRowPitch * r, 1, ui::kBlack);
+    }
+    for (int x = kCountsLeft; x <= kChangeLeft; x += kCountWidth) {
+        if (x > left) page.line(x, top, x, bottom, 1, ui::kBlack);
+    }
 }
 
 void countsTable(Surface& page, const Comparison& c, const ExamineeRecord& earlier,
@@ -298,41 +322,48 @@ void countsTable(Surface& page, const Comparison& c, const ExamineeRecord& earli
                                                         kAreaShortNames[2], t.extraItems};
         const CountsPair* rows[kRowsPerScale] = {&scale.areas[0], &scale.areas[1], &scale.areas[2],
                                                  &scale.extraItems};
+        // The chart's three rows on white, the fourth on grey.
+        rowGrid(page, kAreaLeft, top, kRowsPerScale - 1, ui::kWhite);
+        rowGrid(page, kAreaLeft, top + kRowPitch * (kRowsPerScale - 1), 1, kLightGrey);
         for (int r = 0; r < kRowsPerScale; ++r) {
             const int y = top + kRowPitch * r;
-            const ui::Rgb fill = r == 3 ? kLightGrey : ui::kWhite;
-            box(page, {kAreaLeft, y, kCountsLeft + 1, y + kRowPitch + 1}, fill);
             write(page, FontId::SummaryText, labels[r],
                   {kAreaLeft, y + 1, kCountsLeft + 1, y + kRowPitch + 1}, text::kCenter);
-            countCells(page, y, *rows[r], fill);
+            countTexts(page, y, *rows[r]);
         }
     }
     // The totals: as the chart counts, and over every item.
     const int totalsTop = kBodyTop + kRowsPerScale * kRowPitch * kScaleCount + 4;
     const std::string_view labels[2] = {t.chartTotal, t.allTotal};
     const CountsPair* totals[2] = {&c.chartItems, &c.allItems};
+    rowGrid(page, kScaleLeft, totalsTop, 2, kGrey);
     for (int r = 0; r < 2; ++r) {
         const int y = totalsTop + kRowPitch * r;
-        box(page, {kScaleLeft, y, kCountsLeft + 1, y + kRowPitch + 1}, kGrey);
         write(page, FontId::SummaryLabel, labels[r],
               {kScaleLeft + 5, y + 1, kCountsLeft, y + kRowPitch + 1},
               text::kLeft | text::kSingleLine);
-        countCells(page, y, *totals[r], kGrey);
+        countTexts(page, y, *totals[r]);
     }
 }
 
-// One stacked bar: passes at the bottom, then emerging, then failed items, then empty slots.
+// One stacked bar: passes at the bottom, then emerging, then failed items, then empty slots,
+// each colour as one box; the level lines drawn over the bars mark every three items.
 void bar(Surface& page, const ExamineeRecord& record, int s, int left) {
     const auto blocks = scaleBarBlocks(scaleAt(s));
     const std::vector<int> slots = barSlots(record, blocks);
-    page.setLineColour(kSlotOutline);
-    for (int j = 0; j < static_cast<int>(slots.size()); ++j) {
-        const ui::Rgb fill =
-            slots[j] == kEmptySlot ? rgb(kNotScoredColour) : scoreFill(record.scores[slots[j]]);
-        const int bottom = kBarBase - kSlotPitch * j;
-        box(page, {left, bottom - kSlotPitch - 1, left + kBarWidth, bottom}, fill);
+    auto fillOf = [&](int slot) {
+        return slot == kEmptySlot ? rgb(kNotScoredColour) : scoreFill(record.scores[slot]);
+    };
+    const int count = static_cast<int>(slots.size());
+    for (int first = 0; first < count;) {
+        int end = first + 1;
+        while (end < count && fillOf(slots[end]) == fillOf(slots[first])) ++end;
+        box(page,
+            {left, kBarBase - kSlotPitch * end, left + kBarWidth,
+             kBarBase - kSlotPitch * first + 1},
+            fillOf(slots[first]));
+        first = end;
     }
-    page.setLineColour(ui::kBlack);
 }
 
 void barsPanel(Surface& page, const ExamineeRecord& earlier, const ExamineeRecord& later) {
@@ -343,7 +374,7 @@ void barsPanel(Surface& page, const ExamineeRecord& earlier, const ExamineeRecor
           "1" + dash + shortDate(earlier, t.earlierColumn) + ",   2" + dash +
               shortDate(later, t.laterColumn),
           {kPanelLeft, 178, kPanelRight, 196}, text::kLeft | text::kSingleLine);
-    const int top = kBarBase - 8 * kLevel - 1;
+    const int top = kBarBase - 8 * kLevel;  // the bars' top edge, level 8
     // The level column, 1 to 8.
     for (int n = 1; n <= 8; ++n) {
         const int b = kBarBase - kLevel * (n - 1);
@@ -354,21 +385,23 @@ void barsPanel(Surface& page, const ExamineeRecord& earlier, const ExamineeRecor
     for (int s = 0; s < kScaleCount; ++s) {
         const int l = kPairLeft + kPairPitch * s;
         const int r = l + 2 * kBarWidth - 1;
-        box(page, {l, top - 24, r, top + 1}, kGrey);
-        write(page, FontId::ReportHeading, kScaleShortNames[s], {l, top - 22, r, top},
+        box(page, {l, top - 25, r, top + 1}, kGrey);
+        write(page, FontId::ReportHeading, kScaleShortNames[s], {l, top - 23, r, top},
               text::kCenter);
         bar(page, earlier, s, l);
         bar(page, later, s, l + kBarWidth - 1);
-        for (int i = 0; i <= 8; ++i) {
-            page.line(l, kBarBase - kLevel * i, r, kBarBase - kLevel * i, 1, ui::kBlack);
-        }
-        page.line(l, top, l, kBarBase + 1, 1, ui::kBlack);
-        page.line(l + kBarWidth - 1, top, l + kBarWidth - 1, kBarBase + 1, 1, ui::kBlack);
-        page.line(r - 1, top, r - 1, kBarBase + 1, 1, ui::kBlack);
         write(page, FontId::SummaryText, "1", {l, kBarBase + 3, l + kBarWidth, kBarBase + 21},
               text::kCenter);
         write(page, FontId::SummaryText, "2", {l + kBarWidth - 1, kBarBase + 3, r, kBarBase + 21},
               text::kCenter);
+    }
+    // The level lines over each pair: three items to a level.
+    for (int s = 0; s < kScaleCount; ++s) {
+        const int l = kPairLeft + kPairPitch * s;
+        for (int i = 1; i < 8; ++i) {
+            page.line(l, kBarBase - kLevel * i, l + 2 * kBarWidth - 1, kBarBase - kLevel * i, 1,
+                      ui::kBlack);
+        }
     }
     // The colours by name, for a copy in black and white.
     const std::pair<char, const std::string*> legend[3] = {

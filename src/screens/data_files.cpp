@@ -46,6 +46,14 @@ constexpr DataFileSet kSets[] = {
     button("Data/BMP/powrot"),
     button("Data/BMP/poprzednie"),
     button("Data/BMP/nastepne"),
+    // What the keys do: main menu, area menus, item lists, item page, note editor, key and
+    // advice pages.
+    picture("Data/BMP/klawisze_menu.bmp"),
+    picture("Data/BMP/klawisze_obszar.bmp"),
+    picture("Data/BMP/klawisze_lista.bmp"),
+    picture("Data/BMP/klawisze_zad.bmp"),
+    picture("Data/BMP/klawisze_wskazania.bmp"),
+    picture("Data/BMP/klawisze_strona.bmp"),
     // Item lists and item pages.
     button("Data/BMP/przycisk"),
     picture("Data/BMP/but_w.bmp"),

@@ -1,6 +1,8 @@
 #pragma once
 // A group of screens plugged into the controller: it composes its screens and answers mouse
-// moves and clicks while one of them is on display.
+// moves, clicks and keys while one of them is on display.
+
+#include "ui/keys.h"
 
 namespace lun4 {
 
@@ -14,6 +16,10 @@ class ScreenModule {
     // Hover and click rules of the module's screens, called when one of them is current.
     virtual void hover(int x, int y) = 0;
     virtual void click(int x, int y) = 0;
+    // The second click of a double click, after it was handled as a click.
+    virtual void doubleClick(int /*x*/, int /*y*/) {}
+    // A key while one of the module's screens is current; true when it acted.
+    virtual bool key(const ui::KeyPress& /*key*/) { return false; }
 
     // Called for every move and click before the current screen's own rules (the file screens
     // answer here; a click may change the screen, and the new screen's rules then see it).

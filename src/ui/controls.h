@@ -40,6 +40,10 @@ inline constexpr int kControlCount = static_cast<int>(ControlId::SettingsPermit)
 
 enum class Alignment { Left, Center, Right };
 
+// Room between a multi-line box's edges and its text, in frame pixels: its lines are wrapped at
+// its width less twice this, and it shows as many lines as its height less twice this holds.
+inline constexpr int kBoxTextMargin = 2;
+
 struct ControlLayout {
     ControlId id;
     Rect rect;  // frame pixels

@@ -59,9 +59,10 @@ class Frame {
     // A plain message box with an OK button; texts are cp1250.
     virtual void showMessage(std::string_view caption, std::string_view text) = 0;
     // A question with two answers, `first` chosen by Enter; false only when `second` is
-    // chosen. Texts are cp1250.
+    // chosen. Escape and closing the box give `escape` (First or Second): the answer that
+    // changes nothing. Texts are cp1250.
     virtual bool ask(std::string_view caption, std::string_view text, std::string_view first,
-                     std::string_view second) = 0;
+                     std::string_view second, Answer escape) = 0;
     // A question with two answers and a way back ("Zapisz" / "Nie zapisuj" / "Anuluj"). Enter
     // gives `first`; Escape and closing the box give `cancel`, after which nothing may have
     // changed. Texts are cp1250.

@@ -200,35 +200,35 @@ TEST_F(MainWindowTest, NoteEditorReadsBackWrappedLinesAndHoldsOnlyWhatItShows) {
     EXPECT_FALSE(editor.accepts(QStringLiteral(u"paragraf § 5")));
 }
 
-// The restore question at the start: Enter chooses the first answer, Escape neither.
-TEST_F(MainWindowTest, TheTwoAnswerQuestionTakesEnterForTheFirstAndIgnoresEscape) {
+// A two-answer question: Enter chooses the first answer, Escape the one that changes nothing,
+// whichever of the two that is.
+TEST_F(MainWindowTest, TheTwoAnswerQuestionTakesEnterForTheFirstAndEscapeForTheOneThatChangesNothing) {
     const std::string first = cp1250::fromUtf8Lossy("Przywróć");
     const std::string second = cp1250::fromUtf8Lossy("Odrzuć");
-    const auto answerWith = [](std::vector<int> keys, QString button = {}) {
-        QTimer::singleShot(0, [keys, button] {
+    const auto answerWith = [](int key, QString button = {}) {
+        QTimer::singleShot(0, [key, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->defaultButton()->text(), QStringLiteral(u"Przywróć"));
-            for (int key : keys) {
+            if (key != 0) {
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
                 QApplication::sendEvent(box, &press);
             }
-            if (box->isVisible()) {
-                for (QAbstractButton* b : box->buttons()) {
-                    if (b->text() == button) b->click();
-                }
+            if (!box->isVisible()) return;
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == button) b->click();
             }
         });
     };
-    answerWith({Qt::Key_Return});
-    EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
-    answerWith({}, QStringLiteral(u"Odrzuć"));
-    EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second));
-    // Escape leaves the question open; it is then answered.
-    answerWith({Qt::Key_Escape}, QStringLiteral(u"Odrzuć"));
-    EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second));
-    answerWith({Qt::Key_Escape, Qt::Key_Return});
-    EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second));
+    for (const ui::Answer escape : {ui::Answer::First, ui::Answer::Second}) {
+        answerWith(Qt::Key_Return);
+        EXPECT_TRUE(window.ask("Przywracanie", "Czy?", first, second, escape));
+        answerWith(0, QStringLiteral(u"Odrzuć"));
+        EXPECT_FALSE(window.ask("Przywracanie", "Czy?", first, second, escape));
+        answerWith(Qt::Key_Escape);
+        EXPECT_EQ(window.ask("Przywracanie", "Czy?", first, second, escape),
+                  escape == ui::Answer::First);
+    }
 }
 
 // The question with a way back: Enter chooses the first answer, Escape the way back.

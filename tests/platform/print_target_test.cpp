@@ -9,6 +9,7 @@
 
 #include "model/cp1250.h"
 #include "platform/qt/qt_print_target.h"
+#include "sample_page.h"
 #include "test_files.h"
 #include "ui/qt/qt_painting.h"
 #include "ui/qt/qt_surface.h"
@@ -20,31 +21,6 @@ namespace fs = std::filesystem;
 using testing::pdfPageCount;
 using testing::pdfText;
 using testing::runTool;
-
-// A page with every kind of call the documents make.
-void drawSample(ui::Surface& s) {
-    s.setBackgroundMode(ui::BackgroundMode::Transparent);
-    s.setFillColour(ui::kWhite);
-    s.setLineColour(ui::kBlack);
-    s.box({0, 0, 1024, 768});
-    s.setFillColour({217, 217, 217});
-    s.box({100, 105, 248, 130});
-    s.setFillColour({55, 181, 55});
-    s.box({147, 129, 196, 155});
-    s.fill({300, 300, 340, 320}, {255, 10, 10});
-    s.line(130, 319, 928, 319, 3, ui::kBlack);
-    s.line(689, 297, 689, 512, 1, ui::kBlack);
-    s.line(700, 487, 780, 487, 1, ui::kBlack);
-    s.setFont(ui::FontId::ReportHeading);
-    s.drawText("UW", {100, 107, 248, 130}, ui::text::kCenter);
-    s.setFont(ui::FontId::ReportBody);
-    s.drawText(cp1250::fromUtf8Lossy("Zażółć gęślą jaźń\r\ndruga linia"), {115, 400, 922, 760},
-               ui::text::kLeft);
-    s.setTextColour({255, 10, 10});
-    s.setFont(ui::FontId::SmallHeading);
-    s.drawText("prawa", {600, 600, 900, 620}, ui::text::kRight);
-    s.setTextColour(ui::kBlack);
-}
 
 int differingPixels(const QImage& a, const QImage& b) {
     int n = 0;
@@ -65,8 +41,8 @@ QImage replayed(const ui::RecordingSurface& page, int scale) {
 TEST(ReplayTest, AtScreenSizeTheReplayIsThePicture) {
     ui::QtSurface screen;
     ui::RecordingSurface page;
-    drawSample(screen);
-    drawSample(page);
+    testing::drawSamplePage(screen);
+    testing::drawSamplePage(page);
     EXPECT_EQ(differingPixels(replayed(page, 1), screen.image()), 0);
 }
 
@@ -75,7 +51,7 @@ TEST(ReplayTest, CopiesBetweenRecordingsReplayTheirSourceMovedAndClipped) {
     ui::RecordingSurface source, page;
     for (ui::Surface* s :
          {static_cast<ui::Surface*>(&screenSource), static_cast<ui::Surface*>(&source)})
-        drawSample(*s);
+        testing::drawSamplePage(*s);
     for (ui::Surface* s : {static_cast<ui::Surface*>(&screen), static_cast<ui::Surface*>(&page)}) {
         s->fill({0, 0, 1024, 768}, ui::kWhite);
     }
@@ -101,7 +77,7 @@ TEST(ReplayTest, CopiesBetweenRecordingsReplayTheirSourceMovedAndClipped) {
 
 TEST(ReplayTest, ScaledReplayPutsEveryEdgeWhereTheStretchedPictureWould) {
     ui::RecordingSurface page;
-    drawSample(page);
+    testing::drawSamplePage(page);
     const QImage big = replayed(page, 3);
     // The green box (147, 129, 196, 155): outline from 3 x 147 to 3 x 196 - 1.
     EXPECT_EQ(big.pixel(3 * 147, 3 * 140) & 0xFFFFFF, 0u);
@@ -117,7 +93,7 @@ TEST(ReplayTest, ScaledReplayPutsEveryEdgeWhereTheStretchedPictureWould) {
 
 TEST(ReplayTest, APlacedRectangleShowsOnlyItsSource) {
     ui::RecordingSurface page;
-    drawSample(page);
+    testing::drawSamplePage(page);
     QImage image(500, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -145,7 +121,7 @@ TEST_F(PdfTest, TwoPagesOfSearchableTextWithTheJobName) {
     auto target = QtPrintTarget::pdfFile(out);
     ui::RecordingSurface page;
     page.setDropsHiddenCalls(true);
-    drawSample(page);
+    testing::drawSamplePage(page);
     ASSERT_TRUE(target->begin("LUN - drukowanie", false));
     const ui::PageSize size = target->printableSize();
     // A4 at 1200 dpi, the whole sheet.
@@ -213,7 +189,7 @@ TEST_F(PdfTest, ThePrintDialogDecidesAndPrintsLandscapeWhenAsked) {
         return true;
     });
     ui::RecordingSurface page;
-    drawSample(page);
+    testing::drawSamplePage(page);
     ASSERT_TRUE(target.begin("LUN - drukowanie", false));
     const ui::PageSize size = target.printableSize();
     target.place(page, {0, 0, 1024, 768}, {0, 0, size.width, size.height / 2});
@@ -239,7 +215,7 @@ TEST_F(PdfTest, ThePrintDialogProposesTheDocumentsFile) {
     ASSERT_TRUE(target.begin("Nowak Jan – profil", false));
     EXPECT_EQ(offered, QString::fromStdU16String(proposed.u16string()));
     ui::RecordingSurface page;
-    drawSample(page);
+    testing::drawSamplePage(page);
     target.place(page, {0, 0, 1024, 768}, {0, 0, 1000, 750});
     ASSERT_TRUE(target.end());
     EXPECT_EQ(target.printedFile(), proposed);

@@ -123,7 +123,8 @@ TEST(ProgramLookTest, MessageBoxesLookLikeTheProgram) {
         }
     });
     window.ask(cp1250::fromUtf8Lossy("Przywracanie badania"), "?",
-               cp1250::fromUtf8Lossy("Przywróć"), cp1250::fromUtf8Lossy("Odrzuć"));
+               cp1250::fromUtf8Lossy("Przywróć"), cp1250::fromUtf8Lossy("Odrzuć"),
+               ui::Answer::First);
     EXPECT_TRUE(looked);
 }
 

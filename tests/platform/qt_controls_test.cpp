@@ -322,6 +322,21 @@ TEST_F(ControlsTest, EveryNoteFitsTheBoxAtEveryDisplaySize) {
     }
 }
 
+// On a frame drawn larger (1920x1080: 1.4 times) the boxes' type grows with it, to within a
+// pixel of the frame's type scaled.
+TEST_F(ControlsTest, TheBoxesTypeGrowsWithTheFrame) {
+    for (double scale : {1080.0 / 768, 1280.0 / 1024, 800.0 / 1024}) {
+        for (int i = 0; i < ui::kControlCount; ++i) {
+            const auto id = static_cast<ControlId>(i);
+            SCOPED_TRACE(testing::Message() << scale << " box " << i);
+            const int frame = ui::qtFont(ui::controlLayout(id).font).pixelSize();
+            const int screen = control(id, scale).widget()->font().pixelSize();
+            EXPECT_GE(screen, std::floor(frame * scale) - 1);
+            EXPECT_LE(screen, frame * scale);
+        }
+    }
+}
+
 // Text from a file written elsewhere may hold more than a box shows. Every deletion and every
 // change that does not lengthen it is taken; only additions that do not fit are refused.
 TEST_F(ControlsTest, OverFullBoxesCanAlwaysBeShortened) {

@@ -53,7 +53,7 @@ TEST_F(RecommendationEditorTest, OpensOverTheItemPageWithTheNote) {
         }
     }
     EXPECT_TRUE(panel);
-    EXPECT_EQ(images.back(), "Data\\BMP\\ok_n.bmp");
+    EXPECT_TRUE(back.drewImage("Data\\BMP\\ok_n.bmp"));
     EXPECT_EQ(topLeft(buttons.ok), (ui::Point{664, 657}));
     EXPECT_TRUE(noteEditor().isVisible());
     // The break that ends the last line is not a line of its own.

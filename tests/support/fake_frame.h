@@ -149,13 +149,14 @@ class FakeFrame : public ui::Frame {
     // Questions are answered from `answers`, first in first out; "first" when none is left.
     struct Question {
         std::string caption, text, first, second;
+        ui::Answer escape;  // the answer Escape gives
     };
     std::vector<Question> questions;
     std::deque<bool> answers;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
-             std::string_view second) override {
-        questions.push_back(
-            {std::string(caption), std::string(text), std::string(first), std::string(second)});
+             std::string_view second, ui::Answer escape) override {
+        questions.push_back({std::string(caption), std::string(text), std::string(first),
+                             std::string(second), escape});
         if (answers.empty()) return true;
         const bool answer = answers.front();
         answers.pop_front();

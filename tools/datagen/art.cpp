@@ -145,10 +145,23 @@ void namePanel(QPainter& p, bool withScoredLine) {
     const QFont f = sans(13);
     const int x = r.left() + 12;
     // The program writes the date from x 710 and the name from x 670; the labels end before.
+    // "Badany:" or "Badana:" before the name is the program's, as the record's gender says.
     text(p, QRect(x, layout::kDateText.top(), 96, layout::kDateText.height()),
          Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Data badania:"), f, colour::inkSoft);
-    text(p, QRect(x, layout::kNameText.top() - 2, 56, 19), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Badany:"), f, colour::inkSoft);
+}
+
+// The mark of the program: a teal square with three rising bars (the three observation
+// areas), as in the screens' header mark.
+void programMark(QPainter& p, const QRectF& r, const QColor& square, const QColor& bars) {
+    roundedBox(p, r, r.width() * 0.22, square);
+    p.save();
+    p.setPen(QPen(bars, qMax(1.5, r.width() * 0.1), Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = r.left() + r.width() * (0.28 + 0.22 * i);
+        p.drawLine(QPointF(x, r.top() + r.height() * (0.58 - 0.14 * i)),
+                   QPointF(x, r.top() + r.height() * 0.74));
+    }
+    p.restore();
 }
 
 void brandMark(QPainter& p, QPoint at, int px) {

@@ -50,6 +50,9 @@ QColor scoreColour(char code);
 // coordinates (the program writes the two texts into it); the main menu's has a third line
 // for how many items are scored.
 void namePanel(QPainter& p, bool withScoredLine = false);
+// The mark of the program: a rounded square with three rising bars (the three observation
+// areas); the documents' logo and the program's icon.
+void programMark(QPainter& p, const QRectF& r, const QColor& square, const QColor& bars);
 // Small program mark used in headers: "LUN4_TORVA" with a teal square.
 void brandMark(QPainter& p, QPoint topLeft, int pixelSize);
 
@@ -69,6 +72,7 @@ void makeDialogs(Output& out);
 void makePages(Output& out);
 void makeAids(Output& out);
 void makeReportPictures(Output& out);
+void makeKeyHints(Output& out);
 // The settings screen, its buttons and the restore list (after the dialogs: it needs the grey
 // screen).
 void makeSettings(Output& out);

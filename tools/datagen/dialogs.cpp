@@ -135,6 +135,21 @@ QImage compareList(const QImage& base) {
     return screen.copy(QRect(kCompareListDialog.at, kCompareListDialog.size));
 }
 
+// The program writes the question naming the file into kDeleteQuestion; the warning stands
+// below it, above the buttons.
+QImage deleteQuestion(const QImage& base) {
+    QImage screen = message(base, kDeleteDialog, Mood::Delete, QStringLiteral("Usuwanie pliku"),
+                            QString());
+    QPainter p(&screen);
+    begin(p);
+    const QRect question = kDeleteQuestion.translated(-kDeleteDialog.at);
+    text(p, QRect(question.left(), question.bottom() + 4, question.width(), 18),
+         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tej operacji nie można cofnąć."),
+         sans(13), colour::inkSoft);
+    p.end();
+    return screen;
+}
+
 QImage saveDialog(const QImage& base) {
     QImage screen = base.copy();
     QPainter p(&screen);
@@ -189,8 +204,6 @@ QImage areaInfoFrame(const QImage& base) {
          Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Opis obszaru"), sans(20, true),
          colour::ink);
     hline(p, kAreaInfoPage.left(), kAreaInfoPage.right(), kAreaInfoPage.top() - 14, colour::line);
-    // The examinee panel stays on top: the program writes the name into it on this screen.
-    namePanel(p);
     p.end();
     return screen.copy(QRect(kAreaInfoDialog.at, kAreaInfoDialog.size));
 }
@@ -351,10 +364,7 @@ void makeDialogs(Output& out) {
     // The delete question is drawn over the file list.
     QImage listScreen = grey.copy();
     paste(listScreen, out.image("Data/otworz.bmp"), kFileListDialog.at);
-    out.bmp("Data/czyusunac.bmp",
-            message(listScreen, kDeleteDialog, Mood::Delete, QStringLiteral("Usuwanie pliku"),
-                    QStringLiteral("Czy usunąć wybrany plik?"),
-                    QStringLiteral("Tej operacji nie można cofnąć.")));
+    out.bmp("Data/czyusunac.bmp", deleteQuestion(listScreen));
     out.bmp("Data/druk.bmp", printMenu(grey));
 }
 

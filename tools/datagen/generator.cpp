@@ -15,6 +15,7 @@ bool generateDataFolder(const QString& root, QString* error, const QString& mock
         makePages(out);
         makeAids(out);
         makeReportPictures(out);
+        makeKeyHints(out);
         // Written last, so that its time tells the build when the folder was complete.
         out.bmp("Data/main.bmp", startScreen());
     }

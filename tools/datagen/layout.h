@@ -81,12 +81,25 @@ inline constexpr QPoint kScorePanelAt{851, 250};
 inline constexpr QSize kScorePanel{136, 326};
 inline constexpr QPoint kScoreAt[3] = {{864, 263}, {864, 368}, {864, 473}};
 
+// The keys each screen takes: a line under the item page's task page (the note editor and the
+// key and advice pages put theirs there too), a card under the item lists' legend, a line
+// above the main menu's tagline and right of the area menus' back.
+inline constexpr QPoint kItemHintAt{40, 726};
+inline constexpr QSize kItemHint{790, 26};
+inline constexpr QPoint kListHintAt{845, 418};
+inline constexpr QSize kListHint{160, 150};
+inline constexpr QPoint kMenuHintAt{40, 674};
+inline constexpr QSize kMenuHint{944, 26};
+inline constexpr QPoint kAreaHintAt{280, 685};
+inline constexpr QSize kAreaHint{704, 26};
+
 // Key, advice and recommendation panels over the item page.
 inline constexpr QPoint kHelpPanelAt{43, 178};
 inline constexpr QSize kHelpPanel{780, 536};          // covers the item page's "Wskazania" button
 inline constexpr QRect kHelpPage{86, 249, 670, 396};  // the page images' own size
 inline constexpr QRect kEditor{86, 249, 680, 380};
 inline constexpr QPoint kSubPageOk{664, 657};
+inline constexpr QPoint kEditorCancel{558, 657};  // the note editor's "Anuluj", left of OK
 
 // Dialog pictures: where the program draws them and the buttons it moves onto them.
 struct Dialog {
@@ -102,8 +115,9 @@ inline constexpr Dialog kDeleteDialog{{387, 315}, {411, 202}};      // ok 670,44
 inline constexpr Dialog kInfoDialog{{287, 278}, {464, 206}};        // ok 470,410
 inline constexpr Dialog kExitDialog{{287, 278},
                                     {487, 208}};  // tak 379, nie 481, anuluj 584 at y 412
-inline constexpr Dialog kAreaInfoDialog{{227, 146}, {594, 438}};  // ok 475,515
-inline constexpr QRect kAreaInfoPage{285, 225, 472, 270};
+// Below the examinee panel of the grey screen, which stays clear of it.
+inline constexpr Dialog kAreaInfoDialog{{227, 212}, {594, 438}};  // ok 475,581
+inline constexpr QRect kAreaInfoPage{285, 291, 472, 270};
 inline constexpr Dialog kFileListDialog{{175, 167}, {541, 466}};
 // The print menu's picture reaches down to a band in which the program writes how complete
 // the assessment is (from y 580) and which holds the scores sheet and comparison buttons.
@@ -117,7 +131,10 @@ inline constexpr QPoint kFileExistsOk{670, 460}, kFileExistsCancel{520, 460};
 inline constexpr QPoint kDeleteOk{670, 445}, kDeleteCancel{510, 445};
 inline constexpr QPoint kInfoOk{470, 410};
 inline constexpr QPoint kExitYes{379, 412}, kExitNo{481, 412}, kExitCancel{584, 412};
-inline constexpr QPoint kAreaInfoOk{475, 515};
+inline constexpr QPoint kAreaInfoOk{475, 581};
+// The delete question: the program writes "Usunąć plik „…”?" into kDeleteQuestion; the
+// warning stands under it.
+inline constexpr QRect kDeleteQuestion{477, 372, 286, 44};
 
 // File list.
 inline constexpr int kFileRowX = 225, kFileRowY = 257, kFileRowHeight = 20, kFileRows = 16;

@@ -1,11 +1,14 @@
 // lun4_datagen <run folder> [--mockups <folder>]
-// lun4_datagen --icons <folder>
-// Draws the program's data folder into the run folder. Runs without a display.
+// lun4_datagen --icon <file.ico>
+// lun4_datagen --icons <folder>   (the PNG icons of the Linux desktop)
+// Draws the program's data folder into the run folder, or the Windows program's icon. Runs
+// without a display.
 
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include "generator.h"
+#include "icon.h"
 
 namespace {
 
@@ -25,25 +28,32 @@ int main(int argc, char** argv) {
     defaultHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString root, mockups, icons;
+    QString root, mockups, icon, icons;
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--icons") && i + 1 < args.size()) {
-            icons = args[++i];
-        } else if (args[i] == QLatin1String("--mockups") && i + 1 < args.size()) {
+        if (args[i] == QLatin1String("--mockups") && i + 1 < args.size()) {
             mockups = args[++i];
+        } else if (args[i] == QLatin1String("--icons") && i + 1 < args.size()) {
+            icons = args[++i];
+        } else if (args[i] == QLatin1String("--icon") && i + 1 < args.size()) {
+            icon = args[++i];
         } else if (root.isEmpty()) {
             root = args[i];
         }
     }
     QTextStream err(stderr);
     QString error;
+    if (!icon.isEmpty()) {
+        if (datagen::writeProgramIcon(icon, &error)) return 0;
+        err << "lun4_datagen: " << error << "\n";
+        return 1;
+    }
     if (!icons.isEmpty()) {
-        if (datagen::writeIcons(icons, &error)) return 0;
+        if (datagen::writeDesktopIcons(icons, &error)) return 0;
         err << "lun4_datagen: " << error << "\n";
         return 1;
     }
     if (root.isEmpty()) {
-        err << "usage: lun4_datagen <run folder> [--mockups <folder>] | --icons <folder>\n";
+        err << "usage: lun4_datagen <run folder> [--mockups <folder>] | --icon <file.ico> | --icons <folder>\n";
         return 2;
     }
     if (!datagen::generateDataFolder(root, &error, mockups)) {

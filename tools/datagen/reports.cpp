@@ -12,20 +12,6 @@ namespace {
 
 using namespace layout;
 
-// The mark of the program: a teal square with three rising bars (the three observation
-// areas), as in the screens' header mark.
-void markSquare(QPainter& p, const QRectF& r, const QColor& square, const QColor& bars) {
-    roundedBox(p, r, r.width() * 0.22, square);
-    p.save();
-    p.setPen(QPen(bars, qMax(1.5, r.width() * 0.1), Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i) {
-        const qreal x = r.left() + r.width() * (0.28 + 0.22 * i);
-        p.drawLine(QPointF(x, r.top() + r.height() * (0.58 - 0.14 * i)),
-                   QPointF(x, r.top() + r.height() * 0.74));
-    }
-    p.restore();
-}
-
 QImage previewBackground() {
     QImage image = blank(kScreen, colour::background);
     QPainter p(&image);
@@ -33,7 +19,7 @@ QImage previewBackground() {
     // The band carries the title strip and the white page label; it is one flat colour so
     // that the strips, drawn over it, sit on it without a seam.
     p.fillRect(QRect(0, 0, kScreen.width(), kPreviewBandHeight), colour::accentDark);
-    markSquare(p, QRectF(24, 14, 24, 24), Qt::white, colour::accentDark);
+    programMark(p, QRectF(24, 14, 24, 24), Qt::white, colour::accentDark);
     text(p, QRect(58, 0, 240, kPreviewBandHeight), Qt::AlignLeft | Qt::AlignVCenter,
          QStringLiteral("LUN4_TORVA"), sans(17, true), Qt::white);
     // The page lies on a white sheet in the middle; the buttons stand below it.
@@ -72,7 +58,7 @@ QImage logo() {
     QImage image = blank(kLogo, Qt::white);
     QPainter p(&image);
     begin(p);
-    markSquare(p, QRectF(4, 8, 40, 40), colour::accent, Qt::white);
+    programMark(p, QRectF(4, 8, 40, 40), colour::accent, Qt::white);
     text(p, QRect(52, 6, 70, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("LUN4"),
          sans(24, true), colour::accentDark);
     QFont small = sans(12, true);

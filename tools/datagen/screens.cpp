@@ -176,9 +176,15 @@ QImage scaleHeading(int scale) {
     p.drawEllipse(c, 17, 17);
     p.restore();
     icon(p, scaleIcon(scale), QRectF(c.x() - 11, c.y() - 11, 22, 22), colour::accent, 1.8);
-    text(p, QRect(14, 46, r.width() - 24, r.height() - 54),
-         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, scaleTitle(scale), sans(17, true),
-         colour::ink);
+    // Every word of the name whole on its line: "Komunikatywność" takes a smaller type.
+    const int width = r.width() - 24;
+    QFont font = sans(17, true);
+    for (const QString& word : scaleTitle(scale).split(QLatin1Char(' '))) {
+        const QFont fits = fitted(word, width, 17, true, 12);
+        if (fits.pixelSize() < font.pixelSize()) font = fits;
+    }
+    text(p, QRect(14, 46, width, r.height() - 54), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+         scaleTitle(scale), font, colour::ink);
     return image;
 }
 

@@ -22,6 +22,7 @@
 #include "files/file_system.h"
 #include "platform/odt_writer.h"
 #include "platform/qt/program_look.h"
+#include "platform/qt/qt_keys.h"
 #include "ui/qt/qt_fonts.h"
 
 namespace lun4::platform {
@@ -85,13 +86,7 @@ void MainWindow::showOnWholeScreen() {
 }
 
 void MainWindow::updateMapping() {
-    const double scale =
-        std::min(width() / double(ui::kFrameWidth), height() / double(ui::kFrameHeight));
-    mapping_.scale = scale > 0 ? scale : 1.0;
-    mapping_.offsetX =
-        static_cast<int>(std::lround((width() - ui::kFrameWidth * mapping_.scale) / 2));
-    mapping_.offsetY =
-        static_cast<int>(std::lround((height() - ui::kFrameHeight * mapping_.scale) / 2));
+    mapping_ = fitFrame(width(), height());
     for (auto& control : controls_) {
         if (control) control->place(mapping_);
     }
@@ -101,8 +96,7 @@ void MainWindow::updateMapping() {
 }
 
 ui::Point MainWindow::toFrame(QPoint p) const {
-    return {static_cast<int>(std::floor((p.x() - mapping_.offsetX) / mapping_.scale)),
-            static_cast<int>(std::floor((p.y() - mapping_.offsetY) / mapping_.scale))};
+    return platform::toFrame(mapping_, p.x(), p.y());
 }
 
 void MainWindow::present() {
@@ -135,25 +129,25 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::Ok, this);
-    dressMessageBox(box, c, t);
+    dressMessageBox(box, c, t, mapping_.scale);
     box.exec();
 }
 
 bool MainWindow::ask(std::string_view caption, std::string_view text, std::string_view first,
-                     std::string_view second) {
+                     std::string_view second, ui::Answer escape) {
     const QString c = ui::toQString(caption);
     const QString t = ui::toQString(text);
     const QString a = ui::toQString(first);
     const QString b = ui::toQString(second);
     if (question_) return question_(c, t, a, b);
     QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::NoButton, this);
-    dressMessageBox(box, c, t);
-    box.setIconPixmap(questionBadge());
+    dressMessageBox(box, c, t, mapping_.scale);
+    box.setIconPixmap(questionBadge(mapping_.scale));
     QPushButton* chosenByEnter = box.addButton(a, QMessageBox::AcceptRole);
-    // Neither answer is Escape's: a question that decides about the examinee's data is
-    // answered, not waved away.
     QPushButton* other = box.addButton(b, QMessageBox::DestructiveRole);
     box.setDefaultButton(chosenByEnter);
+    // Escape and the box's own close button give the answer that changes nothing.
+    box.setEscapeButton(escape == ui::Answer::Second ? other : chosenByEnter);
     box.exec();
     return box.clickedButton() != other;
 }
@@ -167,8 +161,8 @@ ui::Answer MainWindow::askOrCancel(std::string_view caption, std::string_view te
                                  ui::toQString(cancel)};
     if (threeWayQuestion_) return threeWayQuestion_(c, t, answers);
     QMessageBox box(QMessageBox::NoIcon, c, t, QMessageBox::NoButton, this);
-    dressMessageBox(box, c, t);
-    box.setIconPixmap(questionBadge());
+    dressMessageBox(box, c, t, mapping_.scale);
+    box.setIconPixmap(questionBadge(mapping_.scale));
     QPushButton* chosenByEnter = box.addButton(answers[0], QMessageBox::AcceptRole);
     QPushButton* other = box.addButton(answers[1], QMessageBox::DestructiveRole);
     QPushButton* back = box.addButton(answers[2], QMessageBox::RejectRole);
@@ -319,8 +313,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             showAbout();
             return true;
         }
+        if (boxKey(watched, *key)) return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::boxKey(QObject* box, const QKeyEvent& event) {
+    if (!key_ || QApplication::activeModalWidget() != nullptr) return false;
+    for (const auto& control : controls_) {
+        if (!control || control->widget() != box) continue;
+        const ui::KeyPress press = translateKey(event);
+        // Every other key edits the text; Enter is a line break in a box of several lines.
+        const bool answers = press.key == ui::Key::Escape ||
+                             (press.key == ui::Key::Enter &&
+                              (press.ctrl || !control->multiLine()));
+        return answers && key_(press);
+    }
+    return false;
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -360,8 +369,19 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (pressed_) pressed_(p.x, p.y);
 }
 
-// Keys do nothing to screens; characters reach a focused edit control on their own.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const ui::Point p = toFrame(event->position().toPoint());
+    if (doubleClicked_) {
+        doubleClicked_(p.x, p.y);
+    } else if (pressed_) {
+        pressed_(p.x, p.y);
+    }
+}
+
+// Keys the boxes over the frame do not take reach the screens; the rest is left alone.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (key_) key_(translateKey(*event));
     event->accept();
 }
 

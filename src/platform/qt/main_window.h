@@ -13,12 +13,14 @@
 #include "platform/qt/qt_image_source.h"
 #include "platform/qt/qt_print_target.h"
 #include "platform/qt/qt_settings.h"
+#include "platform/window_handlers.h"
 #include "ui/frame.h"
+#include "ui/keys.h"
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {
 
-class MainWindow : public QWidget, public ui::Frame {
+class MainWindow : public QWidget, public ui::Frame, public WindowHandlers {
   public:
     MainWindow(DataPaths& paths, int depth);
     ~MainWindow() override;
@@ -40,7 +42,7 @@ class MainWindow : public QWidget, public ui::Frame {
     QtPrintTarget& qtPrinter() { return printer_; }
     void showMessage(std::string_view caption, std::string_view text) override;
     bool ask(std::string_view caption, std::string_view text, std::string_view first,
-             std::string_view second) override;
+             std::string_view second, ui::Answer escape) override;
     ui::Answer askOrCancel(std::string_view caption, std::string_view text, std::string_view first,
                            std::string_view second, std::string_view cancel) override;
     // Qt's save dialog, opening in the request's folder or else the user's documents folder
@@ -54,18 +56,6 @@ class MainWindow : public QWidget, public ui::Frame {
                                std::string& error) override;
     void quit() override;
 
-    // Wiring.
-    void setComposeHandler(std::function<void()> handler) { compose_ = std::move(handler); }
-    void setMouseHandlers(std::function<void(int, int)> moved,
-                          std::function<void(int, int)> pressed) {
-        moved_ = std::move(moved);
-        pressed_ = std::move(pressed);
-    }
-    // Run once, from the event loop, right after the first frame is on screen: what the start
-    // need not wait for (the toolkit's look and translations, questions about the last run).
-    void setFirstFrameHandler(std::function<void()> handler) { firstFrame_ = std::move(handler); }
-    // What closing the window by the system does; by default the program ends.
-    void setCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
     // Test seams: the click pause, message boxes and the About box.
     void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
     void setMessageFunction(std::function<void(const QString&, const QString&)> f) {
@@ -82,7 +72,8 @@ class MainWindow : public QWidget, public ui::Frame {
     }
     // A line the About box adds under its title (where the examinee files are kept).
     void setAboutDetails(QString details) { aboutDetails_ = std::move(details); }
-    // Answers ask() in place of the question box: receives caption, text and the two answers.
+    // Answers ask() in place of the question box: receives caption, text and the two answers
+    // (the one Escape gives is not passed on).
     void setQuestionFunction(
         std::function<bool(const QString&, const QString&, const QString&, const QString&)> f) {
         question_ = std::move(f);
@@ -109,7 +100,8 @@ class MainWindow : public QWidget, public ui::Frame {
     int colourDepth() const { return images_.depth(); }
     bool composedOnce() const { return !repaintNeeded_; }
     void showAbout();
-    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application.
+    // Handles the About accelerators (Alt+"?" and Alt+"/") for the whole application, and the
+    // keys of the boxes over the frame that belong to their screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   protected:
@@ -117,11 +109,14 @@ class MainWindow : public QWidget, public ui::Frame {
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void updateMapping();
+    // A key pressed in one of the boxes over the frame: true when its screen took it.
+    bool boxKey(QObject* box, const QKeyEvent& event);
 
     DataPaths& paths_;
     QtImageSource images_;
@@ -134,11 +129,6 @@ class MainWindow : public QWidget, public ui::Frame {
     FrameMapping mapping_;
     bool repaintNeeded_ = true;
     bool quitting_ = false;
-    std::function<void()> compose_;
-    std::function<void(int, int)> moved_;
-    std::function<void(int, int)> pressed_;
-    std::function<void()> close_;
-    std::function<void()> firstFrame_;
     std::function<void(int)> pauseFunction_;
     std::function<void(const QString&, const QString&)> message_;
     std::function<void()> about_;

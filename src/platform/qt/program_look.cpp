@@ -6,6 +6,8 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "ui/qt/qt_fonts.h"
@@ -131,17 +133,33 @@ void applyProgramLook(QApplication& app) {
     app.setStyleSheet(QString::fromLatin1(kStyleSheet));
 }
 
-void dressMessageBox(QMessageBox& box, const QString& caption, const QString& text) {
+void dressMessageBox(QMessageBox& box, const QString& caption, const QString& text,
+                     double scale) {
     box.setWindowTitle(caption);
     // A window manager may show no title bar over a full-screen program: the caption is the
     // box's heading, as in the program's own dialogs.
     box.setTextFormat(Qt::PlainText);
     box.setText(caption);
     box.setInformativeText(text);
+    if (scale == 1.0) return;
+    // The sizes of the program's look, scaled as the frame is.
+    const auto px = [scale](double pixels) {
+        return QString::number(std::max(1L, std::lround(pixels * scale))) + QStringLiteral("px");
+    };
+    const double body = QApplication::font().pixelSize() > 0 ? QApplication::font().pixelSize()
+                                                               : 16;
+    box.setStyleSheet(
+        QStringLiteral("QMessageBox, QMessageBox QLabel { font-size: %1; }"
+                       "QMessageBox QLabel#qt_msgbox_label { font-size: %2; padding-right: %3; }"
+                       "QMessageBox QLabel#qt_msgbox_informativelabel { min-width: %4; "
+                       "padding-right: %3; }"
+                       "QMessageBox QPushButton { font-size: %1; padding: %5 %6; "
+                       "min-height: %7; border-radius: %8; }")
+            .arg(px(body), px(19), px(16), px(440), px(5), px(14), px(22), px(6)));
 }
 
-QPixmap questionBadge() {
-    const int size = 44;
+QPixmap questionBadge(double scale) {
+    const int size = static_cast<int>(std::lround(44 * scale));
     QPixmap badge(size, size);
     badge.fill(Qt::transparent);
     QPainter p(&badge);
@@ -150,7 +168,7 @@ QPixmap questionBadge() {
     p.setBrush(kTint);
     p.drawEllipse(QRectF(0, 0, size, size));
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(26);
+    font.setPixelSize(static_cast<int>(std::lround(26 * scale)));
     font.setBold(true);
     p.setFont(font);
     p.setPen(kAccent);

@@ -23,11 +23,13 @@ void applyProgramLook(QApplication& app);
 QStyle* makeProgramStyle(QStyle* base = nullptr);
 
 // A message box as the program shows it: `caption` as its title and heading, `text` below,
-// an optional picture beside them, buttons added by the caller.
-void dressMessageBox(QMessageBox& box, const QString& caption, const QString& text);
+// an optional picture beside them, buttons added by the caller. On a frame drawn at `scale`
+// (1.4 at 1920x1080) its type, buttons and margins are as much larger.
+void dressMessageBox(QMessageBox& box, const QString& caption, const QString& text,
+                     double scale = 1.0);
 
 // The badge of the program's questions: a "?" in the accent colour on a light teal disc.
-QPixmap questionBadge();
+QPixmap questionBadge(double scale = 1.0);
 
 // A problem that stops the start, before the window exists: the message, then OK.
 void showStartProblem(const QString& caption, const QString& text);

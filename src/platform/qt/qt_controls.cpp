@@ -12,27 +12,25 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "model/cp1250.h"
 #include "ui/qt/qt_fonts.h"
+#include "ui/typed_text.h"
 #include "ui/text_wrap.h"
 
 namespace lun4::platform {
 namespace {
 
-// Room between a multi-line box's edge and its text, in frame pixels.
-constexpr int kDocumentMargin = 2;
+constexpr int kDocumentMargin = ui::kBoxTextMargin;
 // A single-line box's text starts 1 pixel in (its text margin) and the line edit keeps 2 more
 // on each side; the cursor after the last character needs one pixel of its own.
 constexpr int kLineEditSideRoom = 2 * (1 + 2) + 1;
 
 QRect mapped(const ui::Rect& r, const FrameMapping& m) {
-    const int left = m.offsetX + static_cast<int>(std::lround(r.left * m.scale));
-    const int top = m.offsetY + static_cast<int>(std::lround(r.top * m.scale));
-    const int right = m.offsetX + static_cast<int>(std::lround(r.right * m.scale));
-    const int bottom = m.offsetY + static_cast<int>(std::lround(r.bottom * m.scale));
-    return QRect(left, top, right - left, bottom - top);
+    const ui::Rect w = toWindow(m, r);
+    return QRect(w.left, w.top, w.width(), w.height());
 }
 
 std::string toCp1250(const QString& text) {
@@ -139,10 +137,11 @@ ui::TextMeasure frameMeasure(ui::FontId id) {
 }
 
 // The font a box shows its text in on a frame drawn at `scale`. Font sizes come in whole
-// pixels, so no font wraps exactly as the frame's does at every scale; this is the largest
-// whose every character is no wider, and whose lines are no taller, than the frame font's
-// scaled. A text then needs no more lines on the screen than in the frame, and what the box
-// holds in the frame is on the screen whole, without scrolling.
+// pixels and their characters' widths are rounded each its own way, so no font wraps exactly as
+// the frame's does at every scale; this is the largest font whose lines are no taller than the
+// frame font's scaled and whose every character, set a pixel or two closer where needed, is no
+// wider. A text then needs no more lines on the screen than in the frame, and what the box holds
+// in the frame is on the screen whole, without scrolling, in type as large as the frame's.
 QFont screenFont(ui::FontId id, double scale) {
     static std::map<std::pair<int, double>, QFont> made;
     const auto key = std::make_pair(static_cast<int>(id), scale);
@@ -153,25 +152,31 @@ QFont screenFont(ui::FontId id, double scale) {
     if (scale != 1.0) {
         const QFontMetricsF frameMetrics(frame);
         const qreal frameLine = lineHeight(frame);
-        const auto fitsUnder = [&](const QFont& font) {
-            if (lineHeight(font) > frameLine * scale) return false;
+        // How much closer the characters must be set for none to be wider than in the frame
+        // scaled; no more than a tenth of the type's size, else a smaller type is taken.
+        const auto closer = [&](const QFont& font) -> std::optional<int> {
+            if (lineHeight(font) > frameLine * scale) return std::nullopt;
             const QFontMetricsF metrics(font);
+            qreal worst = 0;
             for (int byte = 0x20; byte <= 0xFF; ++byte) {
                 const auto c = cp1250::toUnicode(static_cast<unsigned char>(byte));
                 if (!c || *c == 0x7F) continue;
                 const QChar ch(static_cast<char16_t>(*c));
-                if (metrics.horizontalAdvance(ch) > frameMetrics.horizontalAdvance(ch) * scale) {
-                    return false;
-                }
+                worst = std::max(worst, metrics.horizontalAdvance(ch) -
+                                            frameMetrics.horizontalAdvance(ch) * scale);
             }
-            return true;
+            const int pixels = static_cast<int>(std::ceil(worst - 1.0 / 64));
+            if (pixels > font.pixelSize() / 10) return std::nullopt;
+            return pixels;
         };
         int pixels = std::max(1, static_cast<int>(std::floor(frame.pixelSize() * scale)));
+        std::optional<int> spacing;
         for (; pixels > 1; --pixels) {
             screen.setPixelSize(pixels);
-            if (fitsUnder(screen)) break;
+            if ((spacing = closer(screen))) break;
         }
         screen.setPixelSize(pixels);
+        if (spacing && *spacing > 0) screen.setLetterSpacing(QFont::AbsoluteSpacing, -*spacing);
     }
     made.emplace(key, screen);
     return screen;
@@ -180,63 +185,18 @@ QFont screenFont(ui::FontId id, double scale) {
 }  // namespace
 
 bool storable(const QString& text) {
-    for (const QChar c : text) {
-        if (c == QChar(0x00A7)) return false;
-        if (c == QChar('\n') || c == QChar('\r')) continue;
-        if (c.unicode() < 0x20) return false;
-        if (!cp1250::fromUnicode(c.unicode())) return false;
-    }
-    return true;
+    return ui::storable(text.toStdU16String());
 }
 
 QString storableInput(const QString& text, bool multiLine, QString* refused) {
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = text[i];
-        if (c == QChar('\r') && i + 1 < text.size() && text[i + 1] == QChar('\n')) continue;
-        if (c == QChar('\r') || c == QChar(QChar::LineSeparator) ||
-            c == QChar(QChar::ParagraphSeparator)) {
-            c = QChar('\n');
-        }
-        if (c == QChar('\n')) {
-            // A single-line box puts a blank between pasted lines and drops a closing break.
-            if (multiLine) {
-                kept += c;
-            } else if (i + 1 < text.size()) {
-                kept += QChar(' ');
-            }
-            continue;
-        }
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) continue;
-        // A character made of two UTF-16 units (an emoji) is refused as one.
-        QString character(c);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            character += text[++i];
-        }
-        const bool fitsCodePage = character.size() == 1 && cp1250::fromUnicode(c.unicode());
-        if (!fitsCodePage || c == QChar(0x00A7)) {
-            if (refused && !refused->contains(character)) *refused += character;
-            continue;
-        }
-        kept += c;
-    }
-    return kept;
+    std::u16string out;
+    const std::u16string kept = ui::storableInput(text.toStdU16String(), multiLine, &out);
+    if (refused) *refused += QString::fromStdU16String(out);
+    return QString::fromStdU16String(kept);
 }
 
 QString refusedNote(const QString& refused) {
-    QStringList shown;
-    for (qsizetype i = 0; i < refused.size(); ++i) {
-        QString character(refused[i]);
-        if (refused[i].isHighSurrogate() && i + 1 < refused.size()) character += refused[++i];
-        shown << QStringLiteral(u"„%1”").arg(character);
-    }
-    QString note = shown.size() == 1
-                       ? QStringLiteral(u"Znaku %1 nie można zapisać w pliku badania.")
-                       : QStringLiteral(u"Znaków %1 nie można zapisać w pliku badania.");
-    note = note.arg(shown.join(QStringLiteral(", ")));
-    if (refused.contains(QChar(0x00A7))) note += QStringLiteral(u" Zamiast „§” wpisz „par.”.");
-    return note;
+    return QString::fromStdU16String(ui::refusedNote(refused.toStdU16String()));
 }
 
 QtTextControl::QtTextControl(QWidget* parent, const ui::ControlLayout& layout) : layout_(layout) {
@@ -294,6 +254,9 @@ void QtTextControl::place(const FrameMapping& mapping) {
 }
 
 void QtTextControl::setVisible(bool visible) {
+    // A hidden box gives the keyboard back to the screens (the toolkit may leave it the focus
+    // when the box is hidden while it handles a key).
+    if (!visible && widget()->hasFocus()) widget()->clearFocus();
     widget()->setVisible(visible);
 }
 bool QtTextControl::isVisible() const {

@@ -15,16 +15,10 @@
 #include <functional>
 #include <memory>
 
+#include "platform/frame_mapping.h"
 #include "ui/controls.h"
 
 namespace lun4::platform {
-
-// The frame's place on the window: frame pixel (x, y) lies at offset + scale * (x, y).
-struct FrameMapping {
-    double scale = 1.0;
-    int offsetX = 0;
-    int offsetY = 0;
-};
 
 class QtTextControl : public ui::TextControl {
   public:
@@ -42,6 +36,7 @@ class QtTextControl : public ui::TextControl {
 
     void place(const FrameMapping& mapping);
     QWidget* widget() const;
+    bool multiLine() const { return multi_ != nullptr; }
 
     // Whether a candidate text (Unicode, "\n" line breaks) may stand in the control: every
     // character storable, and it fits the box in the frame.
@@ -92,16 +87,9 @@ class QtCheckBox : public ui::CheckBox {
     std::function<void()> onClicked_;
 };
 
-// True when every character of the text can be stored: cp1250 holds it and it is not the
-// file's separator "§".
+// The program's input rules (ui/typed_text.h) on Qt's strings.
 bool storable(const QString& text);
-
-// Typed or pasted text as a box may take it: line breaks as "\n" (or none in a single-line
-// box), without "§", without characters cp1250 cannot carry (both collected in `refused`, each
-// once) and without other control characters.
 QString storableInput(const QString& text, bool multiLine, QString* refused = nullptr);
-
-// The note shown when characters were refused: which, and why.
 QString refusedNote(const QString& refused);
 
 }  // namespace lun4::platform

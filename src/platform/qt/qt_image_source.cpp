@@ -3,11 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <cctype>
 #include <fstream>
 #include <system_error>
 
@@ -16,23 +14,11 @@
 #include "ui/qt/qt_surface.h"
 
 namespace lun4::platform {
-namespace {
-
-// One cache key for every spelling of a name.
-std::string keyOf(std::string_view name) {
-    std::string key(name);
-    for (char& c : key) {
-        c = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return key;
-}
-
-}  // namespace
-
-QtImageSource::QtImageSource(DataPaths& paths, int depth) : paths_(paths), depth_(depth) {}
+QtImageSource::QtImageSource(DataPaths& paths, int depth)
+    : paths_(paths), depth_(depth), pages_([this](std::string_view name) { return decode(name); }) {}
 
 ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
-    const std::string key = keyOf(name);
+    const std::string key = dataNameKey(name);
     if (auto it = bitmaps_.find(key); it != bitmaps_.end()) return it->second;
     ui::ImageHandle handle;
     if (const auto path = paths_.resolve(name)) {
@@ -48,30 +34,19 @@ ui::ImageHandle QtImageSource::loadBitmap(std::string_view name) {
     return handle;
 }
 
-ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
-    const std::string key = keyOf(name);
-    auto it =
-        std::find_if(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; });
-    if (it != pages_.end()) {
-        auto entry = *it;
-        pages_.erase(it);
-        pages_.push_front(entry);
-        return entry.second;
-    }
-    ui::ImageHandle handle;
+ui::ImageHandle QtImageSource::decode(std::string_view name) {
     if (const auto path = paths_.resolve(name)) {
         if (const auto decoded = decodeJpegFile(*path)) {
             if (auto image = pageImage(*decoded, depth_)) {
-                handle = std::make_shared<ui::QtImage>(std::move(*image), std::string(name));
+                return std::make_shared<ui::QtImage>(std::move(*image), std::string(name));
             }
         }
     }
-    // Missing and broken pages are not kept: a file put in place later is read.
-    if (handle) {
-        pages_.emplace_front(key, handle);
-        if (pages_.size() > kKeptPages) pages_.pop_back();
-    }
-    return handle;
+    return {};
+}
+
+ui::ImageHandle QtImageSource::loadPage(std::string_view name) {
+    return pages_.load(name);
 }
 
 ui::PageProblem QtImageSource::pageProblem(std::string_view name) {
@@ -86,11 +61,7 @@ ui::PageProblem QtImageSource::pageProblem(std::string_view name) {
 }
 
 void QtImageSource::prefetchPage(std::string_view name) {
-    const std::string key = keyOf(name);
-    if (std::any_of(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == key; }))
-        return;
-    ahead_.emplace_back(name);
-    if (!aheadScheduled_ && QCoreApplication::instance()) {
+    if (pages_.askAhead(name) && !aheadScheduled_ && QCoreApplication::instance()) {
         aheadScheduled_ = true;
         QTimer::singleShot(0, [this] { decodeAhead(); });
     }
@@ -98,22 +69,7 @@ void QtImageSource::prefetchPage(std::string_view name) {
 
 void QtImageSource::decodeAhead() {
     aheadScheduled_ = false;
-    const auto names = std::move(ahead_);
-    ahead_.clear();
-    for (const auto& name : names) {
-        // Decoded pages go behind the ones on display, so they do not push those out.
-        const std::string key = keyOf(name);
-        if (std::any_of(pages_.begin(), pages_.end(),
-                        [&](const auto& p) { return p.first == key; }))
-            continue;
-        const auto path = paths_.resolve(name);
-        if (!path) continue;
-        const auto decoded = decodeJpegFile(*path);
-        if (!decoded) continue;
-        auto image = pageImage(*decoded, depth_);
-        if (!image) continue;
-        if (pages_.size() >= kKeptPages) pages_.pop_back();
-        pages_.emplace_back(key, std::make_shared<ui::QtImage>(std::move(*image), name));
+    while (pages_.decodeOneAhead()) {
     }
 }
 

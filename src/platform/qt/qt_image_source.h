@@ -3,12 +3,11 @@
 // pages, resolved case-insensitively. Bitmaps are read once and kept for the whole run;
 // recently decoded pages are kept so that stepping back and forth between items is quick.
 
-#include <deque>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "platform/data_paths.h"
+#include "platform/page_cache.h"
 #include "ui/surface.h"
 
 namespace lun4::platform {
@@ -28,13 +27,12 @@ class QtImageSource : public ui::ImageSource {
     int depth() const { return depth_; }
 
   private:
-    static constexpr size_t kKeptPages = 6;
+    ui::ImageHandle decode(std::string_view name);
 
     DataPaths& paths_;
     int depth_;
     std::map<std::string, ui::ImageHandle> bitmaps_;
-    std::deque<std::pair<std::string, ui::ImageHandle>> pages_;  // most recent first
-    std::vector<std::string> ahead_;                             // pages to decode when idle
+    PageCache pages_;
     bool aheadScheduled_ = false;
 };
 

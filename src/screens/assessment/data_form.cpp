@@ -120,6 +120,12 @@ void DataForm::drawScreen() {
     frame.present();
 }
 
+bool DataForm::key(const ui::KeyPress& key) {
+    if (key.key != ui::Key::Enter || key.alt) return false;
+    controller_.pressByKey(controller_.buttons().ok);
+    return true;
+}
+
 bool DataForm::clickOk(int x, int y) {
     if (controller_.state().screenId != screen::kDataForm) return false;
     if (!controller_.buttons().ok.clickTest(x, y)) return false;

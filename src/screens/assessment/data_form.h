@@ -31,6 +31,8 @@ class DataForm : public ScreenModule {
     void hover(int x, int y) override;
     // The OK click is answered before the screens' own rules, through clickOk.
     void click(int, int) override {}
+    // Enter is OK (in a box of several lines, where Enter breaks the line, Ctrl+Enter is).
+    bool key(const ui::KeyPress& key) override;
 
     // Opens the form: screen 3010, the boxes filled from the record and shown.
     void showDataForm();

@@ -37,6 +37,8 @@ void HelpPages::compose(int screenId) {
         frame.images().loadBitmap(key ? "Data\\BMP\\klucz.bmp" : "Data\\BMP\\porady.bmp"), 43, 178);
     ok.setPosition(664, 657);
     ok.draw(target);
+    // Over the item page's line of keys: the page's own.
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\klawisze_strona.bmp"), 40, 726);
 
     const std::string name = (key ? "Data\\BMP\\Klu\\k" : "Data\\BMP\\Pom\\p") +
                              std::to_string(state.currentItem) + ".asd";
@@ -63,6 +65,12 @@ void HelpPages::click(int x, int y) {
     controller_.feedback(ok);
     controller_.state().screenId = screen::kItemPage;
     controller_.compose();
+}
+
+bool HelpPages::key(const ui::KeyPress& key) {
+    if (!key.plain(ui::Key::Enter) && !key.plain(ui::Key::Escape)) return false;
+    controller_.pressByKey(controller_.buttons().ok);
+    return true;
 }
 
 }  // namespace lun4

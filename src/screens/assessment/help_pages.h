@@ -17,6 +17,8 @@ class HelpPages : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // Enter and Escape are OK: back to the item page.
+    bool key(const ui::KeyPress& key) override;
 
   private:
     ScreenController& controller_;

@@ -10,6 +10,7 @@
 #include "model/default_recommendations.h"
 #include "screens/assessment/missing_page.h"
 #include "screens/screen_ids.h"
+#include "screens/selection_ring.h"
 
 namespace lun4 {
 
@@ -173,11 +174,30 @@ void ItemScreens::composeList(int id) {
         indicator.draw(target);
     }
 
+    drawSelection(target, id);
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\klawisze_lista.bmp"), 845, 418);
+
     if (!isFirstScaleOfArea(id)) drawLitUnderMouse(b.previous, target);
     if (!isLastScaleOfArea(id)) drawLitUnderMouse(b.nextPage, target);
     b.back.setPosition(77, 676);  // the item page moves it
     b.back.draw(target);
     frame.present();
+}
+
+// The item the keys act on: the one opened last when it is on this list, else the first.
+void ItemScreens::drawSelection(ui::Surface& target, int listScreen) {
+    const int first = itemOnList(listScreen, 0);
+    const int last = itemOnList(listScreen, listItemCount(listScreen) - 1);
+    if (selectedItem_ < first || selectedItem_ > last) selectedItem_ = first;
+    // Lit as under the mouse, and ringed.
+    SkinButton& button = *controller_.buttons().item[selectedItem_ - first];
+    const int state = button.state();
+    button.setState(SkinButton::Hover);
+    button.draw(target);
+    button.setState(state);
+    drawRing(target,
+             {button.x(), button.y(), button.x() + button.width(), button.y() + button.height()},
+             kAccent);
 }
 
 void ItemScreens::hoverList(int x, int y) {
@@ -246,8 +266,10 @@ void ItemScreens::composeItemPage() {
     ui::Surface& target = frame.backBuffer(0);
     const char score = state.record.scores[k];
 
-    // Also after stepping with the arrows, the back button leads to the list holding the item.
+    // Also after stepping with the arrows, the back button leads to the list holding the item,
+    // where it is the one selected.
     state.returnScreen = listScreenOf(k);
+    selectedItem_ = k;
 
     target.drawImage(frame.images().loadBitmap("Data\\BMP\\tlo_zad2.bmp"), 0, 0);
     target.drawImage(frame.images().loadBitmap("Data\\BMP\\podswiatelka.bmp"), 851, 250);
@@ -277,6 +299,7 @@ void ItemScreens::composeItemPage() {
     b.back.draw(target);
 
     drawTaskPage(target, k);
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\klawisze_zad.bmp"), 40, 726);
 
     if (k < kItemCount) drawLitUnderMouse(b.nextItem, target);
     if (k > 1) drawLitUnderMouse(b.previousItem, target);
@@ -334,14 +357,15 @@ void ItemScreens::clickItemPage(int x, int y) {
         controller_.feedback(b.previousItem);
         openItem(k - 1);
     } else if (b.green.clickTest(x, y)) {
-        // Scoring has no click pause; a pass keeps the last recommendation text.
-        record.scores[k] = kPass;
-        controller_.recordChanged();
+        // Scoring has no click pause.
+        score(kPass);
         controller_.compose();
     } else if (b.yellow.clickTest(x, y)) {
-        score(kEmerging, RecommendationKind::Emerging);
+        score(kEmerging);
+        controller_.compose();
     } else if (b.red.clickTest(x, y)) {
-        score(kFail, RecommendationKind::Fail);
+        score(kFail);
+        controller_.compose();
     } else if (hasKeyPage(k) && b.key.clickTest(x, y)) {
         controller_.feedback(b.key);
         openScreen(screen::kKeyPage);
@@ -355,22 +379,110 @@ void ItemScreens::clickItemPage(int x, int y) {
     }
 }
 
-// Emerging or fail: the item's default recommendation for the score goes into its note, unless
-// the note holds the diagnostician's own words and they choose to keep them.
-void ItemScreens::score(char code, RecommendationKind kind) {
+// A pass keeps the last recommendation text. Emerging or fail: the item's default
+// recommendation for the score goes into its note, unless the note holds the diagnostician's
+// own words and they choose to keep them.
+void ItemScreens::score(char code) {
     ExamineeRecord& record = controller_.state().record;
     const int k = controller_.state().currentItem;
+    if (code == kPass) {
+        record.scores[k] = kPass;
+        controller_.recordChanged();
+        return;
+    }
+    const RecommendationKind kind =
+        code == kEmerging ? RecommendationKind::Emerging : RecommendationKind::Fail;
     const bool keep =
         holdsOwnWords(text(record.notes[k]), k) &&
         controller_.frame().ask(
             cp1250::fromUtf8Lossy("Wskazania do pracy"),
             cp1250::fromUtf8Lossy("Wskazania tej pozycji zostały wpisane lub zmienione przez "
                                   "diagnostę.\n\nZastąpić własne wskazania tekstem domyślnym?"),
-            cp1250::fromUtf8Lossy("Zachowaj moje"), cp1250::fromUtf8Lossy("Zastąp"));
+            cp1250::fromUtf8Lossy("Zachowaj moje"), cp1250::fromUtf8Lossy("Zastąp"),
+            ui::Answer::First);
     record.scores[k] = code;
     if (!keep) setText(record.notes[k], defaultRecommendation(kind, k));
     controller_.recordChanged();
-    controller_.compose();
+}
+
+// ----- keys -----
+
+bool ItemScreens::key(const ui::KeyPress& key) {
+    const int id = controller_.state().screenId;
+    if (screen::isItemList(id)) return keyOnList(key);
+    if (id == screen::kItemPage) return keyOnItemPage(key);
+    return false;
+}
+
+bool ItemScreens::keyOnList(const ui::KeyPress& key) {
+    Buttons& b = controller_.buttons();
+    const int id = controller_.state().screenId;
+    const int first = itemOnList(id, 0);
+    const int last = itemOnList(id, listItemCount(id) - 1);
+    const int selected = std::clamp(selectedItem_, first, last);
+    int moved = 0;
+    if (key.plain(ui::Key::Up)) moved = std::max(first, selected - 1);
+    if (key.plain(ui::Key::Down)) moved = std::min(last, selected + 1);
+    if (key.plain(ui::Key::Home)) moved = first;
+    if (key.plain(ui::Key::End)) moved = last;
+    if (moved != 0) {
+        selectedItem_ = moved;
+        controller_.compose();
+        return true;
+    }
+    // Only a button the list draws is pressed: no previous scale on the area's first list, no
+    // next one on its last.
+    if (key.plain(ui::Key::Enter)) {
+        controller_.pressByKey(*b.item[selected - first]);
+    } else if (key.plain(ui::Key::Left)) {
+        if (!isFirstScaleOfArea(id)) controller_.pressByKey(b.previous);
+    } else if (key.plain(ui::Key::Right)) {
+        if (!isLastScaleOfArea(id)) controller_.pressByKey(b.nextPage);
+    } else if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.back);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ItemScreens::keyOnItemPage(const ui::KeyPress& key) {
+    AppState& state = controller_.state();
+    Buttons& b = controller_.buttons();
+    const int k = state.currentItem;
+    char code = 0;
+    if (key.is('Z') || key.is('1')) code = kPass;
+    if (key.is('P') || key.is('2')) code = kEmerging;
+    if (key.is('N') || key.is('3')) code = kFail;
+    if (code != 0) {
+        // As the score button's click; the button of the current score is not offered, so the
+        // item keeps its score and note. Then on to the next item, the last one stays.
+        if (state.record.scores[k] != code) score(code);
+        if (k < kItemCount) {
+            openItem(k + 1);
+        } else {
+            controller_.compose();
+        }
+        return true;
+    }
+    // Stepping by key is as quick as the next page can be shown: no click pause.
+    if (key.plain(ui::Key::Right) || key.plain(ui::Key::Left)) {
+        const int next = k + (key.key == ui::Key::Right ? 1 : -1);
+        if (next >= 1 && next <= kItemCount) openItem(next);
+        return true;
+    }
+    if (key.plain(ui::Key::Enter)) {
+        // The editor is offered for an emerging or failed item only.
+        if (offersRecommendationEditor(state.record.scores[k])) {
+            controller_.pressByKey(b.editRecommendation);
+        }
+        return true;
+    }
+    if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.back);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace lun4

@@ -27,6 +27,14 @@ class ItemScreens : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // Lists: Up and Down move the selection, Enter opens the selected item, Left and Right
+    // the previous and next scale, Escape goes back. Item page: Z or 1, P or 2, N or 3 score
+    // pass, emerging, fail as the buttons do and step to the next item; Left and Right step,
+    // Enter opens the recommendation editor, Escape goes back.
+    bool key(const ui::KeyPress& key) override;
+
+    // The item the list's selection is on: the item opened last, else the list's first.
+    int selectedItem() const { return selectedItem_; }
 
   private:
     void composeList(int screenId);
@@ -39,13 +47,18 @@ class ItemScreens : public ScreenModule {
     void clickItemPage(int x, int y);
     void openItem(int item);
     void openScreen(int screenId);
-    void score(char code, RecommendationKind kind);
+    bool keyOnList(const ui::KeyPress& key);
+    bool keyOnItemPage(const ui::KeyPress& key);
+    // What a score button's click does to the record, before the page is composed again.
+    void score(char code);
+    void drawSelection(ui::Surface& target, int listScreen);
     // Draws a navigation button, lit when the mouse already rests on it: the next click works
     // without another move.
     void drawLitUnderMouse(ui::SkinButton& button, ui::Surface& target);
 
     ScreenController& controller_;
     ui::ImageHandle taskPage_;  // the decoded task page on display, replaced by the next one
+    int selectedItem_ = 0;
 };
 
 }  // namespace lun4

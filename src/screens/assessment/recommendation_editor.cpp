@@ -10,6 +10,9 @@ namespace {
 
 constexpr size_t kLongestNote = kNoteCapacity - 1;
 
+constexpr ui::Point kOk{664, 657};
+constexpr ui::Point kCancel{558, 657};
+
 // "1 znak", "2 znaki", "5 znaków", "22 znaki", "12 znaków".
 std::string characters(size_t n) {
     const size_t lastDigit = n % 10;
@@ -64,13 +67,20 @@ void RecommendationEditor::compose(int screenId) {
         editor.setFocus();
     }
     frame.present();
-    ok.setPosition(664, 657);
+    ok.setPosition(kOk.x, kOk.y);
     ok.draw(target);
+    ui::SkinButton& cancel = controller_.buttons().cancel;
+    cancel.setPosition(kCancel.x, kCancel.y);
+    controller_.hoverFromLastMouse(cancel);
+    cancel.draw(target);
+    // Over the item page's line of keys: the editor's own.
+    target.drawImage(frame.images().loadBitmap("Data\\BMP\\klawisze_wskazania.bmp"), 40, 726);
     frame.present();
 }
 
 void RecommendationEditor::hover(int x, int y) {
     controller_.hoverAndRedraw(controller_.buttons().ok, x, y);
+    controller_.hoverAndRedraw(controller_.buttons().cancel, x, y);
 }
 
 bool RecommendationEditor::storeNote() {
@@ -93,12 +103,31 @@ bool RecommendationEditor::storeNote() {
 
 void RecommendationEditor::click(int x, int y) {
     ui::SkinButton& ok = controller_.buttons().ok;
-    if (!ok.clickTest(x, y)) return;
-    if (!storeNote()) return;
+    ui::SkinButton& cancel = controller_.buttons().cancel;
+    if (ok.clickTest(x, y)) {
+        if (storeNote()) leave(ok);
+    } else if (cancel.clickTest(x, y)) {
+        leave(cancel);  // the note stays as it was
+    }
+}
+
+void RecommendationEditor::leave(ui::SkinButton& button) {
     controller_.frame().control(ui::ControlId::NoteEditor).setVisible(false);
-    controller_.feedback(ok);
+    controller_.feedback(button);
     controller_.state().screenId = screen::kItemPage;
     controller_.compose();
+}
+
+bool RecommendationEditor::key(const ui::KeyPress& key) {
+    Buttons& b = controller_.buttons();
+    if (key.key == ui::Key::Enter && key.ctrl && !key.alt) {
+        controller_.pressByKey(b.ok);
+    } else if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.cancel);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 bool RecommendationEditor::keepEditsBeforeExit(int) {

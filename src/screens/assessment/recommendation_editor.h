@@ -30,6 +30,9 @@ class RecommendationEditor : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // Ctrl+Enter is OK (Enter breaks the line); Escape is "Anuluj", which leaves the editor
+    // without storing what was typed.
+    bool key(const ui::KeyPress& key) override;
     // The window is closed while the editor is open: the note is stored as OK stores it (or,
     // when too long, refused as OK refuses it, and the editor stays).
     bool keepEditsBeforeExit(int screenId) override;
@@ -40,6 +43,8 @@ class RecommendationEditor : public ScreenModule {
     // Stores the editor's text as the current item's note; false, with the reason shown, when
     // it is too long.
     bool storeNote();
+    // Hides the editor and shows the item page, after the button's feedback.
+    void leave(ui::SkinButton& button);
     void refuseTooLong(size_t length);
 
     ScreenController& controller_;

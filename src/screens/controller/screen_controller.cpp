@@ -1,5 +1,7 @@
 #include "screens/controller/screen_controller.h"
 
+#include <utility>
+
 #include "model/catalogue.h"
 #include "screens/completeness.h"
 #include "screens/screen_ids.h"
@@ -7,6 +9,10 @@
 namespace lun4 {
 
 using ui::SkinButton;
+
+namespace {
+constexpr ui::Rgb kLabelInk{88, 102, 113};  // the panel's own labels
+}  // namespace
 
 ScreenController::ScreenController(ui::Frame& frame, Buttons& buttons, AppState& state)
     : frame_(frame), buttons_(buttons), state_(state), exitHandler_([&frame] { frame.quit(); }) {}
@@ -69,7 +75,43 @@ void ScreenController::leftButtonDown(int x, int y) {
     }
 }
 
+void ScreenController::leftButtonDoubleClick(int x, int y) {
+    const int before = state_.screenId;
+    leftButtonDown(x, y);
+    // A second press that opened another screen is no double click on it.
+    if (state_.screenId != before) return;
+    if (ScreenModule* module = ownerOf(before)) module->doubleClick(x, y);
+}
+
+bool ScreenController::keyPressed(const ui::KeyPress& key) {
+    const int id = state_.screenId;
+    if (id == screen::kEntry || id == screen::kMainMenu || screen::isAreaMenu(id)) {
+        return keyOwn(key);
+    }
+    ScreenModule* module = ownerOf(id);
+    return module != nullptr && module->key(key);
+}
+
+void ScreenController::pressByKey(SkinButton& button, bool instant) {
+    if (!button.isEnabled()) return;
+    // Lit as if the mouse rested on it: its click test then acts, and no other button's does.
+    button.setState(SkinButton::Hover);
+    const bool wasInstant = std::exchange(instant_, instant);
+    leftButtonDown(button.x() + button.width() / 2, button.y() + button.height() / 2);
+    instant_ = wasInstant;
+    // A button the screen does not offer (an arrow that is not drawn) did not act: it must not
+    // stay lit for the next screen that draws it. Only the mouse lights a button.
+    if (button.state() == SkinButton::Hover &&
+        !button.contains(state_.lastMouse.x, state_.lastMouse.y)) {
+        button.setState(SkinButton::Normal);
+    }
+}
+
 void ScreenController::feedback(SkinButton& button, int pauseMs) {
+    if (instant_) {
+        button.setState(SkinButton::Normal);
+        return;
+    }
     button.draw(frame_.windowSurface());
     frame_.showWindowSurface();
     if (pauseMs > 0) frame_.pause(pauseMs);
@@ -114,6 +156,7 @@ void ScreenController::composeMainMenu() {
           &b.save, &b.open, &b.editData, &b.quit, &b.settings}) {
         button->draw(target);
     }
+    target.drawImage(frame_.images().loadBitmap("Data\\BMP\\klawisze_menu.bmp"), 40, 674);
     drawExamineeNameBox(target, state_.record);
     drawScoredCount(target, state_.record);
     frame_.present();
@@ -133,6 +176,7 @@ void ScreenController::composeAreaMenu(int id) {
     for (auto& button : buttons_.scale) button->draw(target);
     buttons_.back.setPosition(77, 676);
     buttons_.back.draw(target);
+    target.drawImage(frame_.images().loadBitmap("Data\\BMP\\klawisze_obszar.bmp"), 280, 685);
     frame_.present();
 }
 
@@ -198,7 +242,57 @@ void ScreenController::clickOwn(int x, int y) {
     }
 }
 
+bool ScreenController::keyOwn(const ui::KeyPress& key) {
+    Buttons& b = buttons_;
+    const int id = state_.screenId;
+    if (id == screen::kEntry) {
+        if (!key.plain(ui::Key::Enter) && !key.plain(ui::Key::Space)) return false;
+        pressByKey(b.enter);
+        return true;
+    }
+    if (id == screen::kMainMenu) {
+        // The areas by their order; the file buttons by the shortcuts every desktop program has.
+        for (int i = 0; i < 3; ++i) {
+            if (key.is(static_cast<char>('1' + i))) {
+                pressByKey(*b.area[i]);
+                return true;
+            }
+        }
+        struct Shortcut {
+            char letter;
+            SkinButton* button;
+        };
+        for (const Shortcut& s : {Shortcut{'S', &b.save}, Shortcut{'O', &b.open},
+                                  Shortcut{'N', &b.newRecord}, Shortcut{'P', &b.printMenu}}) {
+            if (key.withCtrl(s.letter)) {
+                pressByKey(*s.button);
+                return true;
+            }
+        }
+        return false;
+    }
+    // Area menus: the six scales by their order, Escape back.
+    for (int i = 0; i < 6; ++i) {
+        if (key.is(static_cast<char>('1' + i))) {
+            pressByKey(*b.scale[i]);
+            return true;
+        }
+    }
+    if (key.plain(ui::Key::Escape)) {
+        pressByKey(b.back);
+        return true;
+    }
+    return false;
+}
+
 void drawExamineeNameBox(ui::Surface& target, const ExamineeRecord& record) {
+    // The label before the name is the program's: the panel's picture leaves it out.
+    const ui::Rgb ink = target.textColour();
+    target.setFont(ui::FontId::ReportText);
+    target.setTextColour(kLabelInk);
+    target.drawText(record.gender == kGenderFemale ? "Badana:" : "Badany:", {612, 173, 668, 192},
+                    ui::text::kLeft | ui::text::kVCenter | ui::text::kSingleLine);
+    target.setTextColour(ink);
     target.setFont(ui::FontId::SmallHeading);
     const unsigned flags = ui::text::kLeft | ui::text::kSingleLine;
     target.drawText(record.fullName(), {670, 175, 850, 190}, flags);

@@ -25,6 +25,17 @@ class ScreenController {
     void compose();
     void mouseMoved(int x, int y);
     void leftButtonDown(int x, int y);
+    // The second press of a double click: handled as a click, then by the screen's own
+    // double-click rule.
+    void leftButtonDoubleClick(int x, int y);
+    // A key, answered by the current screen's rules; true when it acted.
+    bool keyPressed(const ui::KeyPress& key);
+    // A key that stands for `button` chooses it exactly as a click does: the button is lit and
+    // the click is handled at its centre, through every rule a click meets (a disabled button
+    // does nothing). Only a button the current screen draws is pressed so: one that is not
+    // there could lie over another. With `instant` the click's feedback (the pressed image and
+    // the pause) is left out: the next screen is the feedback.
+    void pressByKey(ui::SkinButton& button, bool instant = false);
 
     // Click feedback: the pressed image on the window, the pause, the normal state again.
     void feedback(ui::SkinButton& button, int pauseMs = 100);
@@ -80,6 +91,7 @@ class ScreenController {
     void composeOwn(int screenId);
     void hoverOwn(int x, int y);
     void clickOwn(int x, int y);
+    bool keyOwn(const ui::KeyPress& key);
     void composeEntry();
     void composeMainMenu();
     void composeAreaMenu(int screenId);
@@ -91,6 +103,7 @@ class ScreenController {
     std::function<void()> exitHandler_;
     std::function<void(RecordEvent)> recordObserver_;
     bool modified_ = false;
+    bool instant_ = false;  // a key's click without feedback is being handled
 };
 
 // The small header with the examinee's name and examination date (main menu and most file

@@ -86,7 +86,7 @@ void CrashRecovery::offerAtStart() {
     }
     if (!frame.ask(polish("Przywracanie badania"),
                    question(*record, copy->name, localTime(copy->written)), polish("Przywróć"),
-                   polish("Odrzuć"))) {
+                   polish("Odrzuć"), ui::Answer::First)) {
         store_.clear();
         files_.removeLeftOverLock(copy->name);
         return;

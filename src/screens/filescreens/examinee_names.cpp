@@ -161,4 +161,28 @@ std::vector<std::string> listExamineeFiles(const fs::path& folder) {
     return names;
 }
 
+std::string fittedFileName(std::string_view name, int width,
+                           const std::function<int(std::string_view)>& measure) {
+    if (measure(name) <= width) return std::string(name);
+    const size_t n = kExamineeExtension.size();
+    std::string_view extension;
+    if (name.size() > n) {
+        std::string tail(name.substr(name.size() - n));
+        for (char& c : tail) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        if (tail == kExamineeExtension) extension = name.substr(name.size() - n);
+    }
+    const std::string_view base = name.substr(0, name.size() - extension.size());
+    constexpr char kEllipsis = '\x85';  // "…" in cp1250
+    // The longest start of the name that fits with the ellipsis and the extension; a blank
+    // before the ellipsis goes.
+    for (size_t keep = base.size(); keep > 0; --keep) {
+        std::string shown(base.substr(0, keep));
+        while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+        shown += kEllipsis;
+        shown += extension;
+        if (measure(shown) <= width) return shown;
+    }
+    return std::string(1, kEllipsis) + std::string(extension);
+}
+
 }  // namespace lun4

@@ -4,6 +4,7 @@
 // disk.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +39,11 @@ inline bool polishLess(std::string_view a, std::string_view b) {
 // extension. Files whose names cp1250 cannot hold are left out: the program could not have
 // written them and could not show them. A missing folder lists nothing.
 std::vector<std::string> listExamineeFiles(const std::filesystem::path& folder);
+
+// A file name (cp1250) as it is shown in `width` pixels measured by `measure`: whole when it
+// fits, else its name shortened with "…" and the extension whole ("Nowakowska-Kow….pcn"); a
+// name without ".pcn" is shortened at its end.
+std::string fittedFileName(std::string_view name, int width,
+                           const std::function<int(std::string_view)>& measure);
 
 }  // namespace lun4

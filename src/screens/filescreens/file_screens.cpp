@@ -1,5 +1,7 @@
 #include "screens/filescreens/file_screens.h"
 
+#include <algorithm>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -9,8 +11,9 @@
 #include "model/cp1250.h"
 #include "reports/document_names.h"
 #include "screens/filescreens/examinee_names.h"
-#include "screens/settings/user_settings.h"
 #include "screens/screen_ids.h"
+#include "screens/selection_ring.h"
+#include "screens/settings/user_settings.h"
 
 namespace lun4 {
 namespace {
@@ -33,6 +36,13 @@ constexpr ui::Rgb kWarningRed{170, 20, 20};
 constexpr ui::Rect kPreviewDate{459, 274, 599, 294};
 constexpr ui::Rect kPreviewFirstName{459, 355, 599, 375};
 constexpr ui::Rect kPreviewLastName{459, 385, 599, 405};
+
+// A row's name is written from x 225 up to the arrows' track.
+constexpr int kRowTextWidth = 151;
+
+// The delete question names the file in the picture's place for it, in two lines at most.
+constexpr ui::Rect kDeleteQuestionText{477, 372, 763, 416};
+constexpr int kDeleteQuestionName = 250;  // the most a file name takes in it
 
 // Clicks inside this area select rows (the rows themselves reach further right).
 bool inListArea(int x, int y) {
@@ -121,7 +131,7 @@ void FileScreens::compose(int id) {
             showWrongFormat();
             break;
         case screen::kExitQuestion:
-            showExitQuestion();
+            composeExitQuestion();
             break;
         default:
             break;
@@ -277,11 +287,22 @@ void FileScreens::composeFileList() {
 void FileScreens::fillRows() {
     const std::vector<std::string> names = listExamineeFiles(folder_);
     const size_t first = static_cast<size_t>(listPage_) * kPageStep;
-    // Rows keep their highlight; only the names change.
+    bool selectedShown = false;
     for (int i = 0; i < kRowCount; ++i) {
         const size_t n = first + i;
         rows_[i].name = n < names.size() ? names[n] : std::string();
+        selectedShown = selectedShown || (!selectedFile_.empty() && rows_[i].name == selectedFile_);
     }
+    // Only a file the user sees selected is selected: one on another page, or gone, is not.
+    if (!selectedShown) selectedFile_.clear();
+    for (Row& row : rows_) row.highlighted = !row.name.empty() && row.name == selectedFile_;
+}
+
+int FileScreens::selectedRow() const {
+    for (int i = 0; i < kRowCount; ++i) {
+        if (rows_[i].highlighted) return i;
+    }
+    return -1;
 }
 
 void FileScreens::drawRows() {
@@ -293,7 +314,9 @@ void FileScreens::drawRows() {
         if (row.name.empty()) continue;
         target.setTextBackground(row.highlighted ? kHighlight : ui::kWhite);
         target.textOut(row.rect.left, row.rect.top,
-                       std::string_view(row.name).substr(0, kShownChars));
+                       fittedFileName(row.name, kRowTextWidth, [&target](std::string_view text) {
+                           return target.textWidth(text, ui::FontId::List);
+                       }));
         target.setTextBackground(ui::kWhite);
     }
 }
@@ -315,7 +338,7 @@ void FileScreens::previewSelected() {
     for (const ui::Rect& box : {kPreviewDate, kPreviewFirstName, kPreviewLastName}) {
         target.fill(box, ui::kWhite);
     }
-    const std::string& name = rows_[selectedRow_].name;
+    const std::string& name = selectedFile_;
     if (name.empty()) return;
     const HeaderPeek peek = peekHeader(pathOf(name));
     if (!peek.opened || !peek.signatureMatched) return;
@@ -330,10 +353,11 @@ void FileScreens::previewSelected() {
 void FileScreens::clickFileList(int x, int y) {
     Buttons& b = buttons();
     if (inListArea(x, y)) {
-        for (int i = 0; i < kRowCount; ++i) {
-            rows_[i].highlighted = inside(rows_[i].rect, x, y);
-            if (rows_[i].highlighted) selectedRow_ = i;
+        // A file's row selects it; a click beside the files leaves the selection as it is.
+        for (const Row& row : rows_) {
+            if (!row.name.empty() && inside(row.rect, x, y)) selectedFile_ = row.name;
         }
+        for (Row& row : rows_) row.highlighted = !row.name.empty() && row.name == selectedFile_;
         drawRows();
         previewSelected();
         frame().present();
@@ -347,30 +371,12 @@ void FileScreens::clickFileList(int x, int y) {
     }
     if (b.fileDelete.clickTest(x, y)) {
         press(b.fileDelete, 100, true);
-        if (!rows_[selectedRow_].name.empty()) showDeleteQuestion();
+        if (!selectedFile_.empty()) showDeleteQuestion();
         return;
     }
     if (b.fileOpen.clickTest(x, y)) {
         press(b.fileOpen, 50, true);
-        const std::string name = rows_[selectedRow_].name;
-        if (name.empty()) {
-            showWrongFormat();
-            return;
-        }
-        // The record in memory is never replaced with unsaved changes unasked.
-        if (controller_.recordModified()) {
-            switch (askToSaveChanges()) {
-                case ui::Answer::Cancel:
-                    composeFileList();
-                    return;
-                case ui::Answer::First:
-                    if (!saveBeforeLeaving(AfterSave::Open, name)) return;
-                    break;
-                case ui::Answer::Second:
-                    break;
-            }
-        }
-        openFile(name);
+        openSelected();
         return;
     }
     const bool up = b.fileUp.clickTest(x, y);
@@ -378,13 +384,92 @@ void FileScreens::clickFileList(int x, int y) {
     if (!up && !down) return;
     press(up ? b.fileUp : b.fileDown, 0);
     listPage_ += up ? -1 : 1;
-    // A new page: highlights and the selected row stay as they were.
+    redrawPage();
+}
+
+void FileScreens::redrawPage() {
     drawDialog("data\\otworz.bmp", 175, 167);
     fillRows();
     drawRows();
+    previewSelected();
     drawArrowsAndButtons();
     drawNameBox();
     frame().present();
+}
+
+void FileScreens::openSelected() {
+    const std::string name = selectedFile_;
+    if (name.empty()) {
+        // Nothing is opened that the user did not see selected.
+        frame().showMessage(polish("Wczytaj badanie"),
+                            rows_[0].name.empty()
+                                ? polish("W folderze „pacjenci” nie ma zapisanych badań.")
+                                : polish("Najpierw wybierz z listy plik, który chcesz wczytać."));
+        frame().present();
+        return;
+    }
+    // The record in memory is never replaced with unsaved changes unasked.
+    if (controller_.recordModified()) {
+        switch (askToSaveChanges()) {
+            case ui::Answer::Cancel:
+                composeFileList();
+                return;
+            case ui::Answer::First:
+                if (!saveBeforeLeaving(AfterSave::Open, name)) return;
+                break;
+            case ui::Answer::Second:
+                break;
+        }
+    }
+    openFile(name);
+}
+
+void FileScreens::doubleClick(int x, int y) {
+    if (controller_.state().screenId != screen::kFileList || !inListArea(x, y)) return;
+    const int row = selectedRow();
+    if (row >= 0 && inside(rows_[row].rect, x, y)) openSelected();
+}
+
+void FileScreens::selectListed(int index) {
+    const int count = static_cast<int>(listExamineeFiles(folder_).size());
+    if (count == 0) return;
+    index = std::clamp(index, 0, count - 1);
+    // The page that shows it, the page shown when it does.
+    const int first = listPage_ * kPageStep;
+    if (index < first || index >= first + kRowCount) listPage_ = index / kPageStep;
+    fillRows();
+    selectedFile_ = rows_[index - listPage_ * kPageStep].name;
+    redrawPage();
+}
+
+bool FileScreens::keyOnFileList(const ui::KeyPress& key) {
+    Buttons& b = buttons();
+    const int row = selectedRow();
+    const int index = row < 0 ? -1 : listPage_ * kPageStep + row;
+    // With nothing selected the first key that moves selects the page's first file.
+    const int here = index < 0 ? listPage_ * kPageStep : index;
+    if (key.plain(ui::Key::Down)) {
+        selectListed(index < 0 ? here : index + 1);
+    } else if (key.plain(ui::Key::Up)) {
+        selectListed(index < 0 ? here : index - 1);
+    } else if (key.plain(ui::Key::PageDown)) {
+        selectListed(here + kPageStep);
+    } else if (key.plain(ui::Key::PageUp)) {
+        selectListed(here - kPageStep);
+    } else if (key.plain(ui::Key::Home)) {
+        selectListed(0);
+    } else if (key.plain(ui::Key::End)) {
+        selectListed(std::numeric_limits<int>::max());
+    } else if (key.plain(ui::Key::Enter)) {
+        controller_.pressByKey(b.fileOpen);
+    } else if (key.plain(ui::Key::Delete)) {
+        controller_.pressByKey(b.fileDelete);
+    } else if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.fileClose);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 ui::Answer FileScreens::askToSaveChanges() {
@@ -458,6 +543,39 @@ void FileScreens::openFile(const std::string& name) {
 // ---------------------------------------------------------------------------------------------
 // Dialogs
 
+FileScreens::Answers FileScreens::answersOf(int screenId) {
+    Buttons& b = buttons();
+    switch (screenId) {
+        case screen::kNewRecordQuestion:
+            return {{&b.cancel, &b.ok, &b.reassess}, 3, 1, 0};
+        case screen::kSave:
+            return {{&b.cancel, &b.ok}, 2, 1, 0};
+        // Writing over a file and deleting one are never the default.
+        case screen::kFileExists:
+        case screen::kDeleteQuestion:
+            return {{&b.cancel, &b.ok}, 2, 0, 0};
+        case screen::kExitQuestion:
+            return {{&b.yes, &b.no, &b.cancel}, 3, 0, 2};
+        default:
+            return {};
+    }
+}
+
+void FileScreens::drawRing() {
+    const Answers answers = answersOf(controller_.state().screenId);
+    if (answers.count == 0) return;
+    ringed_ = answers.chosenByEnter;
+    ring(*answers.buttons[ringed_], kAccent);
+}
+
+// The ring lies on the dialog's white card, just outside the button: drawn in white it is gone.
+void FileScreens::ring(const SkinButton& button, ui::Rgb colour) {
+    lun4::drawRing(backBuffer(),
+                   {button.x(), button.y(), button.x() + button.width(),
+                    button.y() + button.height()},
+                   colour);
+}
+
 void FileScreens::showNewRecordQuestion() {
     controller_.state().screenId = screen::kNewRecordQuestion;
     drawGrey();
@@ -465,6 +583,7 @@ void FileScreens::showNewRecordQuestion() {
     place(buttons().ok, 594, 400);
     place(buttons().cancel, 444, 400);
     place(buttons().reassess, 426, 536);
+    drawRing();
     drawNameBox();
     frame().present();
 }
@@ -479,6 +598,7 @@ void FileScreens::composeSaveScreen(std::string_view boxText) {
     drawDialog("Data\\zapisz_tlo.bmp", 302, 250);
     place(buttons().ok, 595, 402);
     place(buttons().cancel, 447, 402);
+    drawRing();
     ui::TextControl& box = frame().control(ui::ControlId::SaveName);
     box.setText(boxText);
     box.setVisible(true);
@@ -492,6 +612,7 @@ void FileScreens::showFileExists() {
     drawDialog("Data\\plik_istnieje.bmp", 380, 323);
     place(buttons().ok, 670, 460);
     place(buttons().cancel, 520, 460);
+    drawRing();
     drawNameBox();
     frame().present();
 }
@@ -544,10 +665,28 @@ void FileScreens::showLoadedIncomplete() {
 void FileScreens::showDeleteQuestion() {
     controller_.state().screenId = screen::kDeleteQuestion;
     drawDialog("Data\\czyusunac.bmp", 387, 315);
+    drawDeleteQuestionText();
     place(buttons().ok, 670, 445);
     place(buttons().cancel, 510, 445);
+    drawRing();
     drawNameBox();
     frame().present();
+}
+
+// "Usunąć plik „Nowak Jan.pcn”?": the picture holds the title and the warning, the program the
+// question with the file's name.
+void FileScreens::drawDeleteQuestionText() {
+    ui::Surface& target = backBuffer();
+    const auto width = [&target](std::string_view text) {
+        return target.textWidth(text, ui::FontId::Edit);
+    };
+    const std::string question = polish("Usunąć plik „") +
+                                 fittedFileName(selectedFile_, kDeleteQuestionName, width) +
+                                 polish("”?");
+    target.setBackgroundMode(ui::BackgroundMode::Transparent);
+    target.setFont(ui::FontId::Edit);
+    target.setTextColour(ui::kBlack);
+    target.drawText(question, kDeleteQuestionText, ui::text::kLeft | ui::text::kWordBreak);
 }
 
 void FileScreens::showWrongFormat() {
@@ -566,9 +705,10 @@ void FileScreens::showAreaDescription(int area) {
     describedArea_ = area;
     controller_.state().screenId = screen::kInformation;
     drawGrey();
-    drawDialog("Data\\opisO.bmp", 227, 146);
-    drawDialog(kPages[area], 285, 225);
-    place(buttons().ok, 475, 515);
+    // Below the examinee panel, which stays clear of it.
+    drawDialog("Data\\opisO.bmp", 227, 212);
+    drawDialog(kPages[area], 285, 291);
+    place(buttons().ok, 475, 581);
     backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
     drawNameBox();
     frame().present();
@@ -595,13 +735,17 @@ void FileScreens::showExitQuestion() {
         endProgram();
         return;
     }
+    composeExitQuestion();
+}
 
+void FileScreens::composeExitQuestion() {
     controller_.state().screenId = screen::kExitQuestion;
     drawGrey();
     drawDialog("Data\\zapisac.bmp", 287, 278);
     place(buttons().cancel, 584, 412);
     place(buttons().yes, 379, 412);
     place(buttons().no, 481, 412);
+    drawRing();
     drawNameBox();
     frame().present();
     backBuffer().setBackgroundMode(ui::BackgroundMode::Transparent);
@@ -681,6 +825,33 @@ void FileScreens::clickFirst(int x, int y) {
         default:
             break;
     }
+}
+
+bool FileScreens::key(const ui::KeyPress& key) {
+    const int id = controller_.state().screenId;
+    if (id == screen::kFileList) return keyOnFileList(key);
+    const bool enter = key.plain(ui::Key::Enter);
+    const bool escape = key.plain(ui::Key::Escape);
+    if (id == screen::kInformation || id == screen::kWrongFormat) {
+        if (!enter && !escape) return false;
+        controller_.pressByKey(buttons().ok);
+        return true;
+    }
+    const Answers answers = answersOf(id);
+    if (answers.count == 0) return false;
+    // Left and Right move the ring from answer to answer, as in a message box; in the save box
+    // they move the cursor.
+    const bool left = key.plain(ui::Key::Left), right = key.plain(ui::Key::Right);
+    if ((left || right) && id != screen::kSave) {
+        ring(*answers.buttons[ringed_], ui::kWhite);
+        ringed_ = std::clamp(ringed_ + (right ? 1 : -1), 0, answers.count - 1);
+        ring(*answers.buttons[ringed_], kAccent);
+        frame().present();
+        return true;
+    }
+    if (!enter && !escape) return false;
+    controller_.pressByKey(*answers.buttons[escape ? answers.escape : ringed_]);
+    return true;
 }
 
 void FileScreens::clickNewRecordQuestion(int x, int y) {
@@ -832,7 +1003,7 @@ void FileScreens::clickDeleteQuestion(int x, int y) {
     }
     if (!b.ok.clickTest(x, y)) return;
     press(b.ok);
-    const std::string& name = rows_[selectedRow_].name;
+    const std::string name = selectedFile_;
     std::error_code cause;
     if (fileSystem_.removeFile(pathOf(name), cause)) {
         showDeleted();

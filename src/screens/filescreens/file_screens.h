@@ -19,14 +19,13 @@ namespace lun4 {
 
 class FileScreens : public ScreenModule {
   public:
-    static constexpr int kRowCount = 16;    // rows of the file list
-    static constexpr int kPageStep = 15;    // a page starts 15 files after the previous one
-    static constexpr int kShownChars = 15;  // characters of a name a row shows
+    static constexpr int kRowCount = 16;  // rows of the file list
+    static constexpr int kPageStep = 15;  // a page starts 15 files after the previous one
 
     struct Row {
         std::string name;  // cp1250, with ".pcn"; empty for a row without a file
         ui::Rect rect;
-        bool highlighted = false;
+        bool highlighted = false;  // the row of the selected file
     };
 
     // Saving and deleting go through `fileSystem`. The examinee folder is made when it is
@@ -42,6 +41,13 @@ class FileScreens : public ScreenModule {
     void click(int, int) override {}
     void hoverFirst(int x, int y) override;
     void clickFirst(int x, int y) override;
+    // A double click on a file of the list opens it, as "Wczytaj" does.
+    void doubleClick(int x, int y) override;
+    // The list: Up, Down, Page Up, Page Down, Home and End move the selection (from page to
+    // page), Enter opens the selected file, Delete deletes it, Escape closes the list. The
+    // dialogs: Enter gives the default answer (OK; on the questions about deleting and
+    // overwriting a file the answer that keeps it), Escape the one that changes nothing.
+    bool key(const ui::KeyPress& key) override;
     // The window is closed on the save screen: the typed name is kept for when the exit
     // question is cancelled or answered yes.
     bool keepEditsBeforeExit(int screenId) override;
@@ -82,7 +88,10 @@ class FileScreens : public ScreenModule {
     // without a file, which the next save puts into the new folder. False, with nothing
     // changed, when the diagnostician cancels or the save fails.
     bool changeFolder(std::filesystem::path folder, bool makeFolder);
-    int selectedRow() const { return selectedRow_; }
+    // The row of the selected file on the page shown, -1 when none is selected.
+    int selectedRow() const;
+    // The selected file (cp1250, with its extension), empty when none is.
+    const std::string& selectedFile() const { return selectedFile_; }
     int listPage() const { return listPage_; }
 
   private:
@@ -112,8 +121,31 @@ class FileScreens : public ScreenModule {
     void drawRows();
     void drawArrowsAndButtons();
     void previewSelected();
+    // The page `listPage_` drawn afresh over the list's picture, with its arrows and buttons.
+    void redrawPage();
+    // Selects the file at `index` of the folder's listing, turning the page when it is on
+    // another one.
+    void selectListed(int index);
+    // The answers of a dialog the program draws, left to right: the one Enter gives at first
+    // and the one Escape gives (the one that changes nothing).
+    struct Answers {
+        std::array<ui::SkinButton*, 3> buttons{};
+        int count = 0;
+        int chosenByEnter = 0;
+        int escape = 0;
+    };
+    Answers answersOf(int screenId);
+    // The answer Enter gives is ringed: the default when the dialog is shown, then the one the
+    // arrow keys moved to.
+    void drawRing();
+    void ring(const ui::SkinButton& button, ui::Rgb colour);
+    void composeExitQuestion();
+    void drawDeleteQuestionText();
 
     void clickFileList(int x, int y);
+    bool keyOnFileList(const ui::KeyPress& key);
+    // "Wczytaj": the selected file, after the question about unsaved changes.
+    void openSelected();
     void clickNewRecordQuestion(int x, int y);
     // "Nowe badanie tej osoby": the record keeps the person, loses the assessment.
     void startReassessment();
@@ -159,7 +191,8 @@ class FileScreens : public ScreenModule {
     int exitFrom_ = 0;          // the screen the exit question was asked from
     std::string keptSaveName_;  // the save box's text when the exit question was asked
     std::array<Row, kRowCount> rows_;
-    int selectedRow_ = 0;
+    std::string selectedFile_;  // kept across visits while the file is on the page shown
+    int ringed_ = 0;            // the answer Enter gives on the dialog shown
     int listPage_ = 0;
     std::string pendingName_;  // the name the file-exists question asks about
     Information information_ = Information::Saved;

@@ -78,7 +78,7 @@ RecordFile::Opened RecordFile::open(const fs::path& path, ExamineeRecord& record
             polish(".\n\nMożesz otworzyć je tylko do odczytu: badanie da się przeglądać i "
                    "drukować, a zapisać tylko pod inną nazwą.");
         if (!frame_.ask(polish("Badanie jest otwarte w innym miejscu"), text,
-                        polish("Otwórz tylko do odczytu"), polish("Anuluj"))) {
+                        polish("Otwórz tylko do odczytu"), polish("Anuluj"), ui::Answer::Second)) {
             return Opened::Cancelled;
         }
     }

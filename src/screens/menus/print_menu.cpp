@@ -99,4 +99,17 @@ void PrintMenu::clickFirst(int x, int y) {
     }
 }
 
+bool PrintMenu::key(const ui::KeyPress& key) {
+    Buttons& b = controller_.buttons();
+    for (int i = 0; i < 3; ++i) {
+        if (key.is(static_cast<char>('1' + i))) {
+            controller_.pressByKey(*b.next[i]);
+            return true;
+        }
+    }
+    if (!key.plain(ui::Key::Escape)) return false;
+    controller_.pressByKey(b.back);
+    return true;
+}
+
 }  // namespace lun4

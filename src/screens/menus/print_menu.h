@@ -26,6 +26,8 @@ class PrintMenu : public ScreenModule {
     void click(int, int) override {}
     void hoverFirst(int x, int y) override;
     void clickFirst(int x, int y) override;
+    // 1, 2 and 3 open the three documents in their order; Escape goes back.
+    bool key(const ui::KeyPress& key) override;
 
     void show();
 

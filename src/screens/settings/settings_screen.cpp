@@ -323,6 +323,33 @@ void SettingsScreen::click(int x, int y) {
     }
 }
 
+bool SettingsScreen::key(const ui::KeyPress& key) {
+    Buttons& b = controller_.buttons();
+    if (controller_.state().screenId == screen::kRestoreList) {
+        if (key.plain(ui::Key::Enter)) {
+            controller_.pressByKey(restoreFiles_);
+        } else if (key.plain(ui::Key::Escape)) {
+            controller_.pressByKey(b.cancel);
+        } else if (key.plain(ui::Key::PageDown) || key.plain(ui::Key::Down)) {
+            controller_.pressByKey(restoreDown_, true);
+        } else if (key.plain(ui::Key::PageUp) || key.plain(ui::Key::Up)) {
+            controller_.pressByKey(restoreUp_, true);
+        } else {
+            return false;
+        }
+        return true;
+    }
+    // Enter from a one-line box (Ctrl+Enter from the institution's) keeps, Escape gives up.
+    if (key.plain(ui::Key::Enter) || (key.key == ui::Key::Enter && key.ctrl)) {
+        controller_.pressByKey(b.ok);
+    } else if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.cancel);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 bool SettingsScreen::keepEditsBeforeExit(int screenId) {
     if (screenId == screen::kSettings) readControls();
     return true;
@@ -403,7 +430,7 @@ void SettingsScreen::makeBackup() {
         !frame().ask(caption,
                      polish("Badanie w pamięci ma niezapisane zmiany. Kopia obejmie tylko pliki "
                             "zapisane w folderze; zapisz badanie, jeśli ma się w niej znaleźć."),
-                     polish("Utwórz kopię"), polish("Anuluj"))) {
+                     polish("Utwórz kopię"), polish("Anuluj"), ui::Answer::Second)) {
         composeSettings();
         return;
     }

@@ -36,6 +36,9 @@ class SettingsScreen : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // Enter keeps and Escape gives up, as "OK" and "Anuluj"; on the restore list Enter
+    // restores and the arrows and page keys scroll.
+    bool key(const ui::KeyPress& key) override;
     bool keepEditsBeforeExit(int screenId) override;
     bool resumeAfterExitQuestion(int screenId) override;
 

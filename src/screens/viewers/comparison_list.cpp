@@ -177,6 +177,42 @@ void ComparisonList::click(int x, int y) {
     }
 }
 
+void ComparisonList::doubleClick(int x, int y) {
+    const int row = selected_ - first_;
+    if (selected_ >= 0 && row >= 0 && row < kRows && inside(rowRect(row), x, y)) {
+        compareChosen();
+    }
+}
+
+bool ComparisonList::key(const ui::KeyPress& key) {
+    Buttons& b = controller_.buttons();
+    const int count = static_cast<int>(entries_.size());
+    const bool down = key.plain(ui::Key::Down), up = key.plain(ui::Key::Up);
+    if (down || up) {
+        // The next assessment that way; the line before other persons is no choice.
+        int next = selected_ < 0 ? (down ? -1 : count) : selected_;
+        do {
+            next += down ? 1 : -1;
+        } while (next >= 0 && next < count && entries_[next].file.empty());
+        if (next >= 0 && next < count) {
+            selected_ = next;
+            // The chosen row stays in view.
+            if (selected_ < first_) first_ = selected_ / kRows * kRows;
+            if (selected_ >= first_ + kRows) first_ = selected_ / kRows * kRows;
+            draw();
+        }
+        return true;
+    }
+    if (key.plain(ui::Key::Enter)) {
+        controller_.pressByKey(b.compareChoose);
+    } else if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.compareClose);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void ComparisonList::compareChosen() {
     if (selected_ < 0 || selected_ >= static_cast<int>(entries_.size())) {
         frame().showMessage(
@@ -213,7 +249,7 @@ void ComparisonList::compareChosen() {
                                  chosen->fullName() + polish(") niż badanie w pamięci (") +
                                  record.fullName() + polish("). Czy mimo to porównać te badania?");
         if (!frame().ask(polish("Porównanie badań różnych osób"), text, polish("Porównaj"),
-                         polish("Anuluj"))) {
+                         polish("Anuluj"), ui::Answer::Second)) {
             draw();
             return;
         }

@@ -37,6 +37,11 @@ class ComparisonList : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // A double click on an assessment compares with it, as "Porównaj" does.
+    void doubleClick(int x, int y) override;
+    // Up and Down move the choice over the assessments (past the line before other persons),
+    // Enter compares, Escape closes the list.
+    bool key(const ui::KeyPress& key) override;
 
     // Lists the folder again, chooses the newest file of the same person and shows the list.
     void show();

@@ -459,4 +459,51 @@ void DocumentViewers::click(int x, int y) {
     }
 }
 
+bool DocumentViewers::key(const ui::KeyPress& key) {
+    Buttons& b = buttons();
+    const int id = controller_.state().screenId;
+    const bool forward = key.plain(ui::Key::Right) || key.plain(ui::Key::PageDown);
+    const bool backward = key.plain(ui::Key::Left) || key.plain(ui::Key::PageUp);
+    // The arrows each screen draws: a key held down stops at the first or last page.
+    bool next = false, previous = false;
+    switch (id) {
+        case screen::kChartPreview1:
+            next = true;
+            break;
+        case screen::kChartPreview2:
+            previous = true;
+            break;
+        case screen::kSummaryPreview:
+            next = previewPage_ != kLastSummaryPage;
+            previous = previewPage_ != 0;
+            break;
+        case screen::kReportPreview:
+            next = previewPage_ != reportPageCount_;
+            previous = previewPage_ != 1;
+            break;
+        case screen::kAidsViewer:
+            next = previewPage_ != kLastAidPage;
+            previous = previewPage_ != 0;
+            break;
+        case screen::kComparisonPreview:
+            next = previewPage_ != comparisonPageCount_;
+            previous = previewPage_ != 1;
+            break;
+    }
+    if (forward || backward) {
+        if (forward && next) controller_.pressByKey(b.nextPage, true);
+        if (backward && previous) controller_.pressByKey(b.previous, true);
+        return true;
+    }
+    if (key.plain(ui::Key::Escape)) {
+        controller_.pressByKey(b.back);
+        return true;
+    }
+    if (key.withCtrl('P')) {
+        if (id != screen::kFullPageChart) controller_.pressByKey(b.print);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace lun4

@@ -28,6 +28,10 @@ class DocumentViewers : public ScreenModule {
     void compose(int screenId) override;
     void hover(int x, int y) override;
     void click(int x, int y) override;
+    // Right and Page Down show the next page, Left and Page Up the previous one, as their
+    // buttons do where they are drawn (at once: a key held down stops at the last page);
+    // Ctrl+P prints; Escape goes back.
+    bool key(const ui::KeyPress& key) override;
 
     // The print menu's four choices: the chart's first page, the summary form's first sheet,
     // the report's cover, the first aid picture.
