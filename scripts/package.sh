@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 rm -f build/package/lun4_*.deb
-(cd build && cpack -G DEB > /dev/null)
+(cd build && cpack -G DEB > /dev/null && rm -rf package/_CPack_Packages)
 ls build/package/lun4_*.deb

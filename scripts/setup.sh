@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   poppler-utils
   zlib1g-dev unzip python3
+  dpkg-dev file
 )
 if [ "${1:-}" = windows ]; then
   # The cross compilers (mingw-w64 with its POSIX-threads variant), Windows zlib, Wine to run

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh windows
 scripts/build.sh
+# The installation package, made once here and checked by the package tests.
+scripts/package.sh > /dev/null
 scripts/build-windows.sh
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh "${LUN4_FUZZ_SECONDS:-30}"

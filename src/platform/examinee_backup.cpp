@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 // What one zip archive of the classic format can hold.
 constexpr size_t kMostFiles = 0xFFFF;
 constexpr std::uintmax_t kMostBytes = 0xF0000000;
-// Zip tools keep the time in two-second steps; a file is newer only beyond that.
-constexpr std::int64_t kTimeTolerance = 2;
 
 std::int64_t secondsOf(fs::file_time_type time) {
     const auto system = std::chrono::file_clock::to_sys(time);
@@ -184,11 +182,12 @@ std::vector<RestoreItem> planRestore(std::vector<BackupFile> files, const fs::pa
             item.onDisk = ec ? -1 : secondsOf(written);
             if (readWholeFile(target, bytes, readError) && bytes == item.file.bytes) {
                 item.state = RestoreState::Same;
-            } else if (item.file.modified >= 0 &&
-                       item.onDisk <= item.file.modified + kTimeTolerance) {
+            } else if (item.file.modified >= 0 && item.onDisk >= 0 &&
+                       item.onDisk < item.file.modified) {
                 item.state = RestoreState::OlderOnDisk;
             } else {
-                // Newer, or either time unknown: only the diagnostician can say.
+                // Newer, changed within the same second (zip tools keep times in two-second
+                // steps), or either time unknown: only the diagnostician can say.
                 item.state = RestoreState::NewerOnDisk;
             }
         }

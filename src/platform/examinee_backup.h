@@ -48,7 +48,7 @@ std::optional<std::vector<BackupFile>> readBackup(const std::filesystem::path& a
 enum class RestoreState {
     Missing,      // not in the folder: written
     Same,         // the folder holds the same bytes: nothing to do
-    OlderOnDisk,  // the folder's file was last changed no later than the backup's: replaced
+    OlderOnDisk,  // the folder's file was last changed before the backup's: replaced
     NewerOnDisk,  // the folder's file was changed after the backup's: replaced only if wanted
     InUse,        // open in this or another copy of the program now: left alone
     Refused,      // not a plain file name of the folder, or no regular file in its place

@@ -161,7 +161,7 @@ QImage saveDialog(const QImage& base) {
     text(p, QRect(x + 34, c.top() + 24, 360, 30), Qt::AlignLeft | Qt::AlignVCenter,
          QStringLiteral("Zapisz badanie"), sans(19, true), colour::ink);
     text(p, QRect(x, c.top() + 60, kSaveName.width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Plik badania zostanie zapisany w folderze „pacjenci”."), sans(14),
+         QStringLiteral("Plik trafi do folderu plików badanych (zob. Ustawienia)."), sans(14),
          colour::inkSoft);
     text(p, QRect(x, kSaveName.top() - 24, kSaveName.width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
          QStringLiteral("Zapisz badanie pod nazwą:"), sans(15, true), colour::ink);

@@ -180,7 +180,7 @@ inline constexpr QPoint kSettingsOk{872, 690}, kSettingsCancel{770, 690};
 inline constexpr Dialog kRestoreDialog{{92, 110}, {840, 562}};
 inline constexpr QRect kRestoreListBox{116, 232, 746, 312};
 inline constexpr QPoint kRestoreUp{868, 232}, kRestoreDown{868, 508};
-inline constexpr QPoint kRestoreFiles{702, 604}, kRestoreCancel{122, 608};
+inline constexpr QPoint kRestoreFiles{672, 604}, kRestoreCancel{122, 608};
 
 // Data form: the sixteen controls' rectangles that the picture must frame.
 inline constexpr QRect kFullName{280, 94, 232, 20};

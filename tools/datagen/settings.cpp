@@ -105,7 +105,7 @@ QImage restoreList(const QImage& grey) {
     roundedBox(p, QRectF(kRestoreUp.x() + 4, kRestoreUp.y() + 40, kListArrow.width() - 8,
                          kRestoreDown.y() - kRestoreUp.y() - 44),
                4, colour::tint);
-    text(p, QRect(122, kRestoreDialog.at.y() + kRestoreDialog.size.height() - 64, 560, 36),
+    text(p, QRect(236, kRestoreDialog.at.y() + kRestoreDialog.size.height() - 64, 420, 36),
          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
          QStringLiteral("Pliki spoza kopii zostaną w folderze bez zmian."), sans(13),
          colour::inkSoft);

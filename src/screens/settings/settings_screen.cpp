@@ -116,7 +116,7 @@ SettingsScreen::SettingsScreen(ScreenController& controller, FileScreens& files,
       folderDefault_(controller.frame().images(), 296, 208, "Data\\folder_domyslny"),
       backup_(controller.frame().images(), 60, 582, "Data\\kopia"),
       restore_(controller.frame().images(), 306, 582, "Data\\przywroc"),
-      restoreFiles_(controller.frame().images(), 702, 604, "Data\\przywroc_pliki"),
+      restoreFiles_(controller.frame().images(), 672, 604, "Data\\przywroc_pliki"),
       restoreUp_(controller.frame().images(), 868, 232, "Data\\u"),
       restoreDown_(controller.frame().images(), 868, 508, "Data\\d") {}
 

@@ -6,6 +6,7 @@
 #include "model/cp1250.h"
 #include "reports/document_names.h"
 #include "reports/editable_report.h"
+#include "screens/settings/user_settings.h"
 
 namespace lun4 {
 namespace {
@@ -46,7 +47,10 @@ std::string printedFileName(reports::Document document, const ExamineeRecord& re
 }
 
 std::filesystem::path lastFolder(ui::Frame& frame) {
-    const std::string utf8 = frame.settings().value(kLastFolderKey);
+    // Before the first export, the examinee folder chosen in the settings (a centre's shared
+    // folder), when one is.
+    std::string utf8 = frame.settings().value(kLastFolderKey);
+    if (utf8.empty()) utf8 = frame.settings().value(kExamineeFolderKey);
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 

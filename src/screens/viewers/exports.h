@@ -36,7 +36,8 @@ inline constexpr std::string_view kLastFolderKey = "pliki/ostatni_folder";
 inline constexpr std::string_view kCoverPlaceKey = "raport/miejscowosc_i_data";
 inline constexpr std::string_view kCoverInstitutionKey = "raport/placowka";
 
-// The folder used last (empty when none is kept), and keeping the folder of `file`.
+// The folder used last (before any, the examinee folder chosen in the settings; empty when
+// neither is kept), and keeping the folder of `file`.
 std::filesystem::path lastFolder(ui::Frame& frame);
 void rememberFolder(ui::Frame& frame, const std::filesystem::path& file);
 
