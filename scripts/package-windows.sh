@@ -33,7 +33,9 @@ PY
 (cd "$stage" && find Data Pomoce -type f | sort |
   wixl-heat -p "" --var var.SourceDir --directory-ref INSTALLDIR --component-group DataFiles --win64) \
   > "$out/data.wxs"
-wixl --arch x64 -D SourceDir="$stage" -D Version="$version" -D Win64=yes \
-  -o "$out/LUN4-$version.msi" dist/windows/lun4.wxs "$out/data.wxs"
+# wixl takes the source folder relative to where it runs; its notes on the Windows-only
+# attributes it ignores are left out.
+(cd "$out" && wixl --arch x64 -D SourceDir=stage/LUN4 -D Version="$version" -D Win64=yes \
+  -o "LUN4-$version.msi" "$root/dist/windows/lun4.wxs" data.wxs 2> >(grep -v WARNING >&2))
 rm -rf "$out/stage" "$out/data.wxs"
 ls "$out"/*.msi "$out"/*.zip

@@ -15,8 +15,8 @@ packages=(
 )
 if [ "${1:-}" = windows ]; then
   # The cross compilers (mingw-w64 with its POSIX-threads variant), Windows zlib, Wine to run
-  # the tests, and GoogleTest's sources to build it for Windows.
-  packages+=(mingw-w64 libz-mingw-w64-dev wine wine64 googletest)
+  # the tests, GoogleTest's sources to build it for Windows, and wixl for the installer.
+  packages+=(mingw-w64 libz-mingw-w64-dev wine wine64 googletest msitools)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@ scripts/build.sh
 # The installation package, made once here and checked by the package tests.
 scripts/package.sh > /dev/null
 scripts/build-windows.sh
+scripts/package-windows.sh > /dev/null
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh "${LUN4_FUZZ_SECONDS:-30}"
 fi

@@ -16,13 +16,13 @@ fi
 fail() { echo "FAIL: $*"; exit 1; }
 
 # The file table: the program, the guide and every picture by its name.
-msiinfo export "$msi" File | tail -n +4 | cut -f3 | sort > /tmp/lun4-msi-files.$$
+msiinfo export "$msi" File | tr -d "\r" | tail -n +4 | cut -f3 | sort > /tmp/lun4-msi-files.$$
 (cd build-windows/run && find Data Pomoce -type f -printf '%f\n'; echo lun4.exe; echo podrecznik.md) |
   sort > /tmp/lun4-run-files.$$
 diff /tmp/lun4-run-files.$$ /tmp/lun4-msi-files.$$ || fail "the installer's files differ from the run folder's"
 rm -f /tmp/lun4-msi-files.$$ /tmp/lun4-run-files.$$
-msiinfo export "$msi" Directory | grep -q $'^INSTALLDIR\tProgramFiles64Folder\tLUN4$' || fail "not in Program Files\\LUN4"
-msiinfo export "$msi" Shortcut | grep -q $'ProgramMenuFolder\tLUN4_TORVA\t.*\t\\[INSTALLDIR\\]lun4.exe\t.*\tlun4.ico' ||
+msiinfo export "$msi" Directory | tr -d "\r" | grep -q $'^INSTALLDIR\tProgramFiles64Folder\tLUN4$' || fail "not in Program Files\\LUN4"
+msiinfo export "$msi" Shortcut | tr -d "\r" | grep -q $'ProgramMenuFolder\tLUN4_TORVA\t.*\t\\[INSTALLDIR\\]lun4.exe\t.*\tlun4.ico' ||
   fail "the Start-menu shortcut: $(msiinfo export "$msi" Shortcut | tail -n 1)"
 
 python3 - "$zip" build-windows/run <<'PY'
@@ -38,9 +38,18 @@ assert "LUN4/lun4.exe" in names and "LUN4/podrecznik.md" in names
 assert not any(n.startswith("LUN4/pacjenci/") for n in names)
 PY
 
-# Under Wine, in a prefix of this test's own.
+# Under Wine, in a prefix of this test's own, whose user folders (Documents...) Wine links to
+# the home folder it is made with: a folder of the test's, never the caller's home.
 export LUN4_WINEPREFIX="$source_dir/build-windows/wine-package"
-wine_run=scripts/wine-run.sh
+export HOME="$source_dir/build-windows/wine-package-home"
+mkdir -p "$HOME"
+started=
+cleanup() {
+  WINEPREFIX="$LUN4_WINEPREFIX" wineserver -k 2> /dev/null || true
+  [ -n "$started" ] && kill "$started" 2> /dev/null || true
+}
+trap cleanup EXIT
+wine_run="$source_dir/scripts/wine-run.sh"
 program_files="$LUN4_WINEPREFIX/drive_c/Program Files/LUN4"
 $wine_run msiexec /i "Z:$source_dir/$msi" /qn
 [ -f "$program_files/lun4.exe" ] && [ -f "$program_files/Data/main.bmp" ] || fail "not installed"
@@ -52,7 +61,7 @@ scripts/with-xvfb.sh bash -c "cd / && exec $wine_run 'C:\\Program Files\\LUN4\\l
 started=$!
 folder=
 for _ in $(seq 1 120); do
-  folder=$(find "$LUN4_WINEPREFIX/drive_c/users" -ipath '*/LUN4/pacjenci' -type d 2>/dev/null | head -n 1)
+  folder=$(find -L "$LUN4_WINEPREFIX/drive_c/users" -maxdepth 5 -ipath '*/LUN4/pacjenci' -type d 2>/dev/null | head -n 1)
   [ -n "$folder" ] && break
   kill -0 "$started" 2>/dev/null || fail "the installed program ended at its start"
   sleep 0.5
@@ -62,6 +71,7 @@ sleep 2
 kill -0 "$started" 2>/dev/null || fail "the installed program did not keep running"
 WINEPREFIX="$LUN4_WINEPREFIX" wineserver -k || true
 wait "$started" 2>/dev/null || true
+started=
 [ ! -e "$program_files/pacjenci" ] || fail "examinee folder beside the installed program"
 echo "Nowak" > "$folder/Nowak.pcn"
 
