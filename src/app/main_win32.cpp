@@ -104,13 +104,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     program.setFolderShownHandler([&](const fs::path& folder) {
         window.setAboutDetails(L"Pliki badanych: " + folder.wstring());
     });
-    window.setCloseHandler([&] { program.closeRequested(); });
-    window.setComposeHandler([&] { program.compose(); });
-    window.setMouseHandlers([&](int x, int y) { program.mouseMoved(x, y); },
-                            [&](int x, int y) { program.leftButtonDown(x, y); });
-    window.setDoubleClickHandler([&](int x, int y) { program.leftButtonDoubleClick(x, y); });
-    window.setKeyHandler([&](const lun4::ui::KeyPress& key) { return program.keyPressed(key); });
-    window.setFirstFrameHandler([&] { program.firstFrameShown(); });
+    program.listenTo(window);
     window.showOnWholeScreen();
     return window.run();
 }

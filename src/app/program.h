@@ -10,6 +10,7 @@
 #include "files/recovery_file.h"
 #include "platform/data_paths.h"
 #include "platform/program_folders.h"
+#include "platform/window_handlers.h"
 #include "screens/app_state.h"
 #include "screens/assessment/data_form.h"
 #include "screens/assessment/help_pages.h"
@@ -42,6 +43,10 @@ class Program {
             const std::filesystem::path& recoveryFolder);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+
+    // Hands every event of `window` to the program; `atFirstFrame` runs first, once the first
+    // frame is on screen (what the platform's start need not wait for).
+    void listenTo(platform::WindowHandlers& window, std::function<void()> atFirstFrame = {});
 
     // The window's events.
     void compose() { controller_.compose(); }
