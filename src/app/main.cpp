@@ -61,17 +61,8 @@ int main(int argc, char** argv) {
 
     lun4::platform::MainWindow window(paths, lun4::platform::displayDepth());
     lun4::app::Program program(window, paths, lun4::platform::recoveryFolder());
-    window.setCloseHandler([&] { program.closeRequested(); });
-    window.setComposeHandler([&] { program.compose(); });
-    window.setMouseHandlers([&](int x, int y) { program.mouseMoved(x, y); },
-                            [&](int x, int y) { program.leftButtonDown(x, y); });
-    window.setDoubleClickHandler([&](int x, int y) { program.leftButtonDoubleClick(x, y); });
-    window.setKeyHandler([&](const lun4::ui::KeyPress& key) { return program.keyPressed(key); });
     // What the start has to say is said over the program's first frame.
-    window.setFirstFrameHandler([&] {
-        programLook();
-        program.firstFrameShown();
-    });
+    program.listenTo(window, programLook);
     window.showOnWholeScreen();
     return app.exec();
 }

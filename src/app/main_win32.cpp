@@ -96,13 +96,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     lun4::platform::Win32Window window(paths);
     lun4::app::Program program(window, paths, lun4::platform::recoveryFolder());
-    window.setCloseHandler([&] { program.closeRequested(); });
-    window.setComposeHandler([&] { program.compose(); });
-    window.setMouseHandlers([&](int x, int y) { program.mouseMoved(x, y); },
-                            [&](int x, int y) { program.leftButtonDown(x, y); });
-    window.setDoubleClickHandler([&](int x, int y) { program.leftButtonDoubleClick(x, y); });
-    window.setKeyHandler([&](const lun4::ui::KeyPress& key) { return program.keyPressed(key); });
-    window.setFirstFrameHandler([&] { program.firstFrameShown(); });
+    program.listenTo(window);
     window.showOnWholeScreen();
     return window.run();
 }

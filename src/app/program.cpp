@@ -57,6 +57,19 @@ Program::Program(ui::Frame& frame, platform::DataPaths& paths,
     controller_.setExitHandler([this] { fileScreens_.showExitQuestion(); });
 }
 
+void Program::listenTo(platform::WindowHandlers& window, std::function<void()> atFirstFrame) {
+    window.setCloseHandler([this] { closeRequested(); });
+    window.setComposeHandler([this] { compose(); });
+    window.setMouseHandlers([this](int x, int y) { mouseMoved(x, y); },
+                            [this](int x, int y) { leftButtonDown(x, y); });
+    window.setDoubleClickHandler([this](int x, int y) { leftButtonDoubleClick(x, y); });
+    window.setKeyHandler([this](const ui::KeyPress& key) { return keyPressed(key); });
+    window.setFirstFrameHandler([this, atFirstFrame = std::move(atFirstFrame)] {
+        if (atFirstFrame) atFirstFrame();
+        firstFrameShown();
+    });
+}
+
 void Program::mouseMoved(int x, int y) {
     state_.lastMouse = {x, y};
     controller_.mouseMoved(x, y);

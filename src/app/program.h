@@ -4,10 +4,12 @@
 // window, hands its events here and runs its message loop.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "files/recovery_file.h"
 #include "platform/data_paths.h"
+#include "platform/window_handlers.h"
 #include "screens/app_state.h"
 #include "screens/assessment/data_form.h"
 #include "screens/assessment/help_pages.h"
@@ -39,6 +41,10 @@ class Program {
             const std::filesystem::path& recoveryFolder);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+
+    // Hands every event of `window` to the program; `atFirstFrame` runs first, once the first
+    // frame is on screen (what the platform's start need not wait for).
+    void listenTo(platform::WindowHandlers& window, std::function<void()> atFirstFrame = {});
 
     // The window's events.
     void compose() { controller_.compose(); }
