@@ -127,6 +127,27 @@ void BM_StepToNextItem(benchmark::State& st) {
 }
 BENCHMARK(BM_StepToNextItem);
 
+// Scoring from the keyboard: one key scores the item and shows the next one. Between two
+// presses the program is idle and decodes the neighbours ahead, so no page is decoded here.
+void BM_ScoreByKeyAndShowTheNextItem(benchmark::State& st) {
+    Program& p = program();
+    const auto startOver = [&p] {
+        p.state.record = ExamineeRecord{};
+        p.state.screenId = screen::kItemPage;
+        p.state.currentItem = 1;
+        p.controller.compose();
+    };
+    startOver();
+    for (auto _ : st) {
+        st.PauseTiming();
+        if (p.state.currentItem == kItemCount) startOver();
+        QCoreApplication::processEvents();
+        st.ResumeTiming();
+        p.controller.keyPressed(ui::letter('Z'));
+    }
+}
+BENCHMARK(BM_ScoreByKeyAndShowTheNextItem);
+
 // Documents: each page composed into back buffer 0 as its preview does, and presented. A
 // record with every score code, so that every bar and cell shows all four colours.
 void scoreEveryWay(ExamineeRecord& record) {

@@ -32,6 +32,7 @@ struct KeyPress {
     bool ctrl = false;
     bool alt = false;
     bool shift = false;
+    bool repeat = false;  // sent again by the keyboard while the key is held down
 
     // A plain letter or digit: no Ctrl, no Alt (Shift does not count).
     bool is(char c) const { return key == Key::Character && character == c && !ctrl && !alt; }

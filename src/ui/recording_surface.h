@@ -112,16 +112,20 @@ class FakeImageSource : public ImageSource {
         damaged_.insert(name);
     }
     const std::vector<std::string>& loaded() const { return loaded_; }
+    // The pages asked for ahead, in order.
+    const std::vector<std::string>& prefetched() const { return prefetched_; }
 
     ImageHandle loadBitmap(std::string_view name) override;
     ImageHandle loadPage(std::string_view name) override;
     PageProblem pageProblem(std::string_view name) override;
+    void prefetchPage(std::string_view name) override { prefetched_.emplace_back(name); }
 
   private:
     int defaultWidth_ = 100;
     int defaultHeight_ = 40;
     std::map<std::string, std::pair<int, int>> sizes_;
     std::vector<std::string> loaded_;
+    std::vector<std::string> prefetched_;
     std::set<std::string> damaged_;
 };
 

@@ -1,10 +1,12 @@
 #include "platform/data_paths.h"
+#include "platform/page_cache.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "test_files.h"
+#include "ui/recording_surface.h"
 
 namespace lun4::platform {
 namespace {
@@ -30,6 +32,30 @@ TEST(DataPathsTest, ResolvesMixedSeparatorsAndAnyCase) {
     EXPECT_FALSE(paths.resolve("Data\\nowy.bmp"));
     paths.forget();
     EXPECT_EQ(paths.resolve("Data\\nowy.bmp"), root / "Data" / "Nowy.bmp");
+}
+
+// Pages asked for ahead are decoded while the program is idle, without pushing out the ones
+// on display; showing one later decodes nothing.
+TEST(PageCacheTest, APageDecodedAheadIsShownWithoutADecode) {
+    std::vector<std::string> decoded;
+    PageCache cache([&](std::string_view name) -> ui::ImageHandle {
+        decoded.emplace_back(name);
+        if (name.find("brak") != std::string_view::npos) return {};
+        return std::make_shared<ui::FakeImage>(std::string(name), 790, 470);
+    });
+    for (int i = 1; i <= 6; ++i) cache.load("Data\\BMP\\Zad\\z" + std::to_string(i) + ".asd");
+    EXPECT_FALSE(cache.askAhead("data/bmp/zad/Z6.ASD"));  // kept already, in any spelling
+    EXPECT_TRUE(cache.askAhead("Data\\BMP\\Zad\\z7.asd"));
+    EXPECT_TRUE(cache.askAhead("Data\\BMP\\Zad\\brak.asd"));
+    EXPECT_EQ(decoded.size(), 6u);  // nothing before the program is idle
+    EXPECT_TRUE(cache.decodeOneAhead());
+    EXPECT_FALSE(cache.decodeOneAhead());
+    decoded.clear();
+    cache.load("Data\\BMP\\Zad\\z7.asd");
+    cache.load("Data\\BMP\\Zad\\z6.asd");  // the page on display before stays
+    EXPECT_TRUE(decoded.empty());
+    cache.load("Data\\BMP\\Zad\\brak.asd");  // a missing page is looked for again
+    EXPECT_EQ(decoded.size(), 1u);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <fstream>
 
 #include "model/cp1250.h"
+#include "platform/qt/qt_keys.h"
 #include "platform/state_folder.h"
 #include "screens/controller/screen_controller.h"
 #include "screens/screen_ids.h"
@@ -370,6 +371,93 @@ TEST_F(MainWindowTest, TheFirstFrameHandlerRunsOnceAfterTheFirstFrame) {
     }
     EXPECT_EQ(composed, 1);
     EXPECT_EQ(composedAtHandler, std::vector<int>{1});
+}
+
+}  // namespace
+}  // namespace lun4::platform
+
+namespace lun4::platform {
+namespace {
+
+ui::KeyPress qtKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   const QString& text = {}, quint32 scanCode = 0) {
+    const QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
+    return translateKey(event);
+}
+
+// The program's keys whatever the layout and Caps Lock: Qt names a letter key by its
+// capital, a Polish letter typed with AltGr by its own code point, a Cyrillic one by a symbol
+// that only its place on the keyboard ties to a Latin letter.
+TEST(QtKeysTest, LettersAndDigitsAreTheProgramsKeysOnEveryLayout) {
+    const struct {
+        ui::KeyPress press;
+        char character;
+    } cases[] = {
+        {qtKey(Qt::Key_Z, Qt::NoModifier, "z"), 'Z'},
+        {qtKey(Qt::Key_Z, Qt::ShiftModifier, "z"), 'Z'},  // Caps Lock and Shift: "z"
+        {qtKey(Qt::Key_P, Qt::NoModifier, "P"), 'P'},      // Caps Lock: "P"
+        {qtKey(0x17C, Qt::GroupSwitchModifier, QStringLiteral(u"ż")), 'Z'},  // AltGr+Z
+        {qtKey(0x144, Qt::NoModifier, QStringLiteral(u"ń")), 'N'},
+        {qtKey(0x17A, Qt::NoModifier, QStringLiteral(u"ź")), 'X'},
+        {qtKey(0x44F, Qt::NoModifier, QStringLiteral(u"я"), 52), 'Z'},  // a Cyrillic layout
+        {qtKey(0x442, Qt::NoModifier, QStringLiteral(u"т"), 57), 'N'},
+        {qtKey(Qt::Key_3, Qt::KeypadModifier, "3"), '3'},
+        {qtKey(Qt::Key_1, Qt::NoModifier, "1"), '1'},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(c.press.is(c.character)) << c.character;
+    }
+    EXPECT_TRUE(qtKey(Qt::Key_S, Qt::ControlModifier).withCtrl('S'));
+    EXPECT_FALSE(qtKey(Qt::Key_Z, Qt::ControlModifier, "\x1a").is('Z'));
+    EXPECT_FALSE(qtKey(Qt::Key_P, Qt::AltModifier, "p").is('P'));
+    EXPECT_EQ(qtKey(Qt::Key_F1).key, ui::Key::None);
+    EXPECT_TRUE(translateKey(QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z", true)).repeat);
+    EXPECT_FALSE(qtKey(Qt::Key_Z, Qt::NoModifier, "z").repeat);
+    EXPECT_EQ(qtKey(Qt::Key_Comma, Qt::NoModifier, ",").key, ui::Key::None);
+    EXPECT_TRUE(qtKey(Qt::Key_Enter, Qt::KeypadModifier).plain(ui::Key::Enter));
+    const ui::KeyPress ctrlEnter = qtKey(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(ctrlEnter.key == ui::Key::Enter && ctrlEnter.ctrl);
+}
+
+// A box over the frame keeps the keys that edit its text; Escape, Ctrl+Enter and a one-line
+// box's Enter answer the screen.
+TEST_F(MainWindowTest, ABoxHandsTheScreenOnlyTheKeysThatAnswerIt) {
+    std::vector<ui::KeyPress> keys;
+    window.setKeyHandler([&](const ui::KeyPress& k) {
+        keys.push_back(k);
+        return true;
+    });
+    auto& editor = static_cast<QtTextControl&>(window.control(ui::ControlId::NoteEditor));
+    auto& name = static_cast<QtTextControl&>(window.control(ui::ControlId::SaveName));
+    for (QtTextControl* box : {&editor, &name}) {
+        box->setText("");
+        box->setVisible(true);
+        box->setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(box->widget(), "zp");
+        QTest::keyClick(box->widget(), Qt::Key_Return);
+        QTest::keyClick(box->widget(), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(box->widget(), Qt::Key_Escape);
+        box->setVisible(false);
+    }
+    EXPECT_EQ(editor.text(), "zp\r\n");
+    EXPECT_EQ(name.text(), "zp");
+    ASSERT_EQ(keys.size(), 5u);
+    EXPECT_TRUE(keys[0].key == ui::Key::Enter && keys[0].ctrl);  // the editor's Ctrl+Enter
+    EXPECT_TRUE(keys[1].plain(ui::Key::Escape));
+    EXPECT_TRUE(keys[2].plain(ui::Key::Enter));  // the one-line box's Enter
+    EXPECT_TRUE(keys[3].key == ui::Key::Enter && keys[3].ctrl);
+    EXPECT_TRUE(keys[4].plain(ui::Key::Escape));
+
+    // Without a box, the window's keys, and a double click, reach the program.
+    keys.clear();
+    QTest::keyClick(&window, Qt::Key_N);
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_TRUE(keys[0].is('N'));
+    ui::Point doubled{-1, -1};
+    window.setDoubleClickHandler([&](int x, int y) { doubled = {x, y}; });
+    QTest::mouseDClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(300, 400));
+    EXPECT_EQ(doubled, (ui::Point{300, 400}));
 }
 
 }  // namespace

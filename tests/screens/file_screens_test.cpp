@@ -952,3 +952,145 @@ TEST_F(ExitTest, YesFromTheSaveScreenConfirmsTheNameBeingTyped) {
 
 }  // namespace
 }  // namespace lun4
+
+namespace lun4 {
+namespace {
+
+using ui::Key;
+
+class FileKeysTest : public FileListTest {
+  protected:
+    bool press(Key key) { return controller.keyPressed(ui::keyPress(key)); }
+    bool press(ui::KeyPress key) { return controller.keyPressed(key); }
+    static ui::KeyPress ctrl(char c) {
+        ui::KeyPress key = ui::letter(c);
+        key.ctrl = true;
+        return key;
+    }
+};
+
+// Only the file the user sees selected is opened or deleted; keys move that selection from
+// page to page, double clicks open it.
+TEST_F(FileKeysTest, TheListsKeysAndDoubleClickActOnTheFileShownSelected) {
+    writeNumbered(18);
+    openList();
+    EXPECT_EQ(files.selectedRow(), -1);
+    moveAndClick(buttons.fileOpen);  // nothing selected: nothing opened
+    EXPECT_EQ(state.screenId, screen::kFileList);
+    EXPECT_EQ(frame.onlyMessage().text, "Najpierw wybierz z listy plik, który chcesz wczytać.");
+
+    press(Key::Down);
+    EXPECT_EQ(files.selectedRow(), 0);
+    frame.back(0).clearCalls();
+    press(Key::Down);
+    EXPECT_EQ(cp1250::toUtf8(files.selectedFile()), "plik02.pcn");
+    EXPECT_EQ(previewTexts(), (std::vector<std::string>{"", "Imię2", ""}));
+    press(Key::End);
+    EXPECT_EQ(files.listPage(), 1);
+    EXPECT_EQ(cp1250::toUtf8(files.selectedFile()), "plik18.pcn");
+    press(Key::PageUp);  // fifteen files back
+    EXPECT_EQ(files.listPage(), 0);
+    EXPECT_EQ(cp1250::toUtf8(files.selectedFile()), "plik03.pcn");
+    press(Key::Home);
+    press(Key::Up);
+    EXPECT_EQ(cp1250::toUtf8(files.selectedFile()), "plik01.pcn");
+
+    // Delete asks about the file by name; Enter and Escape keep it.
+    for (Key answer : {Key::Enter, Key::Escape}) {
+        frame.back(0).clearCalls();
+        press(Key::Delete);
+        ASSERT_EQ(state.screenId, screen::kDeleteQuestion);
+        EXPECT_TRUE(frame.back(0).drewText("Usunąć plik „plik01.pcn”?"));
+        press(answer);
+        EXPECT_EQ(state.screenId, screen::kFileList);
+        EXPECT_TRUE(fs::exists(folder / "plik01.pcn"));
+    }
+    // The arrows move the ring to OK: only then Enter deletes.
+    press(Key::Delete);
+    press(Key::Right);
+    press(Key::Enter);
+    EXPECT_FALSE(fs::exists(folder / "plik01.pcn"));
+    press(Key::Enter);  // "Usunięto"
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    openList();
+
+    // A double click on an empty row opens nothing; on a file it opens that file.
+    press(Key::End);
+    ASSERT_EQ(files.listPage(), 1);
+    controller.leftButtonDoubleClick(235, 257 + 20 * 5 + 10);
+    EXPECT_EQ(state.screenId, screen::kFileList);
+    press(Key::Home);
+    controller.leftButtonDoubleClick(235, 257 + 20 * 2 + 10);
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_EQ(text(state.record.firstName), cp("Imię4"));
+    press(Key::Escape);  // "Wczytano"
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+
+    openList();
+    press(Key::Enter);
+    EXPECT_EQ(state.screenId, screen::kInformation);  // the file opened last is selected
+    press(Key::Enter);
+    openList();
+    press(Key::Escape);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+}
+
+// Enter gives the ringed default answer, Escape the one that changes nothing.
+TEST_F(FileKeysTest, EnterAndEscapeAnswerEveryDialog) {
+    // The save box: Escape cancels, Enter saves, Enter closes "Zapisano".
+    setText(state.record.firstName, "Ewa");
+    controller.recordChanged();
+    press(ctrl('S'));
+    ASSERT_EQ(state.screenId, screen::kSave);
+    press(Key::Escape);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    EXPECT_FALSE(saveBoxVisible());
+    press(ctrl('S'));
+    typeSaveName("ewa");
+    press(Key::Enter);
+    EXPECT_EQ(state.screenId, screen::kInformation);
+    EXPECT_EQ(loadedFirstName("ewa"), "Ewa");
+    press(Key::Enter);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+
+    // Writing over another file: neither key does it.
+    writeExaminee("inny", "Obcy");
+    for (Key answer : {Key::Enter, Key::Escape}) {
+        press(ctrl('S'));
+        typeSaveName("inny");
+        press(Key::Enter);
+        ASSERT_EQ(state.screenId, screen::kFileExists);
+        press(answer);
+        EXPECT_EQ(state.screenId, screen::kSave);
+        press(Key::Escape);
+    }
+    EXPECT_EQ(loadedFirstName("inny"), "Obcy");
+
+    // A new record: Escape keeps the record, Enter starts the new one.
+    press(ctrl('N'));
+    ASSERT_EQ(state.screenId, screen::kNewRecordQuestion);
+    press(Key::Escape);
+    EXPECT_EQ(text(state.record.firstName), "Ewa");
+    press(ctrl('N'));
+    press(Key::Enter);
+    EXPECT_EQ(state.screenId, screen::kDataForm);
+    EXPECT_EQ(text(state.record.firstName), "");
+    press(Key::Enter);  // the data form's OK
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+
+    // The exit question: Escape stays, Enter is "Tak" (save first).
+    setText(state.record.firstName, "Zofia");
+    controller.recordChanged();
+    moveAndClick(buttons.quit);
+    ASSERT_EQ(state.screenId, screen::kExitQuestion);
+    press(Key::Escape);
+    EXPECT_EQ(state.screenId, screen::kMainMenu);
+    EXPECT_FALSE(frame.quitRequested);
+    moveAndClick(buttons.quit);
+    press(Key::Enter);
+    EXPECT_EQ(state.screenId, screen::kSave);
+    EXPECT_TRUE(files.quitAfterSave());
+}
+
+}  // namespace
+}  // namespace lun4

@@ -189,6 +189,51 @@ TEST_F(ViewersTest, AidsViewerShowsSeventeenPictures) {
     EXPECT_EQ(last.back().rect, (ui::Rect{100, 80, 900, 640}));
 }
 
+// In every viewer a held key or a double click on the last arrow stops at the last page, an
+// arrow that is not drawn neither lights nor acts, the keys step back to the first page, Ctrl+P
+// prints and Escape goes back.
+TEST_F(ViewersTest, KeysAndDoubleClicksStayWithinTheFirstAndLastPage) {
+    const auto key = [&](ui::Key k) { controller.keyPressed(ui::keyPress(k)); };
+    const auto page = [&] {
+        return state.screenId == screen::kChartPreview1   ? 1
+               : state.screenId == screen::kChartPreview2 ? 2
+                                                          : viewers.previewPage();
+    };
+    struct Viewer {
+        int choice, first, last;
+    };
+    for (Viewer v : {Viewer{0, 1, 2}, Viewer{1, 0, 6}, Viewer{2, 1, 0}, Viewer{3, 0, 16}}) {
+        SCOPED_TRACE(v.choice);
+        choose(v.choice);
+        if (v.choice == 2) v.last = viewers.reportPageCount();
+        ASSERT_GT(v.last, v.first);
+        key(ui::Key::Left);
+        EXPECT_EQ(page(), v.first);
+        EXPECT_EQ(buttons.previous.state(), ui::SkinButton::Normal);
+        for (int i = v.first; i < v.last - 1; ++i) key(ui::Key::PageDown);
+        EXPECT_EQ(page(), v.last - 1);
+        // The double click's first press reaches the last page, its second finds no arrow.
+        testing::moveAndClick(controller, state, centre(buttons.nextPage));
+        controller.leftButtonDoubleClick(centre(buttons.nextPage).x, centre(buttons.nextPage).y);
+        EXPECT_EQ(page(), v.last);
+        frame.window().clearCalls();
+        for (int i = 0; i < 5; ++i) key(ui::Key::Right);
+        EXPECT_EQ(page(), v.last);
+        EXPECT_FALSE(frame.window().drewImage("Data\\BMP\\nastepne_p.bmp"));
+        for (int i = 0; i < v.last + 3; ++i) key(ui::Key::Left);
+        EXPECT_EQ(page(), v.first);
+        const size_t printed = frame.fakePrinter().documents.size();
+        controller.keyPressed([] {
+            ui::KeyPress p = ui::letter('P');
+            p.ctrl = true;
+            return p;
+        }());
+        EXPECT_EQ(frame.fakePrinter().documents.size(), printed + 1);
+        key(ui::Key::Escape);
+        EXPECT_EQ(state.screenId, screen::kMainMenu);
+    }
+}
+
 TEST_F(ViewersTest, PrintingReturnsToThePageItStartedFrom) {
     auto& printer = frame.fakePrinter();
     viewers.showChartPreview(2);

@@ -381,7 +381,9 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // Keys the boxes over the frame do not take reach the screens; the rest is left alone.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (key_) key_(translateKey(*event));
+    // Keys without a meaning for the screens (Shift, Ctrl and F1 alone) are not handed on.
+    const ui::KeyPress press = translateKey(*event);
+    if (key_ && press.key != ui::Key::None) key_(press);
     event->accept();
 }
 

@@ -29,6 +29,7 @@ ui::KeyPress translateKey(const QKeyEvent& event) {
     press.shift = modifiers.testFlag(Qt::ShiftModifier);
     press.ctrl = modifiers.testFlag(Qt::ControlModifier);
     press.alt = modifiers.testFlag(Qt::AltModifier);
+    press.repeat = event.isAutoRepeat();
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -12,8 +12,9 @@ KeyModifiers currentModifiers() {
     return m;
 }
 
-ui::KeyPress translateKey(WPARAM vk, const KeyModifiers& modifiers) {
+ui::KeyPress translateKey(WPARAM vk, const KeyModifiers& modifiers, bool repeated) {
     ui::KeyPress press;
+    press.repeat = repeated;
     press.shift = modifiers.shift;
     press.ctrl = modifiers.ctrl && !modifiers.altGr;
     press.alt = modifiers.alt && !modifiers.altGr;

@@ -20,6 +20,8 @@ KeyModifiers currentModifiers();
 // the key's Latin letter on every layout (the Polish programmer's Z is VK 'Z', a Cyrillic
 // layout's keys keep their Latin virtual keys), whatever Caps Lock says; the keypad's digits
 // count as digits. AltGr is neither Ctrl nor Alt.
-ui::KeyPress translateKey(WPARAM virtualKey, const KeyModifiers& modifiers);
+// `repeated` is a key the keyboard sends again while it is held down (bit 30 of the message's
+// lParam).
+ui::KeyPress translateKey(WPARAM virtualKey, const KeyModifiers& modifiers, bool repeated = false);
 
 }  // namespace lun4::platform

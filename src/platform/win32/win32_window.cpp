@@ -414,7 +414,11 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             // The screens' keys; a box over the frame sends here only those that answer a
             // screen (see Win32TextControl). Characters reach a focused box on their own.
-            if (key_) key_(translateKey(wParam, currentModifiers()));
+            if (key_) {
+                const ui::KeyPress press =
+                    translateKey(wParam, currentModifiers(), (lParam & 0x40000000) != 0);
+                if (press.key != ui::Key::None) key_(press);
+            }
             return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kAboutCommand && lParam == 0) {

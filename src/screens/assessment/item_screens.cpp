@@ -455,6 +455,8 @@ bool ItemScreens::keyOnItemPage(const ui::KeyPress& key) {
     if (key.is('P') || key.is('2')) code = kEmerging;
     if (key.is('N') || key.is('3')) code = kFail;
     if (code != 0) {
+        // One press scores one item: a key held down does not score the items after it.
+        if (key.repeat) return true;
         // As the score button's click; the button of the current score is not offered, so the
         // item keeps its score and note. Then on to the next item, the last one stays.
         if (state.record.scores[k] != code) score(code);

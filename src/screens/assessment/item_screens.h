@@ -29,7 +29,8 @@ class ItemScreens : public ScreenModule {
     void click(int x, int y) override;
     // Lists: Up and Down move the selection, Enter opens the selected item, Left and Right
     // the previous and next scale, Escape goes back. Item page: Z or 1, P or 2, N or 3 score
-    // pass, emerging, fail as the buttons do and step to the next item; Left and Right step,
+    // pass, emerging, fail as the buttons do and step to the next item (once per press: a
+    // held key scores nothing more); Left and Right step,
     // Enter opens the recommendation editor, Escape goes back.
     bool key(const ui::KeyPress& key) override;
 

@@ -7,6 +7,8 @@
 
 #include "platform/data_paths.h"
 #include "platform/win32/program_dialog.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_keys.h"
 
 namespace lun4::platform {
 namespace {
@@ -109,6 +111,101 @@ TEST_F(WindowTest, AltQuestionMarkAndAltSlashOpenTheAboutBoxPlainKeysDoNot) {
     }
 }
 
+// The keyboard's keys and a double click reach the program as the screens' keys; a box over
+// the frame keeps the keys that edit its text and hands on Escape, Ctrl+Enter and a one-line
+// box's Enter.
+TEST_F(WindowTest, KeysFromTheWindowAndItsBoxesAndDoubleClicksReachTheProgram) {
+    std::vector<ui::KeyPress> keys;
+    window.setKeyHandler([&](const ui::KeyPress& k) {
+        keys.push_back(k);
+        return true;
+    });
+    ui::Point doubled{-1, -1};
+    window.setDoubleClickHandler([&](int x, int y) { doubled = {x, y}; });
+    window.showAt({0, 0, 1024, 768});
+    for (int i = 0; i < 20 && ::GetFocus() != window.handle(); ++i) {
+        window.processQueued();
+        ::Sleep(50);
+    }
+    press({'Z'});
+    press({VK_NUMPAD2});
+    press({VK_CONTROL, 'S'});
+    window.processQueued();
+    ASSERT_EQ(keys.size(), 3u);  // Ctrl alone is no key for the screens
+    EXPECT_TRUE(keys[0].is('Z'));
+    EXPECT_TRUE(keys[1].is('2'));
+    EXPECT_TRUE(keys[2].withCtrl('S'));
+
+    for (const auto id : {ui::ControlId::NoteEditor, ui::ControlId::SaveName}) {
+        auto& box = static_cast<Win32TextControl&>(window.control(id));
+        box.setText("");
+        box.setVisible(true);
+        box.setFocus();
+        keys.clear();
+        press({'Z'});
+        press({VK_RETURN});
+        press({VK_CONTROL, VK_RETURN});
+        press({VK_ESCAPE});
+        window.processQueued();
+        const bool multiLine = id == ui::ControlId::NoteEditor;
+        EXPECT_EQ(box.text(), multiLine ? "z\r\n" : "z");
+        ASSERT_EQ(keys.size(), multiLine ? 2u : 3u);
+        if (!multiLine) EXPECT_TRUE(keys[0].plain(ui::Key::Enter));
+        const ui::KeyPress& ctrlEnter = keys[keys.size() - 2];
+        EXPECT_TRUE(ctrlEnter.key == ui::Key::Enter && ctrlEnter.ctrl);
+        EXPECT_TRUE(keys.back().plain(ui::Key::Escape));
+        box.setVisible(false);
+    }
+
+    INPUT clicks[4]{};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    ::SetCursorPos(300, 400);
+    ::SendInput(4, clicks, sizeof(INPUT));
+    ::Sleep(100);
+    window.processQueued();
+    EXPECT_EQ(doubled, (ui::Point{300, 400}));
+}
+
+// The virtual key names the key's Latin letter on every layout and whatever Caps Lock says;
+// AltGr (which Windows reports as Ctrl and Alt) is neither.
+TEST(Win32KeysTest, VirtualKeysAreTheProgramsKeys) {
+    const KeyModifiers none{};
+    const KeyModifiers altGr{false, true, true, true};
+    const KeyModifiers ctrl{false, true, false, false};
+    const KeyModifiers alt{false, false, true, false};
+    EXPECT_TRUE(translateKey('Z', none).is('Z'));
+    EXPECT_TRUE(translateKey('Z', altGr).is('Z'));  // "ż" on the Polish programmer's layout
+    EXPECT_TRUE(translateKey('N', altGr).is('N'));  // "ń"
+    EXPECT_TRUE(translateKey(VK_NUMPAD3, none).is('3'));
+    EXPECT_TRUE(translateKey('1', none).is('1'));
+    EXPECT_TRUE(translateKey('S', ctrl).withCtrl('S'));
+    EXPECT_FALSE(translateKey('Z', ctrl).is('Z'));
+    EXPECT_FALSE(translateKey('P', alt).is('P'));
+    EXPECT_EQ(translateKey(VK_F1, none).key, ui::Key::None);
+    EXPECT_EQ(translateKey(VK_OEM_COMMA, none).key, ui::Key::None);
+    EXPECT_TRUE(translateKey(VK_RETURN, none).plain(ui::Key::Enter));
+    EXPECT_TRUE(translateKey(VK_RETURN, ctrl).ctrl);
+    EXPECT_TRUE(translateKey('Z', none, true).repeat);
+
+    // The keyboard's state as read: right Alt with Ctrl is AltGr; Caps Lock changes nothing.
+    BYTE saved[256];
+    ASSERT_TRUE(::GetKeyboardState(saved));
+    BYTE state[256]{};
+    state[VK_CONTROL] = state[VK_MENU] = state[VK_RMENU] = 0x80;
+    state[VK_CAPITAL] = 0x01;
+    ASSERT_TRUE(::SetKeyboardState(state));
+    const KeyModifiers read = currentModifiers();
+    EXPECT_TRUE(read.altGr);
+    EXPECT_TRUE(translateKey('Z', read).is('Z'));
+    state[VK_MENU] = state[VK_RMENU] = 0;
+    ::SetKeyboardState(state);
+    EXPECT_TRUE(translateKey('Z', currentModifiers()).withCtrl('Z'));
+    ::SetKeyboardState(saved);
+}
+
 TEST_F(WindowTest, TheSystemsCloseAsksTheProgramUntilItQuits) {
     int asked = 0;
     window.setCloseHandler([&] { ++asked; });
@@ -137,6 +234,17 @@ TEST(ProgramDialogTest, EnterTakesTheFirstAnswerEscapeOnlyTheWayBack) {
     EXPECT_EQ(answerWithKeys(threeWay, {VK_RIGHT, VK_RETURN}), 1);
     const DialogRequest message{L"Zapisano", L"Badanie zostało zapisane.", {L"OK"}, 0, false};
     EXPECT_EQ(answerWithKeys(message, {VK_ESCAPE}), 0);
+}
+
+// Escape gives the answer that changes nothing, the first or the second; Enter the first.
+TEST_F(WindowTest, AQuestionsEscapeGivesTheAnswerThatChangesNothing) {
+    const auto askWith = [&](WPARAM key, ui::Answer escape) {
+        ::PostThreadMessageW(::GetCurrentThreadId(), WM_KEYDOWN, key, 0);
+        return window.ask("Pytanie", "Tekst", "Tak", "Nie", escape);
+    };
+    EXPECT_TRUE(askWith(VK_RETURN, ui::Answer::Second));
+    EXPECT_FALSE(askWith(VK_ESCAPE, ui::Answer::Second));
+    EXPECT_TRUE(askWith(VK_ESCAPE, ui::Answer::First));
 }
 
 }  // namespace
