@@ -51,6 +51,11 @@ cleanup() {
 trap cleanup EXIT
 wine_run="$source_dir/scripts/wine-run.sh"
 program_files="$LUN4_WINEPREFIX/drive_c/Program Files/LUN4"
+# A run that failed half way left its installation: the prefix is made afresh.
+if [ -e "$program_files" ]; then
+  WINEPREFIX="$LUN4_WINEPREFIX" wineserver -k 2> /dev/null || true
+  rm -rf "$LUN4_WINEPREFIX" "$HOME/LUN4"
+fi
 $wine_run msiexec /i "Z:$source_dir/$msi" /qn
 [ -f "$program_files/lun4.exe" ] && [ -f "$program_files/Data/main.bmp" ] || fail "not installed"
 shortcut=$(find "$LUN4_WINEPREFIX/drive_c" -iname 'LUN4_TORVA.lnk' | head -n 1)
