@@ -91,6 +91,8 @@ HOME="$work/home" XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/share" \
   side=linux "$root/scripts/with-xvfb.sh" bash -c "run '$work/linux' '$linux'"
 # A recovery copy an interrupted earlier run left in the Wine prefix would be offered first.
 prefix="${LUN4_WINEPREFIX:-$root/build-windows/wine}"
+# A prefix made at first use is made now, not while the clicks wait for the window.
+"$root/scripts/wine-run.sh" cmd /c exit > /dev/null 2>&1 || true
 rm -rf "$prefix"/drive_c/users/*/AppData/Local/LUN4_TORVA/odzysk
 # Wine keeps the screen it first met while any program of the prefix runs: the program is to
 # meet this run's screen.
