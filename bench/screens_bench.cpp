@@ -216,7 +216,7 @@ void BM_ComparisonPage1(benchmark::State& st) {
 }
 BENCHMARK(BM_ComparisonPage1);
 
-// Part 1 of the summary form (sheets 1 and 2) in the screen variant, then the first preview
+// The summary form's first part (sheets 1 and 2) in the screen variant, then the first preview
 // page's copy of sheet 1 and the present.
 void BM_SummaryFormPart(benchmark::State& st) {
     Program& p = program();

@@ -15,7 +15,8 @@ enum class SummaryVariant { Screen, Print };
 inline constexpr int kSummarySheetCount = 7;
 inline constexpr int kSummaryPartCount = 4;
 
-// Part 1 gives sheets 1 and 2, part 2 sheets 3 and 4, part 3 sheets 5 and 6, part 4 sheet 7.
+// The form comes in four parts: the first gives sheets 1 and 2, the second sheets 3 and 4, the
+// third sheets 5 and 6, the fourth sheet 7.
 // Each sheet is composed in back buffer 0; the part's first sheet is copied into back buffer
 // 1, its second into back buffer 2 (part 4 leaves back buffer 2 as it was). Back buffer 0
 // keeps the last sheet; the text colour is black afterwards.
