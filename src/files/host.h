@@ -2,6 +2,8 @@
 // What the lock beside an open examinee file needs to know about this computer and this run
 // of the program. One implementation per system: posix_host.cpp and windows_host.cpp.
 
+#include <ctime>
+#include <optional>
 #include <string>
 
 namespace lun4::host {
@@ -15,5 +17,8 @@ long processId();
 // Whether a process with this id runs on this computer. True when that cannot be told: a lock
 // is never taken from a program that may still be working.
 bool processRunning(long pid);
+// A moment as the computer's clock and time zone show it; nothing when the system cannot
+// convert it.
+std::optional<std::tm> localTime(std::time_t moment);
 
 }  // namespace lun4::host

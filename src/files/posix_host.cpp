@@ -12,6 +12,12 @@
 
 namespace lun4::host {
 
+std::optional<std::tm> localTime(std::time_t moment) {
+    std::tm local{};
+    if (::localtime_r(&moment, &local) == nullptr) return std::nullopt;
+    return local;
+}
+
 std::string userName() {
     if (const passwd* entry = ::getpwuid(::geteuid()); entry != nullptr && entry->pw_name) {
         return entry->pw_name;

@@ -7,6 +7,12 @@
 #include "files/host.h"
 
 namespace lun4::host {
+
+std::optional<std::tm> localTime(std::time_t moment) {
+    std::tm local{};
+    if (::localtime_s(&local, &moment) != 0) return std::nullopt;
+    return local;
+}
 namespace {
 
 std::string utf8(const wchar_t* text, DWORD length) {

@@ -9,6 +9,7 @@
 #include "files/file_guard.h"
 #include "files/file_messages.h"
 #include "files/file_system.h"
+#include "files/host.h"
 #include "model/cp1250.h"
 #include "platform/zip_package.h"
 
@@ -63,12 +64,7 @@ bool plainFileName(std::string_view name) {
 }  // namespace
 
 std::string backupFileName(std::time_t now) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = host::localTime(now).value_or(std::tm{});
     char day[16];
     std::strftime(day, sizeof day, "%Y-%m-%d", &local);
     return std::string("LUN4 kopia ") + day + ".zip";

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <ctime>
 
+#include "files/host.h"
+
 namespace lun4::platform {
 namespace {
 
@@ -91,12 +93,9 @@ void dosTime(int64_t seconds, uint16_t& date, uint16_t& time) {
     time = kDosTime;
     if (seconds < 0) return;
     const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &t) != 0) return;
-#else
-    if (localtime_r(&t, &local) == nullptr) return;
-#endif
+    const std::optional<std::tm> converted = host::localTime(t);
+    if (!converted) return;
+    const std::tm& local = *converted;
     const int year = local.tm_year + 1900;
     if (year < 1980 || year > 2107) return;
     date = uint16_t((year - 1980) << 9 | (local.tm_mon + 1) << 5 | local.tm_mday);

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <utility>
 
+#include "files/host.h"
 #include "model/cp1250.h"
 #include "platform/program_folders.h"
 #include "screens/filescreens/examinee_names.h"
@@ -72,14 +73,10 @@ ui::Rect rowRect(int row) {
 std::string localTime(std::int64_t seconds) {
     if (seconds < 0) return "?";
     const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &t) != 0) return "?";
-#else
-    if (localtime_r(&t, &local) == nullptr) return "?";
-#endif
+    const std::optional<std::tm> local = host::localTime(t);
+    if (!local) return "?";
     char text[32];
-    std::strftime(text, sizeof text, "%d.%m.%Y, godz. %H:%M", &local);
+    std::strftime(text, sizeof text, "%d.%m.%Y, godz. %H:%M", &*local);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "screens/settings/user_settings.h"
 
+#include "files/host.h"
 #include "model/cp1250.h"
 
 namespace lun4 {
@@ -29,12 +30,7 @@ std::string coverPlaceAndDate(const ui::Settings& settings, std::time_t now) {
     static const char* const kMonths[12] = {
         "stycznia", "lutego",   "marca",    "kwietnia", "maja",        "czerwca",
         "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = host::localTime(now).value_or(std::tm{});
     return place + ", " + std::to_string(local.tm_mday) + " " +
            cp1250::fromUtf8Lossy(kMonths[local.tm_mon]) + " " +
            std::to_string(local.tm_year + 1900) + " r.";
