@@ -14,13 +14,13 @@ TEST(GdiFonts, EveryFontHasItsFaceAndItsCellHeight) {
     for (int i = 0; i < kFontCount; ++i) {
         const auto id = static_cast<FontId>(i);
         SCOPED_TRACE(i);
-        const FontSpec& spec = fontSpec(id);
+        const FontSpec& wanted = fontSpec(id);
         const LOGFONTW asked = gdiLogFont(id);
         EXPECT_EQ(asked.lfCharSet, EASTEUROPE_CHARSET);
-        EXPECT_EQ(asked.lfWeight, spec.weight == 0 ? FW_NORMAL : spec.weight);
-        EXPECT_EQ(asked.lfUnderline != 0, spec.underline);
+        EXPECT_EQ(asked.lfWeight, wanted.weight == 0 ? FW_NORMAL : wanted.weight);
+        EXPECT_EQ(asked.lfUnderline != 0, wanted.underline);
         const std::wstring face = asked.lfFaceName;
-        if (spec.face == Face::Arial) {
+        if (wanted.face == Face::Arial) {
             EXPECT_EQ(face, L"Arial");
         } else {
             EXPECT_TRUE(face == L"Tahoma" || face == L"DejaVu Sans");
@@ -29,8 +29,8 @@ TEST(GdiFonts, EveryFontHasItsFaceAndItsCellHeight) {
         TEXTMETRICW metrics{};
         ASSERT_TRUE(::GetTextMetricsW(dc, &metrics));
         // As on Qt: the cell holds the font, within the rounding of its outline's size.
-        EXPECT_LE(metrics.tmAscent + metrics.tmDescent, spec.cellHeight);
-        EXPECT_GE(metrics.tmAscent + metrics.tmDescent, spec.cellHeight - 2);
+        EXPECT_LE(metrics.tmAscent + metrics.tmDescent, wanted.cellHeight);
+        EXPECT_GE(metrics.tmAscent + metrics.tmDescent, wanted.cellHeight - 2);
         EXPECT_EQ(metrics.tmCharSet, EASTEUROPE_CHARSET);
         ::SelectObject(dc, old);
     }

@@ -47,19 +47,19 @@ HDC measuringDc() {
 }  // namespace
 
 LOGFONTW gdiLogFont(FontId id) {
-    const FontSpec& spec = fontSpec(id);
+    const FontSpec& wanted = fontSpec(id);
     LOGFONTW font{};
     // A positive height asks for the cell height: ascent plus descent.
-    font.lfHeight = spec.cellHeight;
-    font.lfWeight = spec.weight == 0 ? FW_NORMAL : spec.weight;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfHeight = wanted.cellHeight;
+    font.lfWeight = wanted.weight == 0 ? FW_NORMAL : wanted.weight;
+    font.lfUnderline = wanted.underline ? TRUE : FALSE;
     font.lfCharSet = EASTEUROPE_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     // Grey smoothing, never coloured: the frame is a picture, scaled and printed.
     font.lfQuality = ANTIALIASED_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    wcsncpy(font.lfFaceName, familyOf(spec.face), LF_FACESIZE - 1);
+    wcsncpy(font.lfFaceName, familyOf(wanted.face), LF_FACESIZE - 1);
     return font;
 }
 
